@@ -1,0 +1,27 @@
+#pragma once
+// Portable INI reader and writer with the semantics of the platform's private-profile calls
+// (as Wine's kernel32 implements them): same arguments, same results, same file text. The
+// fakes and every native test use it; the Windows build uses the real calls.
+//
+// Paths are host paths. Every call opens, reads or rewrites, and closes the file.
+
+#include <cstdint>
+
+namespace tv::ini {
+
+// Reads section/key into buffer (cut to size - 1, always terminated when size > 0).
+// section null: the names of all sections, each terminated, the list ending in a second zero.
+// key null: the names of all keys of the section, likewise.
+// Returns the number of characters copied, not counting the terminator.
+std::uint32_t GetString(const char* section, const char* key, const char* def, char* buffer,
+                        std::uint32_t size, const char* path);
+
+// The leading signed decimal number of the value; def when the key or file is missing.
+int GetInt(const char* section, const char* key, int def, const char* path);
+
+// Creates or replaces section/key. key null deletes the section; value null deletes the key.
+// Creates the file and the section as needed; leaves everything else as it was.
+// Returns false when the file cannot be written (the file is then unchanged).
+bool WriteString(const char* section, const char* key, const char* value, const char* path);
+
+}  // namespace tv::ini

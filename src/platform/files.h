@@ -1,0 +1,14 @@
+#pragma once
+// The process's file-system context.
+
+#include <string>
+
+namespace tv {
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  virtual bool ChangeDirectory(const std::string& path) = 0;
+};
+
+}  // namespace tv

@@ -1,0 +1,22 @@
+#pragma once
+// Everything the behaviour needs from an operating system, handed over at start-up.
+// src/win32/ fills it with the real thing; tests/fakes/ with virtual time and recordings.
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/message_boxes.h"
+#include "platform/messenger.h"
+#include "platform/profile.h"
+
+namespace tv {
+
+struct Platform {
+  Profile& profile;
+  Messenger& messenger;
+  Timers& timers;
+  Clock& clock;
+  MessageBoxes& messageBoxes;
+  FileSystem& files;
+};
+
+}  // namespace tv
