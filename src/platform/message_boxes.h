@@ -24,8 +24,7 @@ class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
   // caption null: the platform's default caption ("Error").
-  virtual int Show(WindowRef owner, const char* text, const char* caption,
-                   std::uint32_t style) = 0;
+  virtual int Show(WindowRef owner, const char* text, const char* caption, std::uint32_t style) = 0;
 };
 
 }  // namespace tv

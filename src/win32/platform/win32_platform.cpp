@@ -1,0 +1,74 @@
+#include "win32/platform/win32_platform.h"
+
+namespace tv::win32 {
+
+std::uint32_t Win32Profile::ReadWinIni(const char* section, const char* key, const char* def,
+                                       char* buffer, std::uint32_t size) {
+  return GetProfileStringA(section, key, def, buffer, size);
+}
+
+bool Win32Profile::WriteWinIni(const char* section, const char* key, const char* value) {
+  return WriteProfileStringA(section, key, value) != FALSE;
+}
+
+std::uint32_t Win32Profile::ReadString(const char* section, const char* key, const char* def,
+                                       char* buffer, std::uint32_t size, const char* file) {
+  return GetPrivateProfileStringA(section, key, def, buffer, size, file);
+}
+
+int Win32Profile::ReadInt(const char* section, const char* key, int def, const char* file) {
+  return static_cast<int>(GetPrivateProfileIntA(section, key, def, file));
+}
+
+bool Win32Profile::WriteString(const char* section, const char* key, const char* value,
+                               const char* file) {
+  return WritePrivateProfileStringA(section, key, value, file) != FALSE;
+}
+
+WindowRef Win32Messenger::Find(const char* className, const char* title) {
+  return FromHwnd(FindWindowA(className, title));
+}
+
+bool Win32Messenger::Post(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) {
+  return PostMessageA(ToHwnd(to), message, wParam, lParam) != FALSE;
+}
+
+std::intptr_t Win32Messenger::Send(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
+                                   std::intptr_t lParam) {
+  return SendMessageA(ToHwnd(to), message, wParam, lParam);
+}
+
+void Win32Timers::Start(std::uint32_t id, std::uint32_t periodMs) {
+  SetTimer(window_, id, periodMs, nullptr);
+}
+
+void Win32Timers::Stop(std::uint32_t id) {
+  KillTimer(window_, id);
+}
+
+void Win32Clock::Sleep(std::uint32_t ms) {
+  ::Sleep(ms);
+}
+
+LocalTime Win32Clock::Now() {
+  SYSTEMTIME st;
+  GetLocalTime(&st);
+  return LocalTime{st.wYear, st.wMonth,  st.wDay,    st.wDayOfWeek,
+                   st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
+std::uint32_t Win32Clock::TickMs() {
+  return GetTickCount();
+}
+
+int Win32MessageBoxes::Show(WindowRef owner, const char* text, const char* caption,
+                            std::uint32_t style) {
+  return MessageBoxA(ToHwnd(owner), text, caption, style);
+}
+
+bool Win32FileSystem::ChangeDirectory(const std::string& path) {
+  return SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+}  // namespace tv::win32

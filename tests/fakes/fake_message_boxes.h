@@ -1,0 +1,34 @@
+#pragma once
+// Message boxes recorded, and answered from a script the test sets up. Unscripted boxes get
+// the first button's answer (OK or Yes), as a user pressing Enter would.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/message_boxes.h"
+
+namespace tv::fakes {
+
+struct ShownMessageBox {
+  WindowRef owner;
+  std::string text;
+  std::optional<std::string> caption;  // nullopt: the platform's default caption
+  std::uint32_t style = 0;
+};
+
+class FakeMessageBoxes : public MessageBoxes {
+ public:
+  int Show(WindowRef owner, const char* text, const char* caption, std::uint32_t style) override;
+
+  void Answer(int result) { answers_.push_back(result); }
+  const std::vector<ShownMessageBox>& Shown() const { return shown_; }
+  std::vector<std::string> Texts() const;
+
+ private:
+  std::deque<int> answers_;
+  std::vector<ShownMessageBox> shown_;
+};
+
+}  // namespace tv::fakes

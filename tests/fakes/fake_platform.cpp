@@ -1,0 +1,33 @@
+#include "fakes/fake_platform.h"
+
+#include <filesystem>
+
+#include "app/key_table.h"
+#include "app/settings_file.h"
+
+namespace tv::fakes {
+
+FakePlatform::FakePlatform() {
+  std::filesystem::create_directories(profile.HostPath("C:\\windows\\"));
+}
+
+std::string FakePlatform::Install(const std::string& appDirectory, const std::string& panelIniName,
+                                  const std::string& settingsIniName) {
+  std::filesystem::create_directories(profile.HostPath(appDirectory + "\\"));
+  const WinIni winIni(profile);
+  winIni.Write(keys::kAppDirectory, appDirectory);
+  winIni.Write(keys::kPanelIniName, panelIniName);
+  winIni.Write(keys::kSettingsIniName, settingsIniName);
+  profile.writes = 0;
+  return appDirectory;
+}
+
+std::string FakePlatform::ReadFile(const std::string& windowsPath) const {
+  return TempDir::ReadFile(profile.HostPath(windowsPath));
+}
+
+void FakePlatform::WriteFile(const std::string& windowsPath, const std::string& bytes) const {
+  TempDir::WriteFile(profile.HostPath(windowsPath), bytes);
+}
+
+}  // namespace tv::fakes

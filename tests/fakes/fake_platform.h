@@ -1,0 +1,39 @@
+#pragma once
+// The whole fake platform of one test: a private folder standing for drive C:, win.ini in it,
+// virtual time, logged messages and scripted message boxes. A test builds one in a line.
+
+#include <string>
+
+#include "fakes/fake_message_boxes.h"
+#include "fakes/fake_messenger.h"
+#include "fakes/fake_profile.h"
+#include "fakes/temp_dir.h"
+#include "fakes/virtual_time.h"
+#include "platform/platform.h"
+
+namespace tv::fakes {
+
+class FakePlatform {
+ public:
+  FakePlatform();
+
+  // An installation folder with [AP] in win.ini pointing at it and its two INI file names.
+  // Returns the Windows path of the folder.
+  std::string Install(const std::string& appDirectory = "C:\\Tv",
+                      const std::string& panelIniName = "Panel.ini",
+                      const std::string& settingsIniName = "Settings.ini");
+
+  // Whole-file access by Windows path.
+  std::string ReadFile(const std::string& windowsPath) const;
+  void WriteFile(const std::string& windowsPath, const std::string& bytes) const;
+
+  TempDir root;
+  FakeFileSystem files;
+  FakeProfile profile{root.Path(), files};
+  FakeMessenger messenger;
+  VirtualTime time;
+  FakeMessageBoxes messageBoxes;
+  Platform platform{profile, messenger, time, time, messageBoxes, files};
+};
+
+}  // namespace tv::fakes

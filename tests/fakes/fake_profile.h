@@ -1,0 +1,50 @@
+#pragma once
+// Profile calls against the portable INI layer, with Windows paths mapped into a test folder:
+// "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case),
+// win.ini is <root>/c/windows/win.ini, a bare file name resolves to the Windows folder the
+// way the platform's profile calls do, and other relative paths to the current directory.
+
+#include <filesystem>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/profile.h"
+
+namespace tv::fakes {
+
+class FakeFileSystem : public FileSystem {
+ public:
+  bool ChangeDirectory(const std::string& path) override;
+  const std::string& CurrentDirectory() const { return current_; }
+  int changes = 0;
+
+ private:
+  std::string current_ = "C:\\";
+};
+
+class FakeProfile : public Profile {
+ public:
+  FakeProfile(std::filesystem::path root, const FakeFileSystem& files)
+      : root_(std::move(root)), files_(files) {}
+
+  std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
+                           std::uint32_t size) override;
+  bool WriteWinIni(const char* section, const char* key, const char* value) override;
+  std::uint32_t ReadString(const char* section, const char* key, const char* def, char* buffer,
+                           std::uint32_t size, const char* file) override;
+  int ReadInt(const char* section, const char* key, int def, const char* file) override;
+  bool WriteString(const char* section, const char* key, const char* value,
+                   const char* file) override;
+
+  // The host file behind a Windows path, for setting up and inspecting files in tests.
+  std::filesystem::path HostPath(const std::string& windowsPath) const;
+  std::filesystem::path WinIniPath() const { return HostPath("C:\\windows\\win.ini"); }
+
+  int writes = 0;  // every write call, for tests that must see no write at all
+
+ private:
+  std::filesystem::path root_;
+  const FakeFileSystem& files_;
+};
+
+}  // namespace tv::fakes
