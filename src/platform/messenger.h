@@ -7,8 +7,14 @@
 
 namespace tv {
 
+inline constexpr std::uint32_t kWmNull = 0x0000;
+inline constexpr std::uint32_t kWmDestroy = 0x0002;
+inline constexpr std::uint32_t kWmPaint = 0x000F;
 inline constexpr std::uint32_t kWmClose = 0x0010;
-inline constexpr std::uint32_t kWmCommand = 0x0111;  // 273: wParam low word = id, lParam = value
+inline constexpr std::uint32_t kWmSysCommand = 0x0112;
+inline constexpr std::uint32_t kWmLButtonDblClk = 0x0203;
+inline constexpr std::uintptr_t kScDragMove = 0xF012;  // SC_MOVE + HTCAPTION: the system drags
+inline constexpr std::uint32_t kWmCommand = 0x0111;    // 273: wParam low word = id, lParam = value
 
 class Messenger {
  public:

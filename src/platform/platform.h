@@ -4,9 +4,12 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/graphics.h"
 #include "platform/message_boxes.h"
 #include "platform/messenger.h"
 #include "platform/profile.h"
+#include "platform/shell.h"
+#include "platform/window_manager.h"
 
 namespace tv {
 
@@ -17,6 +20,9 @@ struct Platform {
   Clock& clock;
   MessageBoxes& messageBoxes;
   FileSystem& files;
+  WindowManager& windows;
+  SkinGraphics& graphics;
+  Shell& shell;
 };
 
 }  // namespace tv

@@ -4,9 +4,12 @@
 
 #include <string>
 
+#include "fakes/fake_graphics.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_messenger.h"
 #include "fakes/fake_profile.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_window_manager.h"
 #include "fakes/temp_dir.h"
 #include "fakes/virtual_time.h"
 #include "platform/platform.h"
@@ -33,7 +36,10 @@ class FakePlatform {
   FakeMessenger messenger;
   VirtualTime time;
   FakeMessageBoxes messageBoxes;
-  Platform platform{profile, messenger, time, time, messageBoxes, files};
+  FakeWindowManager windows;
+  FakeGraphics graphics;
+  FakeShell shell;
+  Platform platform{profile, messenger, time, time, messageBoxes, files, windows, graphics, shell};
 };
 
 }  // namespace tv::fakes

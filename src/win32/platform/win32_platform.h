@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/platform.h"
 
 namespace tv::win32 {
@@ -63,6 +66,71 @@ class Win32FileSystem : public FileSystem {
   bool ChangeDirectory(const std::string& path) override;
 };
 
+class Win32WindowManager : public WindowManager {
+ public:
+  void SetPanel(HWND panel) { panel_ = panel; }
+  void Show(WindowRef window, int showState) override;
+  void SetTopmost(WindowRef window, bool topmost) override;
+  void Resize(WindowRef window, int width, int height) override;
+  void Move(WindowRef window, int x, int y, int width, int height, bool repaint) override;
+  ScreenRect WindowRect(WindowRef window) override;
+  Size ScreenSize() override;
+  bool SetRegion(WindowRef window, const std::vector<Point>& polygon) override;
+  void BringToForeground(WindowRef window) override;
+  void SetFocus(WindowRef window) override;
+  void Invalidate(WindowRef window) override;
+  void UpdateNow(WindowRef window) override;
+  void Destroy(WindowRef window) override;
+  void CaptureMouse(WindowRef window) override;
+  void ReleaseMouse() override;
+  void SetCursor(Cursor cursor) override;
+  WindowRef CreateList(ListWindow kind) override;
+
+ private:
+  HWND panel_ = nullptr;
+};
+
+// The four skin pictures, each selected into its own memory device context.
+class Win32Graphics : public SkinGraphics {
+ public:
+  ~Win32Graphics() override { ReleasePictures(); }
+  void SetPanel(HWND panel) { panel_ = panel; }
+  // While WM_PAINT runs, copies to the window go to the paint context.
+  void SetPaintContext(HDC dc) { paintDc_ = dc; }
+  void LoadPictures(const std::string& normal, const std::string& hover, const std::string& pressed,
+                    const std::string& sprites) override;
+  void ReleasePictures() override;
+  void CopyToWindow(Surface from, Rect source, Point to) override;
+  void CopyToSurface(Surface from, Rect source, Surface into, Point to) override;
+
+ private:
+  HWND panel_ = nullptr;
+  HDC paintDc_ = nullptr;
+  HBITMAP bitmaps_[4] = {};
+  HDC surfaces_[4] = {};
+  HGDIOBJ original_[4] = {};
+};
+
+class Win32Shell : public Shell {
+ public:
+  std::uint32_t QuerySystemFlag(std::uint32_t getAction) override;
+  bool SetSystemFlag(std::uint32_t setAction, std::uint32_t value) override;
+  bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
+                      std::uint32_t virtualKey) override;
+  void StartProgram(const std::string& commandLine, int showState) override;
+  bool CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,
+                      TooltipDelays delays) override;
+  void DestroyTooltips() override;
+  bool HasTooltips() override { return tooltips_ != nullptr; }
+  bool AddTrayIcon(WindowRef window, int iconId, std::uint32_t callbackMessage,
+                   const std::string& tip) override;
+  void RemoveTrayIcon(WindowRef window, int iconId) override;
+  void ShowPopupMenu(WindowRef owner, int menu, const std::vector<MenuItemText>& items) override;
+
+ private:
+  HWND tooltips_ = nullptr;
+};
+
 // All of them together, as the program hands them to the behaviour.
 struct Win32Platform {
   Win32Profile profile;
@@ -71,7 +139,18 @@ struct Win32Platform {
   Win32Clock clock;
   Win32MessageBoxes messageBoxes;
   Win32FileSystem files;
-  Platform platform{profile, messenger, timers, clock, messageBoxes, files};
+  Win32WindowManager windows;
+  Win32Graphics graphics;
+  Win32Shell shell;
+  Platform platform{profile, messenger, timers,   clock, messageBoxes,
+                    files,   windows,   graphics, shell};
+
+  // The panel window exists: the pieces that act on it learn its handle.
+  void SetPanel(HWND panel) {
+    timers.SetWindow(panel);
+    windows.SetPanel(panel);
+    graphics.SetPanel(panel);
+  }
 };
 
 }  // namespace tv::win32

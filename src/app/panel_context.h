@@ -1,0 +1,118 @@
+#pragma once
+// All state of the running panel, created once at start-up and passed by reference. The INI
+// files are not mirrored here: every value that another program may change is read from the
+// file at the moment of use.
+
+#include <string>
+
+#include "app/locations.h"
+#include "app/settings_file.h"
+#include "panel/layout.h"
+#include "platform/platform.h"
+
+namespace tv {
+
+// The flags every command checks (process-wide signed 32-bit values, 0 or 1 unless noted).
+struct ModeFlags {
+  int videoBusy = 0;  // a command awaits the video program's acknowledgement 40113
+  int tvClosed = 0;   // the TV was closed and the panel sits in the tray
+  int airScan = 0;
+  int cableScan = 0;
+  int fmScan = 0;
+  int fmMode = 0;         // the source is FM radio
+  int videoInput = 0;     // the source is composite or S-Video: no channels
+  int airBand = 0;        // 1 air, 0 cable
+  int currentSource = 1;  // 1 FM, 2 air, 3 cable, 4 composite, 5 S-Video
+  int recording = 0;
+  int timeShift = 0;
+  int snapshotBusy = 1;
+  int scheduleActive = 0;
+  int peerAnswer = 1;  // the video program's last answer to query 42227
+  int previewActive = 0;
+  int scanDialogOpen = 0;
+  int recordArmed = 1;
+};
+
+enum class PanelShape { Closed = 1, Down = 2, Side = 3, All = 4 };
+
+// The panel window's own state: shape, pointer, held buttons, bars.
+struct PanelUi {
+  int hoverIndex = panel::kNoButton;
+  bool overButton = false;
+  bool buttonHeld = false;
+  bool sliderDragging = false;
+  bool seekThrottle = false;
+  int sliderX = 0;
+  int volume = 128;  // 0..220
+  int muted = 0;
+  int visible = 0;
+  int downOpen = 0;
+  int sideOpen = 0;         // the channel list is unfolded
+  int contentOffset = 0;    // added to the x of the artwork while the side list is on the left
+  int listsSuppressed = 0;  // the peer asked to hide the side panels
+};
+
+struct ChannelState {
+  int currentChannel = 0;
+  int minAirChannel = 0, maxAirChannel = 0;
+  int minCableChannel = 0, maxCableChannel = 0;
+};
+
+struct TimeShiftClock {
+  int startHour = 0, startMinute = 0, startSecond = 0;
+  int scale = 100;  // units of 6 seconds that the full bar represents
+};
+
+// Windows the panel knows; peers are looked up again before every use.
+struct KnownWindows {
+  WindowRef panel;
+  WindowRef video;
+  WindowRef playback;
+  WindowRef schedule;
+  WindowRef downList;
+  WindowRef sideList;
+};
+
+struct SavedPowerFlags {
+  std::uint32_t screenSaver = 0;
+  std::uint32_t lowPower = 0;
+  std::uint32_t powerOff = 0;
+};
+
+struct PanelContext {
+  PanelContext(Platform& platform, Locations locations)
+      : os(platform),
+        where(std::move(locations)),
+        settings(platform.profile, where.settingsIni),
+        panelIni(platform.profile, where.panelIni) {}
+
+  Platform& os;
+  Locations where;
+  IniFile settings;
+  IniFile panelIni;
+  panel::PanelLayout layout;
+  ModeFlags mode;
+  PanelUi ui;
+  ChannelState channels;
+  TimeShiftClock timeShift;
+  KnownWindows windows;
+  SavedPowerFlags power;
+  int countryCount = 0;
+
+  PanelShape Shape() const {
+    if (ui.downOpen && ui.sideOpen) return PanelShape::All;
+    if (ui.downOpen) return PanelShape::Down;
+    if (ui.sideOpen) return PanelShape::Side;
+    return PanelShape::Closed;
+  }
+};
+
+// The window names the peers rely on.
+inline constexpr const char* kPanelClass = "Brivanta Zentaro";
+inline constexpr const char* kPanelTitle = "Panel";
+inline constexpr const char* kVideoClass = "Brivanta Tovix";
+inline constexpr const char* kVideoTitle = "Tv";
+inline constexpr const char* kPlaybackClass = "PlayWndMediaPlayer";
+inline constexpr const char* kPlaybackTitle = "PlayWnd Media Player";
+
+}  // namespace tv

@@ -1,0 +1,326 @@
+#include "panel/layout_tables.h"
+
+namespace tv::panel {
+
+// Buttons 39..42 and 47 only get rectangles from the open-state overrides; 45 is placed apart
+// from the artwork (it does not move with the content offset).
+const ButtonInfo kButtonTable[kButtonCount] = {
+    {"NUM0", 40100, "IDS_NUM0", "num", 522, 104, 13, 13},                         // 0
+    {"NUM1", 40101, "IDS_NUM1", "num", 506, 40, 13, 13},                          // 1
+    {"NUM2", 40102, "IDS_NUM2", "num", 506, 56, 13, 13},                          // 2
+    {"NUM3", 40103, "IDS_NUM3", "num", 506, 72, 13, 13},                          // 3
+    {"NUM4", 40104, "IDS_NUM4", "num", 506, 88, 13, 13},                          // 4
+    {"NUM5", 40105, "IDS_NUM5", "num", 506, 104, 13, 13},                         // 5
+    {"NUM6", 40106, "IDS_NUM6", "num", 522, 40, 13, 13},                          // 6
+    {"NUM7", 40107, "IDS_NUM7", "num", 522, 56, 13, 13},                          // 7
+    {"NUM8", 40108, "IDS_NUM8", "num", 522, 72, 13, 13},                          // 8
+    {"NUM9", 40109, "IDS_NUM9", "num", 522, 88, 13, 13},                          // 9
+    {"VOLDOWN", 40005, "IDS_VOLDOWN", "Volume Down", 36, 50, 31, 31},             // 10
+    {"VOLUP", 40006, "IDS_VOLUP", "Volume Up", 288, 50, 28, 31},                  // 11
+    {"CHDOWN", 40007, "IDS_CHDOWN", "Channel down", 343, 26, 20, 30},             // 12
+    {"CHUP", 40008, "IDS_CHUP", "Channel up", 452, 26, 20, 30},                   // 13
+    {"TVAIR", 40012, "IDS_TVAIR", "Air TV", 8, 81, 59, 15},                       // 14
+    {"CABLE", 40034, "IDS_CABLE", "Cable", 67, 81, 63, 15},                       // 15
+    {"COMPOSITE", 40010, "IDS_COMPOSITE", "AV-in", 130, 81, 63, 15},              // 16
+    {"SVIDEO", 40011, "IDS_SVIDEO", "S-Video", 193, 81, 63, 15},                  // 17
+    {"ADD", 40014, "IDS_ADD", "Add", 506, 120, 13, 13},                           // 18
+    {"DEC", 40015, "IDS_DEC", "delete", 522, 120, 13, 13},                        // 19
+    {"CLOSE", 40018, "IDS_CLOSE", "Standby", 522, 9, 13, 13},                     // 20
+    {"HIDEPANEL", 40009, "IDS_HIDE", "Minimize", 506, 9, 13, 13},                 // 21
+    {"HELP", 40002, "IDS_HELP", "About", 490, 9, 13, 13},                         // 22
+    {"REC", 40016, "IDS_REC", "Record Start/Stop", 36, 23, 31, 25},               // 23
+    {"PLAY", 40017, "IDS_PLAY", "PLAY", 225, 23, 31, 25},                         // 24
+    {"FORWARD", 40029, "IDS_FORWARD", "To Ending", 256, 23, 32, 25},              // 25
+    {"BACK", 40030, "IDS_BACK", "To Starting", 130, 23, 32, 25},                  // 26
+    {"PAUSE", 40031, "IDS_PAUSE", "Pause", 193, 23, 32, 25},                      // 27
+    {"STOP", 40032, "IDS_STOP", "Stop", 162, 23, 31, 25},                         // 28
+    {"STOPREC", 40038, "IDS_STOPREC", "Time Shift Start /Stop", 67, 23, 32, 25},  // 29
+    {"MUTE", 40037, "IDS_MUTE", "Mute on/off", 8, 50, 28, 31},                    // 30
+    {"FM", 40039, "IDS_FM", "FM", 256, 81, 63, 15},                               // 31
+    {"CAPTUE", 40040, "IDS_CAPTURE", "Snapshot", 162, 99, 31, 18},                // 32
+    {"TIME", 40041, "IDS_TIME", "Schedule Recording", 36, 99, 31, 18},            // 33
+    {"CH", 40042, "IDS_CH", "Multi-Channel Preview", 193, 99, 32, 18},            // 34
+    {"TOOL", 40043, "IDS_TOOL", "Settings", 67, 99, 32, 18},                      // 35
+    {"SCAN", 40044, "IDS_SCAN", "Auto scan", 99, 99, 31, 18},                     // 36
+    {"SKIN", 40045, "IDS_SKIN", "Change Skin", 130, 99, 32, 18},                  // 37
+    {"OPENPANEL", 40117, "IDS_OPENPANEL", "Open/Close", 35, 135, 19, 20},         // 38
+    {"EMAIL", 40118, "IDS_EMAIL", "Send by E-Mail", 0, 0, 0, 0},                  // 39
+    {"LISTVIEW", 40119, "IDS_LISTVIEW", "Change List View", 0, 0, 0, 0},          // 40
+    {"PAINT", 40120, "IDS_PAINT", "Paint", 0, 0, 0, 0},                           // 41
+    {"MOVIEEDIT", 40121, "IDS_MOVIEEDIT", "Play Movie", 0, 0, 0, 0},              // 42
+    {"TELETEXT", 40122, "IDS_TELETEXT", "Teletext", 256, 99, 32, 18},             // 43
+    {"STEREO", 40123, "IDS_STEREO", "Audio setting", 225, 99, 31, 18},            // 44
+    {"LEFTOPEN", 40316, "IDS_LEFTOPEN", "CH List", 0, 0, 18, 18},                 // 45
+    {"LOGOKOVA", 44001, "IDS_LOGOKOVA", "Website", 138, 135, 87, 14},             // 46
+    {"DOWNCLOSE", 40117, "IDS_CLOSEDOWN", "Close", 0, 0, 0, 0},                   // 47
+};
+
+const LcdKeyInfo kLcdKeys[static_cast<int>(Lcd::kCount)] = {
+    {"OSD_TUNER_FIRSTNUM_X", 423},
+    {"OSD_TUNER_FIRSTNUM_Y", 36},
+    {"LCD_TV_CH_OFFSET", 11},
+    {"OSD_NUMFORCH_X", 85},
+    {"OSD_NUMFORCH_Y", 29},
+    {"CH_NUM_W", 9},
+    {"CH_NUM_H", 13},
+    {"LCD_SOURCE_X", 397},
+    {"LCD_SOURCE_Y", 124},
+    {"LCD_W", 82},
+    {"LCD_H", 19},
+    {"LCD_AIR_X", 1},
+    {"LCD_AIR_Y", 1},
+    {"LCD_CABLE_X", 1},
+    {"LCD_CABLE_Y", 21},
+    {"LCD_AVIN_X", 1},
+    {"LCD_AVIN_Y", 41},
+    {"LCD_SVIDEO_X", 1},
+    {"LCD_SVIDEO_Y", 61},
+    {"LCD_FM_X", 1},
+    {"LCD_FM_Y", 81},
+    {"LCD_SEC_X", 468},
+    {"LCD_SEC_Y", 63},
+    {"LCD_10SEC_X", 460},
+    {"LCD_10SEC_Y", 63},
+    {"LCD_MIN_X", 449},
+    {"LCD_MIN_Y", 63},
+    {"LCD_10MIN_X", 441},
+    {"LCD_10MIN_Y", 63},
+    {"LCD_HOUR_X", 430},
+    {"LCD_HOUR_Y", 63},
+    {"LCD_10HOUR_X", 422},
+    {"LCD_10HOUR_Y", 63},
+    {"LCD_CURTIME_W", 6},
+    {"LCD_CURTIME_H", 10},
+    {"LCD_CUR_TIME_X", 86},
+    {"LCD_CUR_TIME_Y", 46},
+    {"LCD_CUR_TIME_OFFSET", 6},
+    {"CHANGE_BTN_MUTEON_X", 222},
+    {"CHANGE_BTN_MUTEON_Y", 2},
+    {"CHANGE_BTN_MUTEON_W", 28},
+    {"CHANGE_BTN_MUTEON_H", 31},
+    {"CHANGE_BTN_MUTEOFF_X", 222},
+    {"CHANGE_BTN_MUTEOFF_Y", 39},
+    {"CHANGE_BTN_MUTEOFF_W", 28},
+    {"CHANGE_BTN_MUTEOFF_H", 31},
+    {"PANEL_REC_X", 340},
+    {"PANEL_REC_Y", 62},
+    {"LCD_REC_STATE_W", 55},
+    {"LCD_REC_STATE_H", 12},
+    {"LCD_REC_STATE_ON_X", 85},
+    {"LCD_REC_STATE_ON_Y", 65},
+    {"LCD_REC_STATE_OFF_X", 144},
+    {"LCD_REC_STATE_OFF_Y", 65},
+    {"LCD_CAP_TIME_X", 86},
+    {"LCD_CAP_TIME_Y", 46},
+    {"LCD_CAP_TIME_OFFSET", 6},
+    {"LCD_CAPTIME_W", 6},
+    {"LCD_CAPTIME_H", 10},
+    {"LCD_CAPSEC_X", 443},
+    {"LCD_CAPSEC_Y", 110},
+    {"LCD_CAP10SEC_X", 435},
+    {"LCD_CAP10SEC_Y", 110},
+    {"LCD_CAPMIN_X", 424},
+    {"LCD_CAPMIN_Y", 110},
+    {"LCD_CAP10MIN_X", 416},
+    {"LCD_CAP10MIN_Y", 110},
+    {"LCD_CAPHOUR_X", 405},
+    {"LCD_CAPHOUR_Y", 110},
+    {"LCD_CAP10HOUR_X", 397},
+    {"LCD_CAP10HOUR_Y", 110},
+    {"LCD_CAP_FILESIZE_X", 86},
+    {"LCD_CAP_FILESIZE_Y", 46},
+    {"LCD_CAP_FILESIZE_OFFSET", 6},
+    {"LCD_CAPFILESIZE_W", 6},
+    {"LCD_CAPFILESIZE_H", 10},
+    {"LCD_CAPFILESIZE_1_X", 466},
+    {"LCD_CAPFILESIZE_2_X", 455},
+    {"LCD_CAPFILESIZE_3_X", 448},
+    {"LCD_CAPFILESIZE_4_X", 441},
+    {"LCD_CAPFILESIZE_5_X", 434},
+    {"LCD_CAPFILESIZE_6_X", 427},
+    {"LCD_CAPFILESIZE_7_X", 420},
+    {"LCD_CAPFILESIZE_8_X", 413},
+    {"LCD_CAPFILESIZE_1_Y", 95},
+    {"LCD_CAPFILESIZE_2_Y", 95},
+    {"LCD_CAPFILESIZE_3_Y", 95},
+    {"LCD_CAPFILESIZE_4_Y", 95},
+    {"LCD_CAPFILESIZE_5_Y", 95},
+    {"LCD_CAPFILESIZE_6_Y", 95},
+    {"LCD_CAPFILESIZE_7_Y", 95},
+    {"LCD_CAPFILESIZE_8_Y", 95},
+    {"LCD_CHFMAVSV_X", 377},
+    {"LCD_CHFMAVSV_Y", 36},
+    {"LCD_CHFMAVSV_W", 55},
+    {"LCD_CHFMAVSV_H", 13},
+    {"LCD_CH_X", 85},
+    {"LCD_CH_Y", 1},
+    {"LCD_FMFREQ_X", 85},
+    {"LCD_FMFREQ_Y", 15},
+    {"LCD_AVSV_X", 143},
+    {"LCD_AVSV_Y", 1},
+    {"FM_NUM_X", 85},
+    {"FM_NUM_Y", 29},
+    {"FM_NUM_W", 9},
+    {"FM_NUM_H", 13},
+    {"FM_NUM1_X", 407},
+    {"FM_NUM1_Y", 36},
+    {"FM_NUM2_X", 397},
+    {"FM_NUM2_Y", 36},
+    {"FM_NUM3_X", 387},
+    {"FM_NUM3_Y", 36},
+    {"FM_NUM4_X", 377},
+    {"FM_NUM4_Y", 36},
+    {"TIMESHIFTPOINTX", 21},
+    {"TIMESHIFTPOINTY", 10},
+    {"TIMESHIFTWIDTH", 294},
+    {"TIMESHIFTHEIGHT", 9},
+    {"SLIPOINT_X", 86},
+    {"SLIPOINT_Y", 82},
+    {"SLIPOINT_W", 10},
+    {"SLIPOINT_H", 9},
+    {"LCD_VOLBAR_LTOR_DTOU", 0},
+    {"LCD_VOLBAR_X", 67},
+    {"LCD_VOLBAR_Y", 50},
+    {"LCD_VOLBAR_W", 220},
+    {"LCD_VOLBAR_H", 31},
+};
+
+const CaptionInfo kCaptions[static_cast<int>(Caption::kCount)] = {
+    {"ABOUTBOX_CAPTION", "About", 100, false},
+    {"IDCVISION", "TV Panel 1.0, a control panel for analog TV-tuner cards", 260, false},
+    {"BIDOK", "OK", 10, false},
+    {"AUDIOSETTINGS_CAPTION", "Audio Settings", 100, false},
+    {"IDCAUDIOINPUTSOURCE", "Audio Input Source:", 100, false},
+    {"IDCRECCON", "Recording Control:", 100, false},
+    {"IDCSoundCardSetting", "Sound Card Setting", 100, false},
+    {"IDCBALANCE", "Balance:", 20, false},
+    {"IDCBASS", "Bass:", 20, false},
+    {"IDCTREBLE", "Treble:", 20, false},
+    {"IDCVOLUME", "Volume:", 20, false},
+    {"IDCBTNDEFAULT", "Default", 20, false},
+    {"IDCBUTTONAUDIO", "713X Chip  Audio Settings", 40, false},
+    {"BAUDIOIDOK", "Close", 20, false},
+    {"IDCRECORDCONTROL", "Recording Control", 50, false},
+    {"IDCDEVICE", "TV Card Device", 50, false},
+    {"IDCAUDIOSETCOUNTRY", "Audio Setting", 50, false},
+    {"IDCINPUTSOURCE", "Audio Input Source:", 50, false},
+    {"IDCCOUNCODE", "Country Code", 50, false},
+    {"IDCCODE", "Code:", 50, false},
+    {"IDOKCOUNTRY", "OK", 50, false},
+    {"IDCRADIO1", "Auto Detect OS Country Code", 100, false},
+    {"IDCRADIO2", "Select Country Code:", 100, false},
+    {"IDDDIALOGEDITNAME", "Edit", 50, false},
+    {"IDCSTATICCH", "Channel/Frequency:", 50, false},
+    {"IDCSTATICNAME", "Name:", 50, false},
+    {"IDOKSVAE", "Save", 50, false},
+    {"IDCANCELCLOSE", "Close", 50, false},
+    {"ALLSETTINGS", "Settings", 100, false},
+    {"IDCTVCARD", "TV Card Device :", 100, false},
+    {"IDCCATEGORY", "Category", 50, false},
+    {"IDCCOUNTRY", "Country", 50, false},
+    {"IDCRADIOAIR", "Air", 50, false},
+    {"IDCRADIOCABLE", "Cable", 50, false},
+    {"IDCRADIOAUTODETECT", "Auto Detect", 50, false},
+    {"IDCRADIOSELECTCOUNTRY", "Select Country", 50, false},
+    {"IDCCOUNTRYCODE", "Country Code:", 50, false},
+    {"IDCBUTTONVDOSTAND", "Video Standard", 50, false},
+    {"IDCCHANNELEDIT", "Channel Editing", 50, false},
+    {"IDCCHNO", "Channel now :", 50, false},
+    {"IDCSTATICCHANGE", "Edit this channel name:", 50, false},
+    {"IDCBUTTONEDITNAME", "Input", 50, false},
+    {"IDCCHLIST", "Channel List :", 50, false},
+    {"IDCNUMBUTTONUP1", "Up", 10, false},
+    {"IDCNUMBUTTONDOWN1", "Down", 10, false},
+    {"IDCNUMBUTTONENTER", "Enter", 10, false},
+    {"IDCNUMBUTTONADD", "Add this channel", 50, false},
+    {"IDCNUMBUTTONDELETE", "Delete this channel", 50, false},
+    {"IDCNUMBUTTONAUTOSCAN", "Auto Scan", 50, false},
+    {"IDCSTATICMIN", "Min :", 10, false},
+    {"IDCSTATICMAX", "Max :", 10, false},
+    {"IDCFINETUNECH", "Fine tuning", 50, false},
+    {"IDCBUTTONFREQDEF", "Default", 20, false},
+    {"IDCBUTTONSAVEFORFREQ", "Save this Frequency", 50, false},
+    {"IDS_TVSETTING", "TV settings", 50, false},
+    {"IDS_VIDEOSETTING", "Video Settings", 50, false},
+    {"IDS_RECORDSETTING", "Record Settings", 50, false},
+    {"IDS_MISC", "Misc Page", 50, false},
+    {"IDS_FUSCAN", "Fully Scan", 50, false},
+    {"IDD_DFREQSCANCAPTION", "Fully Scan State", 50, false},
+    {"IDCTAKETIME", "Fully Scan will take about 15 min...", 250, false},
+    {"IDCSTATICFNOW", "Frequency now:", 50, false},
+    {"IDCSTATICFOUND", "State:", 50, false},
+    {"IDOKSTARTSCAN", "Start Scan", 50, false},
+    {"IDCANCELSTOPSCAN", "Stop Scan", 50, false},
+    {"IDCCHECKFULLYSCAN", "Use Fully Scan Channel List", 200, false},
+    {"IDCSTATICFMIN", "Min Freq.", 20, false},
+    {"IDCSTATICFMAX", "Max Freq.", 20, false},
+    {"IDCBFUSCAN", "Min Freq. to Max Freq. Scan (each 250000Hz)", 100, false},
+    {"IDCSTATICCE", "Channel Edit", 50, false},
+    {"IDCSTATICCL", "Channel List:", 50, false},
+    {"IDCSTATICCN", "Channel Num:", 50, false},
+    {"IDCSTATICKI", "Key In This Channel Name:", 50, false},
+    {"IDCSTATICFRE", "Frequency:", 50, false},
+    {"IDCSAVEFREQSET", "Save or Add a new channel", 50, false},
+    {"IDCFUSCDEL", "Remove this Channel", 50, false},
+    {"IDCSTATICRECFORMAT", "Video Format", 50, false},
+    {"IDCSTATICRBR", "Recording BitRate", 50, false},
+    {"IDCSTATICBR", "BitRate", 50, false},
+    {"IDCSTATICWORDDIR", "Working Directory", 50, false},
+    {"IDCBUTTONBROWSE2", "Browse", 50, false},
+    {"IDCSTATICCS", "Capture Settings", 50, false},
+    {"IDCSTATICSFR", "Stream Format", 50, false},
+    {"IDCSTATICOS", "Output Size", 50, false},
+    {"IDCSTATICFINE", "Fine Adjustment", 50, false},
+    {"IDCSTATICBRIN", "Brightness", 50, false},
+    {"IDCCONTRAST", "Contrast", 50, false},
+    {"IDCSTATICHUE", "Hue", 50, false},
+    {"IDCSTATICSATURATION", "Saturation", 50, false},
+    {"IDCBUTTONDEFAULT", "Default", 50, false},
+    {"IDCSTATICTIMESHIFT", "TimeShift Recording", 50, false},
+    {"IDCCHECKTIMESHIFT", "After TimeShift recording,don't save the temp file.", 250, false},
+    {"IDCSTATICWD", "Working Directory", 50, false},
+    {"IDCBUTTONBROWSE", "Browse", 50, false},
+    {"IDCSTATICOUTSI", "Output Size", 50, false},
+    {"IDCSTATICBIT", "BitRate", 50, false},
+    {"IDCSTATICSNAPSHOT", "SnapShot settings", 50, false},
+    {"IDCSTATICSNAPSHOTSET", "Number of SnapShot :", 50, false},
+    {"IDCSTATICTP", "TV and Panel", 50, false},
+    {"IDCALWAYSONTOP", "Always On Top", 50, false},
+    {"IDCCHANNELSURFING", "Multi-Channel Preview", 50, false},
+    {"IDCSTATICSURFING", "Preview Time :", 50, false},
+    {"IDCSTATICSURFINGWIN", "Number of Preview Channels:", 50, false},
+    {"IDS_FILENAME", "File name", 50, false},
+    {"IDS_FILESIZE", "File size", 50, false},
+    {"IDS_FILETYPE", "File type", 50, false},
+    {"IDS_FILETIME", "Last WriteTime", 50, false},
+    {"IDS_FULLPATH", "File Path", 50, false},
+    {"IDMOPENALLFILE", "Open the TV", 50, false},
+    {"IDMDESTROY", "Close", 50, false},
+    {"IDMEDIT", "Edit", 50, false},
+    {"IDMPEMAIL", "E-mail", 50, false},
+    {"IDMSAVEAS", "Save as", 50, false},
+    {"IDMDELETE", "Delete", 50, false},
+    {"IDMDELETEALL", "Delete All", 50, false},
+    {"AUTOSCANCMBC", "AutoScan", 50, false},
+    {"AUTOSCANCMB", "AutoScan Cable will start now.It will take few minutes.PLEASE wait...", 250,
+     false},
+    {"AUTOSCANCMBCS", "Stop AutoScan", 50, false},
+    {"AUTOSCANCMBS", "Are you sure to Stop AutoScan Cable?", 250, false},
+    {"AUTOSCANAMBC", "AutoScan", 50, false},
+    {"AUTOSCANAMB", "AutoScan Air will start now.It will take few minutes.PLEASE wait...", 250,
+     false},
+    {"AUTOSCANAMBCS", "Stop AutoScan", 50, false},
+    {"AUTOSCANAMBS", "Are you sure to Stop AutoScan Air?", 250, false},
+    {"AUTOSCANFMBC", "AutoScan", 50, false},
+    {"AUTOSCANFMB", "AutoScan FM will start now.It will take few minutes.PLEASE wait...", 250,
+     false},
+    {"AUTOSCANFMBCS", "Stop AutoScan", 50, false},
+    {"AUTOSCANFMBS", "Are you sure to Stop AutoScan FM?", 250, false},
+    {"FULLYSCANFMBC", "FullyScan", 50, false},
+    {"FULLYSCANFMB", "FullyScan will start now.It will take few minutes.PLEASE wait...", 250,
+     false},
+    {"IDS_PRODUCT", "Zentaro", 30, false},
+    {"IDS_PLANNER_DIALOG", "Schedule Recording Settings", 50, true},
+};
+
+}  // namespace tv::panel
