@@ -38,11 +38,10 @@ class TunerLibrary {
 
   // The two entries; only called once bound.
   virtual std::int32_t GetContryInfo() = 0;
-  virtual std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position,
-                                   std::int32_t band, std::int32_t channel,
-                                   std::int32_t reserved1, std::int32_t* standard,
-                                   std::int32_t* highest, std::int32_t* lowest,
-                                   std::int32_t reserved2) = 0;
+  virtual std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position, std::int32_t band,
+                                   std::int32_t channel, std::int32_t reserved1,
+                                   std::int32_t* standard, std::int32_t* highest,
+                                   std::int32_t* lowest, std::int32_t reserved2) = 0;
 };
 
 // The operating system's loader; defined by the real platform (src/win32/platform).

@@ -1,0 +1,60 @@
+#pragma once
+// A tuner library scripted by the test: whether it loads, which entries it has, its country
+// count and countries. Every call is recorded with its arguments as passed.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/tuner_library.h"
+
+namespace tv::fakes {
+
+struct FakeCountry {
+  std::int32_t code = 0;
+  std::int32_t standard = 0;
+  std::int32_t airLowest = 0, airHighest = 0;
+  std::int32_t cableLowest = 0, cableHighest = 0;
+};
+
+struct FreqInfoCall {
+  std::int32_t code = 0;  // as passed in
+  std::int32_t position = 0;
+  std::int32_t band = 0;
+  std::int32_t channel = 0;
+  std::int32_t reserved1 = 0;
+  std::int32_t reserved2 = 0;
+};
+
+class FakeTunerLibrary : public TunerLibrary {
+ public:
+  // What the "file" offers.
+  bool present = true;
+  bool hasFreqInfo = true;
+  bool hasCountryInfo = true;
+  std::int32_t countryCount = 0;  // the answer of GetContryInfo, whatever countries holds
+  std::vector<FakeCountry> countries;
+
+  // Frequency the fake gives channel n of a position's band: recognisable in assertions.
+  static std::int32_t FrequencyOf(std::int32_t position, std::int32_t band, std::int32_t n) {
+    return 40000000 + position * 1000000 + band * 100000 + n * 1000;
+  }
+
+  bool Load(const char* fileName) override;
+  bool Lookup(TunerEntry entry) override;
+  void Release() override;
+  std::int32_t GetContryInfo() override;
+  std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position, std::int32_t band,
+                           std::int32_t channel, std::int32_t reserved1, std::int32_t* standard,
+                           std::int32_t* highest, std::int32_t* lowest,
+                           std::int32_t reserved2) override;
+
+  // The order of what happened: "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
+  std::vector<std::string> events;
+  std::vector<FreqInfoCall> calls;
+  bool loaded = false;
+  bool freqInfoBound = false;
+  bool countryInfoBound = false;
+};
+
+}  // namespace tv::fakes
