@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "panel/layout.h"
 #include "platform/platform.h"
+#include "platform/tuner_library.h"
 
 namespace tv {
 
@@ -58,6 +59,14 @@ struct ChannelState {
   int minCableChannel = 0, maxCableChannel = 0;
 };
 
+// The picture values the adjustment keys step; stored back when the program ends.
+struct PictureValues {
+  int brightness = 128;
+  int contrast = 68;
+  int hue = 0;
+  int saturation = 64;
+};
+
 struct TimeShiftClock {
   int startHour = 0, startMinute = 0, startSecond = 0;
   int scale = 100;  // units of 6 seconds that the full bar represents
@@ -86,6 +95,13 @@ struct PanelContext {
         settings(platform.profile, where.settingsIni),
         panelIni(platform.profile, where.panelIni) {}
 
+  // The installation was located (start-up builds the context before it knows where).
+  void SetLocations(Locations locations) {
+    where = std::move(locations);
+    settings = IniFile(os.profile, where.settingsIni);
+    panelIni = IniFile(os.profile, where.panelIni);
+  }
+
   Platform& os;
   Locations where;
   IniFile settings;
@@ -94,9 +110,11 @@ struct PanelContext {
   ModeFlags mode;
   PanelUi ui;
   ChannelState channels;
+  PictureValues picture;
   TimeShiftClock timeShift;
   KnownWindows windows;
   SavedPowerFlags power;
+  TunerLibrary* tuner = nullptr;  // bound at start, kept for the life of the process
   int countryCount = 0;
 
   PanelShape Shape() const {

@@ -104,15 +104,15 @@ void IniFile::DeleteSection(const keys::Section& section) const {
 
 std::string IniFile::RawText(const char* section, const char* key, const char* def,
                              std::uint32_t capacity) const {
-  return ReadProfileText(profile_, section, key, def, capacity, path_.c_str());
+  return ReadProfileText(*profile_, section, key, def, capacity, path_.c_str());
 }
 
 int IniFile::RawInt(const char* section, const char* key, int def) const {
-  return profile_.ReadInt(section, key, def, path_.c_str());
+  return profile_->ReadInt(section, key, def, path_.c_str());
 }
 
 void IniFile::RawWrite(const char* section, const char* key, const char* value) const {
-  profile_.WriteString(section, key, value, path_.c_str());
+  profile_->WriteString(section, key, value, path_.c_str());
 }
 
 std::string WinIni::Text(const keys::Key& key) const {

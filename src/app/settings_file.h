@@ -14,7 +14,7 @@ namespace tv {
 
 class IniFile {
  public:
-  IniFile(Profile& profile, std::string path) : profile_(profile), path_(std::move(path)) {}
+  IniFile(Profile& profile, std::string path) : profile_(&profile), path_(std::move(path)) {}
 
   const std::string& Path() const { return path_; }
 
@@ -51,7 +51,7 @@ class IniFile {
   void RawWrite(const char* section, const char* key, const char* value) const;
 
  private:
-  Profile& profile_;
+  Profile* profile_;
   std::string path_;
 };
 

@@ -176,6 +176,14 @@ inline constexpr std::uint32_t kSchedulePeerAnswer = 40042;
 inline constexpr Id kSheetFullScanClosed = 47002;
 inline constexpr Id kTvPageScanEnded = 1095;
 
+// The source command for a stored [TovixCrossbar] "InputSource" (1 composite, 2 S-Video,
+// 3 cable, 4 air, 5 FM); 0 for any other value, which selects nothing.
+inline constexpr Id SourceCommandFor(int inputSource) {
+  constexpr Id kByInput[] = {0,          kSourceComposite, kSourceSVideo, kSourceCable,
+                             kSourceAir, kSourceFm};
+  return inputSource >= 1 && inputSource <= 5 ? kByInput[inputSource] : Id{0};
+}
+
 // ---- message numbers of the panel window ---------------------------------------------------
 inline constexpr std::uint32_t kTrayCallbackMessage = 2024;
 
