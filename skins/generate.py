@@ -135,6 +135,70 @@ def clipped_png(skin, shape, png, work):
     return out
 
 
+def live_preview(skin, work, out_png):
+    """The closed panel as it looks running, put together from the pictures and the sprite
+    sheet the way the panel copies them: a check that every sprite lands where it belongs."""
+    k = skin.lcd
+    base = os.path.join(work, f"skin{skin.number}-")
+    normal, hover, pressed = (base + L.PICTURE_STEM[L.CLOSED] + L.STATE_SUFFIX[s] + ".png"
+                              for s in ("normal", "hover", "pressed"))
+    sprites = base + "otherbmp.png"
+    cmd = [TOOLS["convert"], normal]
+
+    def copy(src, sx, sy, w, h, dx, dy):
+        if w > 0 and h > 0:
+            cmd.extend(["(", src, "-crop", f"{w}x{h}+{sx}+{sy}", "+repage", ")",
+                        "-geometry", f"+{dx}+{dy}", "-composite"])
+
+    def digits(value, stems, glyph, step, w, h):
+        for stem, ch in zip(stems, value):
+            copy(sprites, k[glyph + "_X"] + int(ch) * k[step], k[glyph + "_Y"], k[w], k[h],
+                 k[stem + "_X"], k[stem + "_Y"])
+
+    copy(sprites, k["LCD_AIR_X"], k["LCD_AIR_Y"], k["LCD_W"], k["LCD_H"], k["LCD_SOURCE_X"],
+         k["LCD_SOURCE_Y"])
+    copy(sprites, k["LCD_CH_X"], k["LCD_CH_Y"], k["LCD_CHFMAVSV_W"], k["LCD_CHFMAVSV_H"],
+         k["LCD_CHFMAVSV_X"], k["LCD_CHFMAVSV_Y"])
+    for i, ch in enumerate("210"):
+        copy(sprites, k["OSD_NUMFORCH_X"] + int(ch) * k["CH_NUM_W"], k["OSD_NUMFORCH_Y"],
+             k["CH_NUM_W"], k["CH_NUM_H"], k["OSD_TUNER_FIRSTNUM_X"] - i * k["LCD_TV_CH_OFFSET"],
+             k["OSD_TUNER_FIRSTNUM_Y"])
+    digits("214705", [f"LCD_{s}" for s in ("10HOUR", "HOUR", "10MIN", "MIN", "10SEC", "SEC")],
+           "LCD_CUR_TIME", "LCD_CUR_TIME_OFFSET", "LCD_CURTIME_W", "LCD_CURTIME_H")
+    digits("001234", [f"LCD_CAP{s}" for s in ("10HOUR", "HOUR", "10MIN", "MIN", "10SEC", "SEC")],
+           "LCD_CAP_TIME", "LCD_CAP_TIME_OFFSET", "LCD_CAPTIME_W", "LCD_CAPTIME_H")
+    digits("00045678", [f"LCD_CAPFILESIZE_{i}" for i in range(8, 0, -1)], "LCD_CAP_FILESIZE",
+           "LCD_CAP_FILESIZE_OFFSET", "LCD_CAPFILESIZE_W", "LCD_CAPFILESIZE_H")
+    copy(sprites, k["LCD_REC_STATE_ON_X"], k["LCD_REC_STATE_ON_Y"], k["LCD_REC_STATE_W"],
+         k["LCD_REC_STATE_H"], k["PANEL_REC_X"], k["PANEL_REC_Y"])
+    # Volume 150 of 220.
+    vx, vy, vw, vh = k["LCD_VOLBAR_X"], k["LCD_VOLBAR_Y"], k["LCD_VOLBAR_W"], k["LCD_VOLBAR_H"]
+    copy(pressed, vx, vy, vw, vh, vx, vy)
+    if k["LCD_VOLBAR_LTOR_DTOU"] == 0:
+        copy(hover, vx, vy, vw * 150 // 220, vh, vx, vy)
+    else:
+        f = vh * 150 // 220
+        copy(hover, vx, vy + vh - f, vw, f, vx, vy + vh - f)
+    # Time shift at 40 %, the knob at the end of the fill.
+    tx, ty, tw, th = (k["TIMESHIFTPOINTX"], k["TIMESHIFTPOINTY"], k["TIMESHIFTWIDTH"],
+                      k["TIMESHIFTHEIGHT"])
+    fill = tw * 40 // 100
+    copy(pressed, tx, ty, tw, th, tx, ty)
+    copy(hover, tx, ty, fill, th, tx, ty)
+    copy(sprites, k["SLIPOINT_X"], k["SLIPOINT_Y"], k["SLIPOINT_W"], k["SLIPOINT_H"],
+         tx + fill - 10, ty)
+    # Playing: PLAY pressed, the other transport keys lit.
+    for stem in ("PLAY", "PAUSE", "STOP", "BACK", "FORWARD"):
+        x, y, w, h = skin.buttons[stem]
+        copy(pressed if stem == "PLAY" else hover, x, y, w, h, x, y)
+    # The pointer over channel up.
+    x, y, w, h = skin.buttons["CHUP"]
+    copy(hover, x, y, w, h, x, y)
+    cmd.append(out_png)
+    run(cmd)
+    return out_png
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--countries", required=True)
@@ -179,8 +243,13 @@ def main():
                 stem = L.PICTURE_STEM[shape] + L.STATE_SUFFIX[state]
                 png = os.path.join(work, f"skin{s.number}-{stem}.png")
                 if state == "normal":
-                    pics.append((f"{stem}.bmp as the window shows it", clipped_png(
-                        s, shape, png, work), w, h))
+                    if shape == L.CLOSED:
+                        live = live_preview(s, work, os.path.join(work, f"skin{s.number}-live.png"))
+                        pics.append(("running (sprites applied)",
+                                     clipped_png(s, shape, live, work), w, h))
+                    else:
+                        pics.append((f"{stem}.bmp as the window shows it",
+                                     clipped_png(s, shape, png, work), w, h))
                 pics.append((f"{stem}.bmp", png, w, h))
             entries.append((f"Skin {s.number} ({s.name}): {L.PICTURE_STEM[shape]} {w} x {h}",
                             pics))

@@ -289,9 +289,10 @@ class SkinOne(Skin):
         elif which == "FM":
             # The four frequency digits cover the left of the label: the decimal point sits in
             # the one free column between the tens and the units, the unit after them.
-            point = k["FM_NUM1_X"] - 1 - x
+            left = k["LCD_CHFMAVSV_X"]
+            point = k["FM_NUM1_X"] - 1 - left
             out.append(rect(x + point, y + h - 3, 1, 2, fill=LCD["lit"]))
-            unit_x = k["FM_NUM1_X"] + k["FM_NUM_W"] - x + 1
+            unit_x = k["FM_NUM1_X"] + k["FM_NUM_W"] - left + 1
             out.append(lcd.legend(x + unit_x, y + h - 6, "MHZ", LCD["lit"]))
         else:
             out.append(lcd.dot_text(x + w / 2, y + 3, "VIDEO", lcd.FONT_5X7, LCD["lit"],

@@ -341,9 +341,9 @@ class SkinTwo(Skin):
             out.append(lcd.dot_text(x + 2, y + 2, "FM", lcd.FONT_5X7, LCD["lit"], **big))
             out.append(lcd.legend(x + 2, y + 19, "MHZ", LCD["legend"]))
             # The point sits in the gap the layout leaves between the tens and the units.
-            gap = k["FM_NUM2_X"] + k["FM_NUM_W"]
-            out.append(rect(gap + (k["FM_NUM1_X"] - gap) / 2 - 1, y + h - 3, 2, 2,
-                            fill=LCD["lit"]))
+            gap = k["FM_NUM2_X"] + k["FM_NUM_W"] - k["LCD_CHFMAVSV_X"]
+            units = k["FM_NUM1_X"] - k["LCD_CHFMAVSV_X"]
+            out.append(rect(x + (gap + units) / 2 - 1, y + h - 3, 2, 2, fill=LCD["lit"]))
         else:
             out.append(lcd.dot_text(x + w / 2, y + 2, "VIDEO", lcd.FONT_5X7, LCD["lit"],
                                     anchor="middle", **big))
