@@ -9,6 +9,13 @@ namespace tv::panel {
 
 inline constexpr int kButtonCount = 48;
 
+// Section "Panel" holds the skin count, the current skin and each skin's window geometry; the
+// outline sections hold "HavePoint" and the numbered coordinates.
+inline constexpr const char* kPanelSection = "Panel";
+inline constexpr const char* kPanelNowKey = "PanelNow";
+inline constexpr const char* kHavePanelKey = "HavePanel";
+inline constexpr const char* kHavePointKey = "HavePoint";
+
 struct ButtonInfo {
   const char* stem;  // keys "BTN_" + stem + "_X", "_Y", "_W", "_H"
   std::uint16_t command;

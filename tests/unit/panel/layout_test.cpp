@@ -1,0 +1,227 @@
+#include "panel/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "panel/panel_harness.h"
+
+namespace tv::panel {
+namespace {
+
+using testing::PanelHarness;
+
+Rect RectOf(const PanelLayout& layout, int index) {
+  return layout.buttons[index].Bounds();
+}
+
+// Is there any point of the window at which the button could be hit?
+bool CanBeHit(const PanelLayout& layout, int index) {
+  return layout.buttons[index].width > 1 && layout.buttons[index].height > 1;
+}
+
+TEST(LayoutLoad, AnEmptyFileGivesTheBuiltInSkin) {
+  PanelHarness h;
+  const PanelLayout& l = h.ctx.layout;
+  EXPECT_EQ(l.skin, 1);
+
+  const PanelGeometry& g = l.geometry;
+  EXPECT_EQ((Size{g.panelW, g.panelH}), (Size{547, 176}));
+  EXPECT_EQ((Size{g.openListW, g.openListH}), (Size{547, 356}));
+  EXPECT_EQ((Size{g.openLeftListW, g.openLeftListH}), (Size{643, 176}));
+  EXPECT_EQ((Size{g.openAllW, g.openAllH}), (Size{643, 356}));
+  EXPECT_EQ(g.lorr, 0);
+  EXPECT_EQ((Rect{g.downXOffset, g.downYOffset, g.downWinW, g.downWinH}),
+            (Rect{55, 176, 413, 143}));
+  EXPECT_EQ((Rect{g.lorrXOffset, g.lorrYOffset, g.lorrWinW, g.lorrWinH}), (Rect{6, 20, 90, 110}));
+
+  EXPECT_EQ(RectOf(l, 0), (Rect{522, 104, 13, 13}));
+  EXPECT_EQ(RectOf(l, 13), (Rect{452, 26, 20, 30}));
+  EXPECT_EQ(RectOf(l, 38), (Rect{35, 135, 19, 20}));
+  EXPECT_EQ(RectOf(l, 45), (Rect{0, 0, 18, 18}));
+  EXPECT_EQ(RectOf(l, 46), (Rect{138, 135, 87, 14}));
+  EXPECT_EQ(l.buttons[21].tooltip, "Minimize");
+  EXPECT_EQ(l.buttons[32].tooltip, "Snapshot");
+  EXPECT_EQ(l.buttons[47].tooltip, "Close");
+  EXPECT_EQ(l.buttons[46].command, 44001);
+  EXPECT_EQ(l.buttons[38].command, l.buttons[47].command);
+  for (int i = 0; i < kButtonCount; ++i) EXPECT_EQ(l.buttons[i].enabled, 1) << i;
+
+  // The down part's buttons exist only while it is unfolded.
+  for (int i : {39, 40, 41, 42, 47}) {
+    EXPECT_EQ(RectOf(l, i), Rect{}) << i;
+    EXPECT_FALSE(CanBeHit(l, i)) << i;
+  }
+
+  EXPECT_EQ(l.Value(Lcd::OSD_TUNER_FIRSTNUM_X), 423);
+  EXPECT_EQ(l.Value(Lcd::LCD_CAPFILESIZE_8_X), 413);
+  EXPECT_EQ(l.Value(Lcd::LCD_VOLBAR_W), 220);
+  EXPECT_EQ(l.Text(Caption::IDCBUTTONAUDIO), "713X Chip  Audio Settings");
+  EXPECT_EQ(l.Text(Caption::IDS_PRODUCT), "Zentaro");
+  EXPECT_EQ(l.Text(Caption::IDS_PLANNER_DIALOG), "Schedule Recording Settings");
+  EXPECT_FALSE(l.Text(Caption::IDCVISION).empty());
+}
+
+TEST(LayoutLoad, ButtonsWithOddlySpelledKeysReadTheirOwnSpelling) {
+  PanelHarness h(
+      "[1PANEL_BTN]\n"
+      "BTN_CAPTUE_X=1\nBTN_CAPTURE_X=99\nIDS_CAPTURE=Photo\nIDS_CAPTUE=wrong\n"
+      "BTN_HIDEPANEL_Y=2\nBTN_HIDE_Y=99\nIDS_HIDE=Hide\nIDS_HIDEPANEL=wrong\n"
+      "BTN_DOWNCLOSE_W=3\nIDS_CLOSEDOWN=Fold\nIDS_DOWNCLOSE=wrong\n");
+  ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
+  const PanelLayout& l = h.ctx.layout;
+  EXPECT_EQ(RectOf(l, 32), (Rect{1, 99, 31, 18}));
+  EXPECT_EQ(l.buttons[32].tooltip, "Photo");
+  EXPECT_EQ(RectOf(l, 21), (Rect{506, 2, 13, 13}));
+  EXPECT_EQ(l.buttons[21].tooltip, "Hide");
+  EXPECT_EQ(RectOf(l, 47), (Rect{50, 141, 3, 25}));
+  EXPECT_EQ(l.buttons[47].tooltip, "Fold");
+}
+
+TEST(LayoutLoad, TheCurrentSkinNumberSelectsEveryKey) {
+  PanelHarness h(
+      "[Panel]\nPanelNow=2\nHavePanel=2\n1PANEL_W=111\n2PANEL_W=222\n1PANEL_LORR=1\n"
+      "PANEL_H=999\nIDS_PLANNER_DIALOG=Planner\n"
+      "[1PANEL_BTN]\nBTN_VOLUP_X=1\nBTN_VOLUP_Y=1\nLCD_VOLBAR_W=1\nBIDOK=One\nIDS_VOLUP=one\n"
+      "[2PANEL_BTN]\nBTN_VOLUP_X=2\nLCD_VOLBAR_H=2\nBIDOK=Two\nIDS_PLANNER_DIALOG=wrong\n");
+  const PanelLayout& l = h.ctx.layout;
+  EXPECT_EQ(l.skin, 2);
+  EXPECT_EQ(l.geometry.panelW, 222);
+  EXPECT_EQ(l.geometry.panelH, 176);  // only the numbered key counts
+  EXPECT_EQ(l.geometry.lorr, 0);      // skin 1's value is not inherited
+  EXPECT_EQ(RectOf(l, 11), (Rect{2, 50, 28, 31}));
+  EXPECT_EQ(l.buttons[11].tooltip, "Volume Up");
+  EXPECT_EQ(l.Value(Lcd::LCD_VOLBAR_W), 220);
+  EXPECT_EQ(l.Value(Lcd::LCD_VOLBAR_H), 2);
+  EXPECT_EQ(l.Text(Caption::BIDOK), "Two");
+  EXPECT_EQ(l.Text(Caption::IDS_PLANNER_DIALOG), "Planner");
+}
+
+TEST(LayoutLoad, ValuesAreTakenWithoutRangeTests) {
+  PanelHarness h(
+      "[Panel]\n1PANEL_W=wide\n1PANEL_H=-5\n"
+      "[1PANEL_BTN]\nBTN_MUTE_X=-20\nBTN_MUTE_W=100000\nBTN_MUTE_H=x\nCH_NUM_W=12px\n");
+  const PanelLayout& l = h.ctx.layout;
+  EXPECT_EQ(l.geometry.panelW, 0);
+  EXPECT_EQ(l.geometry.panelH, -5);
+  EXPECT_EQ(RectOf(l, 30), (Rect{-20, 50, 100000, 0}));
+  EXPECT_EQ(l.Value(Lcd::CH_NUM_W), 12);
+}
+
+TEST(LayoutLoad, TextsAreCutToTheirCapacity) {
+  const std::string tip300(300, 't');
+  const std::string long80(80, 'p');
+  PanelHarness h("[Panel]\nIDS_PLANNER_DIALOG=" + std::string(70, 's') +
+                 "\n[1PANEL_BTN]\nIDS_SKIN=" + tip300 + "\nBIDOK=OKOKOKOKOKOK\nIDS_PRODUCT=" +
+                 long80 + "\nIDCTAKETIME=" + tip300 + "\nIDCVISION=" + tip300 + "\n");
+  const PanelLayout& l = h.ctx.layout;
+  EXPECT_EQ(l.buttons[37].tooltip, tip300.substr(0, 259));
+  EXPECT_EQ(l.Text(Caption::BIDOK), "OKOKOKOKO");
+  EXPECT_EQ(l.Text(Caption::IDS_PRODUCT), long80.substr(0, 29));
+  EXPECT_EQ(l.Text(Caption::IDCTAKETIME), tip300.substr(0, 249));
+  EXPECT_EQ(l.Text(Caption::IDCVISION), tip300.substr(0, 259));
+  EXPECT_EQ(l.Text(Caption::IDS_PLANNER_DIALOG), std::string(49, 's'));
+}
+
+TEST(LayoutLoad, TheFullLoadIgnoresKeysOfTheDownPartButtons) {
+  PanelHarness h(
+      "[1PANEL_BTN]\nBTN_EMAIL_X=5\nBTN_EMAIL_Y=5\nBTN_EMAIL_W=50\nBTN_EMAIL_H=50\n"
+      "BTN_DOWNCLOSE_X=5\nBTN_DOWNCLOSE_W=50\nIDS_EMAIL=Mail it\n");
+  ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
+  LoadPanelLayout(h.ctx.layout, h.ctx.panelIni);
+  EXPECT_EQ(RectOf(h.ctx.layout, 39), Rect{});
+  EXPECT_EQ(RectOf(h.ctx.layout, 47), Rect{});
+  EXPECT_EQ(h.ctx.layout.buttons[39].tooltip, "Mail it");
+  EXPECT_EQ(h.ctx.layout.buttons[39].command, 40118);
+}
+
+TEST(LayoutOverrides, UnfoldingPlacesTheDownPartButtonsAndFoldingRemovesThem) {
+  PanelHarness h("[1PANEL_BTN]\nBTN_PAINT_Y=150\nBTN_LOGOKOVA_W=1\nBTN_LOGOMOVE_W=2\n");
+  PanelLayout& l = h.ctx.layout;
+  l.buttons[38].enabled = 0;
+  l.buttons[38].command = 1;
+  l.buttons[38].tooltip.clear();
+
+  ApplyOpenStateOverrides(l, h.ctx.panelIni, 1);
+  EXPECT_EQ(RectOf(l, 39), (Rect{66, 140, 63, 27}));
+  EXPECT_EQ(RectOf(l, 40), (Rect{129, 140, 63, 27}));
+  EXPECT_EQ(RectOf(l, 41), (Rect{255, 150, 63, 27}));
+  EXPECT_EQ(RectOf(l, 42), (Rect{192, 140, 63, 27}));
+  EXPECT_EQ(RectOf(l, 47), (Rect{50, 141, 17, 25}));
+  EXPECT_EQ(RectOf(l, 46), (Rect{138, 336, 1, 14}));  // moved, size kept
+  EXPECT_EQ(l.buttons[38].enabled, 1);
+  EXPECT_EQ(l.buttons[38].command, 40117);
+  EXPECT_EQ(l.buttons[38].tooltip, "Open/Close");
+
+  ApplyOpenStateOverrides(l, h.ctx.panelIni, 0);
+  for (int i : {39, 40, 41, 42, 47}) EXPECT_FALSE(CanBeHit(l, i)) << i;
+  EXPECT_EQ(RectOf(l, 46), (Rect{138, 135, 1, 14}));
+  EXPECT_EQ(RectOf(l, 38), (Rect{35, 135, 19, 20}));
+
+  const PanelLayout before = l;
+  ApplyOpenStateOverrides(l, h.ctx.panelIni, 2);
+  for (int i = 0; i < kButtonCount; ++i) EXPECT_EQ(RectOf(l, i), RectOf(before, i)) << i;
+}
+
+TEST(LayoutOverrides, TheFoldButtonMovesOnlyWhenTheSkinGivesItAnOpenPlace) {
+  const char* closedPlace = "BTN_OPENPANEL_X=30\nBTN_OPENPANEL_Y=130\n";
+  {
+    PanelHarness h(std::string("[1PANEL_BTN]\n") + closedPlace + "BTN_OPENPANELMOVE_Y=300\n");
+    ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
+    EXPECT_EQ(RectOf(h.ctx.layout, 38), (Rect{30, 130, 19, 20}));
+  }
+  {
+    PanelHarness h(std::string("[1PANEL_BTN]\n") + closedPlace + "BTN_OPENPANELMOVE_X=0\n");
+    ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
+    EXPECT_EQ(RectOf(h.ctx.layout, 38), (Rect{30, 130, 19, 20}));
+  }
+  {
+    PanelHarness h(std::string("[1PANEL_BTN]\n") + closedPlace + "BTN_OPENPANELMOVE_X=40\n");
+    ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
+    EXPECT_EQ(RectOf(h.ctx.layout, 38), (Rect{40, 336, 19, 20}));
+  }
+}
+
+TEST(LayoutOverrides, TheSkinNumberIsReadAgain) {
+  PanelHarness h;
+  h.fake.WriteFile(
+      h.ctx.where.panelIni,
+      "[Panel]\nPanelNow=2\n[1PANEL_BTN]\nBTN_EMAIL_X=1\n[2PANEL_BTN]\nBTN_EMAIL_X=2\n");
+  ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
+  EXPECT_EQ(h.ctx.layout.buttons[39].x, 2);
+}
+
+TEST(LayoutTooltips, TheStepButtonsNameFrequenciesInFmAndChannelsOtherwise) {
+  {
+    PanelHarness h;
+    LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, true);
+    EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "Frequency Down");
+    EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, "Frequency Up");
+    LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, false);
+    EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "Channel down");
+    EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, "Channel up");
+  }
+  {
+    PanelHarness h("[1PANEL_BTN]\nIDS_FREQDOWN=F-\nIDS_FREQUP=" + std::string(300, 'u') +
+                   "\nIDS_CHDOWN=C-\nIDS_CHUP=C+\n");
+    LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, true);
+    EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "F-");
+    EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, std::string(259, 'u'));
+    LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, false);
+    EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "C-");
+    EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, "C+");
+  }
+}
+
+TEST(LayoutNames, SkinNumbersAreWrittenInDecimalWithoutSeparators) {
+  EXPECT_EQ(SkinKey(2, "PANEL_OPENALL_H"), "2PANEL_OPENALL_H");
+  EXPECT_EQ(ButtonSection(12), "12PANEL_BTN");
+  EXPECT_EQ(OutlineSection(1, 1), "Panel1Point");
+  EXPECT_EQ(OutlineSection(3, 2), "Panel3DownPoint");
+  EXPECT_EQ(OutlineSection(1, 3), "Panel1LorRPoint");
+  EXPECT_EQ(OutlineSection(10, 4), "Panel10ALLPoint");
+  EXPECT_EQ(OutlineSection(1, 5), "Panel");
+}
+
+}  // namespace
+}  // namespace tv::panel
