@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "panel/panel_harness.h"
+#include "unit/panel/panel_harness.h"
 
 namespace tv::panel {
 namespace {
