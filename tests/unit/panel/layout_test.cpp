@@ -97,17 +97,6 @@ TEST(LayoutLoad, TheCurrentSkinNumberSelectsEveryKey) {
   EXPECT_EQ(l.Text(Caption::IDS_PLANNER_DIALOG), "Planner");
 }
 
-TEST(LayoutLoad, ValuesAreTakenWithoutRangeTests) {
-  PanelHarness h(
-      "[Panel]\n1PANEL_W=wide\n1PANEL_H=-5\n"
-      "[1PANEL_BTN]\nBTN_MUTE_X=-20\nBTN_MUTE_W=100000\nBTN_MUTE_H=x\nCH_NUM_W=12px\n");
-  const PanelLayout& l = h.ctx.layout;
-  EXPECT_EQ(l.geometry.panelW, 0);
-  EXPECT_EQ(l.geometry.panelH, -5);
-  EXPECT_EQ(RectOf(l, 30), (Rect{-20, 50, 100000, 0}));
-  EXPECT_EQ(l.Value(Lcd::CH_NUM_W), 12);
-}
-
 TEST(LayoutLoad, TextsAreCutToTheirCapacity) {
   const std::string tip300(300, 't');
   const std::string long80(80, 'p');
@@ -211,16 +200,6 @@ TEST(LayoutTooltips, TheStepButtonsNameFrequenciesInFmAndChannelsOtherwise) {
     EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "C-");
     EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, "C+");
   }
-}
-
-TEST(LayoutNames, SkinNumbersAreWrittenInDecimalWithoutSeparators) {
-  EXPECT_EQ(SkinKey(2, "PANEL_OPENALL_H"), "2PANEL_OPENALL_H");
-  EXPECT_EQ(ButtonSection(12), "12PANEL_BTN");
-  EXPECT_EQ(OutlineSection(1, 1), "Panel1Point");
-  EXPECT_EQ(OutlineSection(3, 2), "Panel3DownPoint");
-  EXPECT_EQ(OutlineSection(1, 3), "Panel1LorRPoint");
-  EXPECT_EQ(OutlineSection(10, 4), "Panel10ALLPoint");
-  EXPECT_EQ(OutlineSection(1, 5), "Panel");
 }
 
 }  // namespace

