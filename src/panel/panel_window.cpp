@@ -37,7 +37,7 @@ void DrawMouseLook(PanelContext& ctx, int index, ButtonLook look) {
   DrawButton(ctx, index, static_cast<int>(look));
 }
 
-// While any of these runs, the keyboard is limited to the volume keys and full screen.
+// While any of these runs, the keyboard is limited to plus, minus and full screen.
 bool KeysRestricted(const ModeFlags& mode) {
   return mode.recording == 1 || mode.airScan == 1 || mode.cableScan == 1 || mode.fmScan == 1 ||
          mode.previewActive == 1 || mode.timeShift == 1 || mode.scanDialogOpen == 1;
