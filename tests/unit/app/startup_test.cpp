@@ -1,0 +1,125 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "app/key_table.h"
+#include "commands/command_ids.h"
+#include "fakes/fake_platform.h"
+#include "fakes/fake_tuner_library.h"
+#include "panel/panel_timers.h"
+
+namespace tv {
+namespace {
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  StartUpTest() {
+    fake.Install("C:\\Tv");
+    tuner.countryCount = 244;
+  }
+  IniFile Settings() { return IniFile(fake.profile, "C:\\Tv\\Settings.ini"); }
+
+  fakes::FakePlatform fake;
+  fakes::FakeTunerLibrary tuner;
+  PanelContext ctx{fake.platform, Locations{}};
+};
+
+TEST_F(StartUpTest, PowerFeaturesGoOffInOrderAndComeBackAsTheyWere) {
+  fake.shell.systemFlags = {{84, 1}, {83, 0}, {16, 1}};  // power-off on, low-power off, saver on
+  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
+  EXPECT_EQ(fake.shell.events[0], "Query 84");
+  EXPECT_EQ(fake.shell.events[1], "Set 86 0");
+  EXPECT_EQ(fake.shell.events[2], "Query 83");
+  EXPECT_EQ(fake.shell.events[3], "Query 16");  // low power was off: nothing to switch
+  EXPECT_EQ(fake.shell.events[4], "Set 17 0");
+
+  fake.shell.systemSets.clear();
+  RestorePowerFeatures(ctx);
+  // A feature that was off at start is written back as 0, not switched on.
+  EXPECT_EQ(fake.shell.systemSets,
+            (std::vector<std::pair<std::uint32_t, std::uint32_t>>{{86, 1}, {85, 0}, {17, 1}}));
+}
+
+TEST_F(StartUpTest, LocatesTheInstallationBindsTheLibraryAndLoadsTheSkin) {
+  fake.WriteFile("C:\\Tv\\Panel.ini", "[Panel]\n1PANEL_W=600\n1PANEL_H=200\n");
+  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
+  EXPECT_EQ(ctx.where.settingsIni, "C:\\Tv\\Settings.ini");
+  EXPECT_EQ(fake.files.CurrentDirectory(), "C:\\Tv");
+  EXPECT_EQ(ctx.countryCount, 244);
+  EXPECT_EQ(ctx.tuner, &tuner);
+  EXPECT_EQ(ctx.layout.geometry.panelW, 600);
+  // Closed-state overrides applied: the open-state buttons cannot be hit.
+  EXPECT_EQ(ctx.layout.buttons[39].width, 0);
+  EXPECT_TRUE(fake.messageBoxes.Shown().empty());
+}
+
+TEST_F(StartUpTest, WithoutTheTunerLibraryTheProgramEndsBeforeAnyWindow) {
+  tuner.present = false;
+  EXPECT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::ExitNow);
+  EXPECT_EQ(fake.messageBoxes.Texts(),
+            (std::vector<std::string>{"QvTV.DLL Failed", "invalid QvTV.DLL"}));
+  EXPECT_EQ(fake.messageBoxes.Shown()[0].caption, "Error");
+  EXPECT_FALSE(fake.messageBoxes.Shown()[1].caption.has_value());
+  EXPECT_EQ(ctx.tuner, nullptr);
+}
+
+TEST_F(StartUpTest, ASecondStartHandsTheSavedSourceToTheRunningPanel) {
+  const struct {
+    const char* stored;
+    cmd::Id posted;
+  } cases[] = {{"1", cmd::kSourceComposite},
+               {"2", cmd::kSourceSVideo},
+               {"3", cmd::kSourceCable},
+               {"4", cmd::kSourceAir},
+               {"5", cmd::kSourceFm},
+               {nullptr, cmd::kSourceCable},
+               {"0", 0},
+               {"6", 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored != nullptr ? c.stored : "missing");
+    fakes::FakePlatform other;
+    other.Install("C:\\Tv");
+    fakes::FakeTunerLibrary library;
+    if (c.stored != nullptr)
+      IniFile(other.profile, "C:\\Tv\\Settings.ini").Write(keys::kInputSource, c.stored);
+    const WindowRef running = other.messenger.AddWindow("Brivanta Zentaro", "Panel");
+    PanelContext second(other.platform, Locations{});
+
+    EXPECT_EQ(StartUpBeforeWindow(second, library), StartDecision::ExitNow);
+    EXPECT_EQ(other.windows.foreground, running);
+    EXPECT_EQ(other.windows.State(running).lastShow, kSwRestore);
+    const auto commands = other.messenger.CommandsTo(running);
+    if (c.posted == 0) {
+      EXPECT_TRUE(commands.empty());
+    } else {
+      EXPECT_EQ(commands, std::vector<std::uint16_t>{c.posted});
+      EXPECT_EQ(other.messenger.Log().back().delivery, fakes::Delivery::Posted);
+    }
+  }
+}
+
+TEST_F(StartUpTest, TheClosedPanelOpensCentredAboveTheBottomOfTheScreen) {
+  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
+  EXPECT_EQ(InitialWindowRect(ctx), (Rect{239, 552, 547, 176}));
+  fake.windows.screen = Size{801, 601};
+  EXPECT_EQ(InitialWindowRect(ctx), (Rect{400 - 273, 601 - 40 - 176, 547, 176}));
+}
+
+TEST_F(StartUpTest, AfterTheWindowExistsTheTickHotKeyAndTopmostBandFollowTheSettings) {
+  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
+  ctx.windows.panel = fake.messenger.AddWindow("Brivanta Zentaro", "Panel");
+  Settings().Write(keys::kAlwaysOnTop, "true");
+  StartUpAfterWindow(ctx);
+  EXPECT_FALSE(fake.windows.State(ctx.windows.panel).topmost);
+  EXPECT_EQ(fake.time.PeriodOf(panel::kPanelTick), 333u);
+  EXPECT_EQ(fake.windows.State(ctx.windows.panel).updates, 1);
+  EXPECT_EQ(fake.shell.hotKeys, std::vector<std::uint32_t>{0x73});
+
+  Settings().Write(keys::kAlwaysOnTop, "TRUE");
+  fake.shell.hotKeyAvailable = false;  // another program owns the key: start goes on
+  StartUpAfterWindow(ctx);
+  EXPECT_TRUE(fake.windows.State(ctx.windows.panel).topmost);
+}
+
+}  // namespace
+}  // namespace tv
