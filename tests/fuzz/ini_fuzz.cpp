@@ -1,0 +1,207 @@
+// Fuzz target for the portable INI layer: arbitrary bytes as a settings file, then reads of
+// every kind with tiny and large buffers, and writes that must change only what they name.
+//
+// The input starts with the request (buffer size, section, key, value), the rest is the file.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/ini_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void Fail(const char* what, const std::string& detail = "") {
+  std::fprintf(stderr, "invariant broken: %s %s\n", what, detail.c_str());
+  std::abort();
+}
+
+const std::string& FilePath() {
+  static const std::string path = [] {
+    std::string dir = (fs::temp_directory_path() / "ini_fuzz_XXXXXX").string();
+    if (mkdtemp(dir.data()) == nullptr) Fail("no temporary folder");
+    return dir + "/fuzz.ini";
+  }();
+  return path;
+}
+
+void PutFile(const std::string& bytes) {
+  std::ofstream out(FilePath(), std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+constexpr std::uint32_t kGuard = 16;
+
+// A read into a buffer of `size` that must stay inside it and terminate what it counts.
+std::string Read(const char* section, const char* key, const char* def, std::uint32_t size) {
+  std::vector<char> buffer(size + kGuard, '\x5A');
+  const std::uint32_t n =
+      tv::ini::GetString(section, key, def, buffer.data(), size, FilePath().c_str());
+  for (std::uint32_t i = size; i < size + kGuard; ++i) {
+    if (buffer[i] != '\x5A') Fail("read wrote past the buffer");
+  }
+  if (size == 0) {
+    if (n != 0) Fail("count without a buffer");
+    return {};
+  }
+  if (n >= size || buffer[n] != '\0') Fail("count or terminator wrong");
+  return std::string(buffer.data(), n);
+}
+
+// Splits a list read into its names.
+std::vector<std::string> Names(const std::string& list) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  while (start < list.size()) {
+    const std::size_t end = list.find('\0', start);
+    names.push_back(list.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return names;
+}
+
+bool IsBlank(char c) {
+  return (c >= 0x09 && c <= 0x0d) || c == 0x1a || c == ' ';
+}
+
+std::string Clean(std::string s, const char* drop) {
+  std::string out;
+  for (char c : s) {
+    if (c != '\0' && std::strchr(drop, c) == nullptr) out += c;
+  }
+  return out;
+}
+
+bool SameAscii(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+    if (fold(a[i]) != fold(b[i])) return false;
+  }
+  return true;
+}
+
+std::string Trim(const std::string& s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+struct Entry {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
+// Every key the list reads show, with its value, capped to keep each run quick.
+std::vector<Entry> Snapshot(std::uint32_t bigSize) {
+  std::vector<Entry> entries;
+  std::vector<std::string> sections = Names(Read(nullptr, nullptr, "", bigSize));
+  sections.push_back("");  // the keys above the first header
+  for (const std::string& section : sections) {
+    for (const std::string& key : Names(Read(section.c_str(), nullptr, "", bigSize))) {
+      if (entries.size() >= 64) return entries;
+      entries.push_back({section, key, Read(section.c_str(), key.c_str(), "\x01", bigSize)});
+    }
+  }
+  return entries;
+}
+
+void ExpectUnchanged(const std::vector<Entry>& before, std::uint32_t bigSize, const char* step,
+                     bool (*touched)(const Entry&, const std::string&, const std::string&),
+                     const std::string& section, const std::string& key) {
+  for (const Entry& e : before) {
+    if (touched(e, section, key)) continue;
+    const std::string now = Read(e.section.c_str(), e.key.c_str(), "\x01", bigSize);
+    if (now != e.value) Fail(step, "[" + e.section + "] " + e.key + ": " + e.value + " -> " + now);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  FuzzedDataProvider input(data, size);
+  const auto tinySize = input.ConsumeIntegralInRange<std::uint32_t>(0, 40);
+  std::string section = input.ConsumeRandomLengthString(24);
+  std::string key = input.ConsumeRandomLengthString(24);
+  std::string value = input.ConsumeRandomLengthString(40);
+  const std::string file = input.ConsumeRemainingBytesAsString();
+  const auto bigSize = static_cast<std::uint32_t>(file.size() * 2 + 256);
+  PutFile(file);
+
+  // Reads of the raw file: nothing may crash or write outside the buffer.
+  for (const std::uint32_t n : {0u, 1u, 2u, 3u, tinySize, bigSize}) {
+    Read(nullptr, nullptr, "def", n);
+    Read(section.c_str(), nullptr, "\"def\"", n);
+    Read(section.c_str(), key.c_str(), "'d'", n);
+  }
+  for (const std::string& s : Names(Read(nullptr, nullptr, "", bigSize))) {
+    for (const std::string& k : Names(Read(s.c_str(), nullptr, "", tinySize + 2))) {
+      Read(s.c_str(), k.c_str(), nullptr, tinySize);
+      tv::ini::GetInt(s.c_str(), k.c_str(), 7, FilePath().c_str());
+    }
+  }
+  tv::ini::GetInt(section.c_str(), key.c_str(), 7, FilePath().c_str());
+  tv::ini::GetInt(nullptr, nullptr, 7, FilePath().c_str());
+
+  // The first change puts the file in the platform's own form (NUL bytes, nameless headers
+  // and blank lines go); from then on a write may change nothing but what it names.
+  if (!tv::ini::WriteString("fuzz normal form", "k", "1", FilePath().c_str()) ||
+      !tv::ini::WriteString("fuzz normal form", "k", "2", FilePath().c_str())) {
+    Fail("write refused");
+  }
+
+  // Names that the file format can carry: one line each, no '=' in a key, and a key that
+  // cannot be taken for a section header.
+  section = Clean(section, "\r\n");
+  key = Clean(key, "\r\n=");
+  value = Clean(value, "\r\n");
+  if (!Trim(key).empty() && Trim(key)[0] == '[') key = "k" + key;
+
+  const std::vector<Entry> before = Snapshot(bigSize);
+  if (!tv::ini::WriteString(section.c_str(), key.c_str(), value.c_str(), FilePath().c_str())) {
+    Fail("write refused");
+  }
+  const bool plainValue = !value.empty() && !IsBlank(value.front()) && !IsBlank(value.back()) &&
+                          value.front() != '"' && value.front() != '\'';
+  if (plainValue && Read(section.c_str(), key.c_str(), "", bigSize) != value) {
+    Fail("written value not read back", value);
+  }
+  ExpectUnchanged(
+      before, bigSize, "write changed another key",
+      [](const Entry& e, const std::string& s, const std::string& k) {
+        return SameAscii(e.section, Trim(s)) && SameAscii(e.key, Trim(k));
+      },
+      section, key);
+
+  const std::vector<Entry> beforeDelete = Snapshot(bigSize);
+  tv::ini::WriteString(section.c_str(), key.c_str(), nullptr, FilePath().c_str());
+  ExpectUnchanged(
+      beforeDelete, bigSize, "key deletion changed another key",
+      [](const Entry& e, const std::string& s, const std::string& k) {
+        return SameAscii(e.section, s) && SameAscii(e.key, k);
+      },
+      section, key);
+
+  const std::vector<Entry> beforeSectionDelete = Snapshot(bigSize);
+  tv::ini::WriteString(section.c_str(), nullptr, nullptr, FilePath().c_str());
+  ExpectUnchanged(
+      beforeSectionDelete, bigSize, "section deletion changed another section",
+      [](const Entry& e, const std::string& s, const std::string&) {
+        return SameAscii(e.section, s);
+      },
+      section, key);
+  return 0;
+}
