@@ -1,0 +1,64 @@
+// screen.ex_: the video window program of the simulated TV card. The panel starts it from the
+// installation folder and drives it by window messages; see README.md in this folder.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/locations.h"
+#include "app/panel_context.h"
+#include "app/tuner_binding.h"
+#include "peer_link.h"
+#include "sim_protocol.h"
+#include "video_window.h"
+#include "win32/platform/win32_platform.h"
+
+namespace {
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\'));
+}
+
+// Next to the settings file; beside the program when the installation is not known.
+std::string TracePath(const tv::Locations& where) {
+  const std::size_t cut = where.settingsIni.find_last_of('\\');
+  const std::string folder =
+      cut == std::string::npos || cut == 0 ? ProgramFolder() : where.settingsIni.substr(0, cut);
+  return folder + "\\" + tv::sim::kTraceFileName;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+  // One card, one video window: a second start leaves the running one alone.
+  if (FindWindowA(tv::kVideoClass, tv::kVideoTitle) != nullptr) return 0;
+
+  tv::win32::Win32Profile profile;
+  tv::win32::Win32FileSystem files;
+  const tv::Locations where = tv::ResolveLocations(profile, files);
+
+  tv::sim::Trace trace;
+  trace.Open(TracePath(where));
+  tv::sim::PeerLink link(trace);
+
+  // Without the tuner library the card still runs, on a plain channel raster.
+  std::unique_ptr<tv::TunerLibrary> library = tv::MakeSystemTunerLibrary();
+  const bool bound = library->Load(tv::kTunerLibraryFile) &&
+                     library->Lookup(tv::TunerEntry::FreqInfo) &&
+                     library->Lookup(tv::TunerEntry::CountryInfo);
+  if (!bound) library->Release();
+
+  if (!tv::sim::VideoWindow::Register(instance)) return 1;
+  tv::sim::VideoWindow video(instance, where, bound ? library.get() : nullptr, link);
+  if (!video.Create(showCommand)) return 1;
+
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}
