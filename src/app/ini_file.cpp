@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -300,9 +301,9 @@ bool IsSpace(char16_t c) {
 }
 
 // Names and values compare and print as C strings: a NUL read from the file ends them.
-WView CStr(const WString& s) {
+WView CStr(WView s) {
   const auto nul = s.find(u'\0');
-  return nul == WString::npos ? WView(s) : WView(s).substr(0, nul);
+  return nul == WView::npos ? s : s.substr(0, nul);
 }
 
 char16_t FoldAscii(char16_t c) {
@@ -327,29 +328,39 @@ WView Trim(WView s) {
   return s;
 }
 
+// Names and values are views into the file's text or into strings the profile keeps for what
+// a write adds, so that a large file costs no allocation per line.
 struct Key {
-  WString name;
-  WString value;
+  WView name;
+  WView value;
   bool hasValue = false;  // a line without '=' is a key without a value
 };
 
 struct Section {
-  WString name;
+  WView name;
   std::vector<Key> keys;
 };
 
 struct Profile {
+  Profile() = default;
+  Profile(const Profile&) = delete;  // the views point into this object
+  Profile& operator=(const Profile&) = delete;
+
+  WView Keep(WView s) { return added.emplace_back(s); }
+
   Encoding encoding = Encoding::kAnsi;
+  WString text;
+  std::deque<WString> added;  // a deque never moves what it holds
   // The first section is the nameless one that holds the lines before any header.
   std::vector<Section> sections = std::vector<Section>(1);
   bool changed = false;
 };
 
-Profile Parse(WView text, Encoding encoding) {
-  Profile profile;
-  profile.encoding = encoding;
+void Parse(Profile& profile) {
+  const WView text = profile.text;
   Section* section = &profile.sections.front();
-  const Key* previous = nullptr;
+  bool previousNameless = false;
+  bool havePrevious = false;
   const std::size_t n = text.size();
   std::size_t next = 0;
   while (next < n) {
@@ -366,9 +377,9 @@ Profile Parse(WView text, Encoding encoding) {
       // line without any ']' is an ordinary key.
       const std::size_t close = line.rfind(']');
       if (close != WView::npos && close > 0) {
-        profile.sections.push_back(Section{WString(Trim(line.substr(1, close - 1))), {}});
+        profile.sections.push_back(Section{Trim(line.substr(1, close - 1)), {}});
         section = &profile.sections.back();
-        previous = nullptr;
+        havePrevious = false;
         continue;
       }
     }
@@ -383,12 +394,12 @@ Profile Parse(WView text, Encoding encoding) {
       key.name = line;
     }
     // Wine: a nameless key right after another nameless one is dropped.
-    if (!key.name.empty() || previous == nullptr || !CStr(previous->name).empty()) {
-      section->keys.push_back(std::move(key));
-      previous = &section->keys.back();
+    if (!key.name.empty() || !havePrevious || !previousNameless) {
+      previousNameless = CStr(key.name).empty();
+      havePrevious = true;
+      section->keys.push_back(key);
     }
   }
-  return profile;
 }
 
 WString Serialize(const Profile& profile) {
@@ -433,11 +444,15 @@ FileState Load(const char* path, Profile& profile) {
   if (ec || fs::is_directory(status)) return FileState::kUnreadable;
   std::ifstream in(file, std::ios::binary);
   if (!in) return FileState::kUnreadable;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  std::vector<char> chunk(1 << 16);
+  do {
+    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+  } while (in);
   if (in.bad()) return FileState::kUnreadable;
-  WString text;
-  const Encoding encoding = Decode(bytes, text);
-  profile = Parse(text, encoding);
+  profile.encoding = Decode(bytes, profile.text);
+  Parse(profile);
   return FileState::kLoaded;
 }
 
@@ -510,12 +525,12 @@ Key* FindOrCreate(Profile& profile, WView sectionName, WView keyName) {
   // reach the file and are trimmed again when it is next read.
   Section* section = FindSection(profile, sectionQuery);
   if (section == nullptr) {
-    profile.sections.push_back(Section{WString(TrimLeft(sectionName)), {}});
+    profile.sections.push_back(Section{profile.Keep(TrimLeft(sectionName)), {}});
     section = &profile.sections.back();
   } else if (Key* key = FindKey(*section, keyQuery)) {
     return key;
   }
-  section->keys.push_back(Key{WString(TrimLeft(keyName)), {}, false});
+  section->keys.push_back(Key{profile.Keep(TrimLeft(keyName)), {}, false});
   return &section->keys.back();
 }
 
@@ -528,7 +543,7 @@ void SetValue(Profile& profile, WView sectionName, WView keyName, WView value) {
   Key* key = FindOrCreate(profile, sectionName, keyName);
   value = TrimLeft(value);
   if (key->hasValue && CStr(key->value) == value) return;
-  key->value = value;
+  key->value = profile.Keep(value);
   key->hasValue = true;
   profile.changed = true;
 }
@@ -691,7 +706,7 @@ std::uint32_t GetStringWide(const std::optional<WString>& section,
     return static_cast<std::uint32_t>(Length(buffer));
   }
   const Key* found = Find(profile, *section, *key);
-  CopyEntry(buffer, found != nullptr && found->hasValue ? WView(found->value) : WView(def), size);
+  CopyEntry(buffer, found != nullptr && found->hasValue ? found->value : WView(def), size);
   return static_cast<std::uint32_t>(Length(buffer));
 }
 
