@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -80,6 +81,11 @@ struct Case {
   Start start = Start::kFile;
   Target target = Target::kPrivateFile;
 };
+
+// Failures name the case rather than dumping its bytes.
+void PrintTo(const Case& c, std::ostream* os) {
+  *os << c.name;
+}
 
 std::string Repeat(std::string_view piece, int count) {
   std::string s;
@@ -397,6 +403,13 @@ std::vector<Case> Cases() {
         Read("AP", "OmrPanelIniFile", "", 260), Write("AudioDevice", "SoundCard", "Card"),
         Write("AP", "OmrPanelIniFile", "panel.ini"), Read("AP", "OmrPanelIniFile", "", 260),
         Write("AP", nullptr, nullptr), Read("AP", "907APDirectory", "none", 260)},
+       Start::kFile,
+       Target::kWinIni},
+      {"WinIniWithoutOurSection",
+       "[mail]\r\nmapi=1\r\n",
+       {Read("AP", "907APDirectory", "", 260), Read("AP", nullptr, "", 260),
+        ReadInt("AP", "907APDirectory", 500), Write("AudioDevice", "SoundCard", "Mixer \"1\""),
+        Read("AudioDevice", "SoundCard", "", 260), Write("AudioDevice", "SoundCard", nullptr)},
        Start::kFile,
        Target::kWinIni},
   };
