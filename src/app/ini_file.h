@@ -4,6 +4,10 @@
 // fakes and every native test use it; the Windows build uses the real calls.
 //
 // Paths are host paths. Every call opens, reads or rewrites, and closes the file.
+//
+// win.ini is an ordinary file here: pass its host path. The platform itself serves some
+// win.ini sections ([intl], [windows], [desktop], ...) from the registry instead of the file;
+// the sections this program owns ([AP], [AudioDevice]) live in the file on both.
 
 #include <cstdint>
 
