@@ -15,6 +15,9 @@
 
 namespace {
 
+constexpr int kClosingWaits = 30;
+constexpr DWORD kClosingWaitMs = 100;
+
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -33,8 +36,12 @@ std::string TracePath(const tv::Locations& where) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-  // One card, one video window: a second start leaves the running one alone.
-  if (FindWindowA(tv::kVideoClass, tv::kVideoTitle) != nullptr) return 0;
+  // One card, one video window. A window that is just closing gets a moment to go; a running
+  // one is left alone.
+  for (int wait = 0; FindWindowA(tv::kVideoClass, tv::kVideoTitle) != nullptr; ++wait) {
+    if (wait == kClosingWaits) return 0;
+    Sleep(kClosingWaitMs);
+  }
 
   tv::win32::Win32Profile profile;
   tv::win32::Win32FileSystem files;

@@ -197,7 +197,12 @@ void Picture::Paint(HDC dc, const RECT& client) const {
   }
 }
 
-std::vector<std::uint32_t> Picture::Capture() const {
+std::vector<std::uint32_t> Picture::Capture() {
+  if (sceneDirty_) {
+    RenderScene();
+    sceneDirty_ = false;
+    Unite(pendingDirty_, kFull);
+  }
   GdiFlush();
   std::vector<std::uint32_t> pixels(scene_, scene_ + kW * kH);
   for (std::uint32_t& p : pixels) p = matrix_.Apply(p);

@@ -70,8 +70,9 @@ class Picture {
   RECT Tick(DWORD nowMs);
   void Paint(HDC dc, const RECT& client) const;
 
-  // The adjusted picture without the on-screen display, 0x00RRGGBB top to bottom.
-  std::vector<std::uint32_t> Capture() const;
+  // The adjusted picture without the on-screen display, 0x00RRGGBB top to bottom. Also while
+  // the window is hidden and nothing was drawn yet.
+  std::vector<std::uint32_t> Capture();
 
  private:
   struct Osd {

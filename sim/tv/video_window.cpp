@@ -834,7 +834,7 @@ void VideoWindow::OnSnapshot(cmd::Id, LPARAM, bool) {
     // picture overwrites it.
     settings.Write(keys::kAddItem, path);
     link_.SendToPanel(cmd::kPeerCapturedFile, 0);
-    picture_.Tick(GetTickCount());  // the next picture of a series is a later one
+    FrameTick();  // the next picture of a series is a later one
   }
   Info(last.empty() ? "Snapshot failed" : "Snapshot " + last.substr(last.find_last_of('\\') + 1));
   link_.PostToPanel(cmd::kPeerSnapshotDone, 0);

@@ -85,6 +85,25 @@ bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
   return true;
 }
 
+// Mean brightness of a 24-bit bitmap file's pixels.
+double MeanLevel(const std::string& path, int* width, int* height) {
+  const std::string bytes = ReadWholeFile(path);
+  if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return -1;
+  auto u32 = [&](std::size_t at) {
+    return static_cast<int>(static_cast<unsigned char>(bytes[at]) |
+                            (static_cast<unsigned char>(bytes[at + 1]) << 8) |
+                            (static_cast<unsigned char>(bytes[at + 2]) << 16));
+  };
+  *width = u32(18);
+  *height = u32(22);
+  if (bytes[28] != 24 || bytes.size() < 54u + static_cast<std::size_t>(*width * *height * 3)) {
+    return -1;
+  }
+  double sum = 0;
+  for (std::size_t i = 54; i < bytes.size(); ++i) sum += static_cast<unsigned char>(bytes[i]);
+  return sum / static_cast<double>(bytes.size() - 54);
+}
+
 class SimTv : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -226,6 +245,20 @@ TEST_F(SimTv, StartsAnswersTheQueriesDuringTheSendAndAcknowledgesSourceSwitches)
   Send(cmd::kVideoSkinChanged, 0);
   EXPECT_EQ(settings.Int(keys::kFmChannel), 1017);
 
+  // A second start leaves the running card and its trace alone.
+  const HWND first = Video();
+  PROCESS_INFORMATION second{};
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::string commandLine = dir + "\\screen.ex_";
+  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             dir.c_str(), &startup, &second));
+  EXPECT_TRUE(
+      WaitFor([&] { return WaitForSingleObject(second.hProcess, 0) == WAIT_OBJECT_0; }, 8000));
+  CloseHandle(second.hProcess);
+  CloseHandle(second.hThread);
+  EXPECT_EQ(Video(), first);
+
   const DWORD closing = GetTickCount();
   PostMessageA(Video(), WM_CLOSE, 0, 0);
   ASSERT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
@@ -321,6 +354,11 @@ TEST_F(SimTv, TheRadioStaysHiddenAndItsScanWritesADenseList) {
     previous = f;
   }
   EXPECT_EQ(settings.Text(keys::kFmList, count + 1, "missing"), "missing");
+
+  // Hidden, but a snapshot still shows the dial.
+  ASSERT_TRUE(PostAndWait(cmd::kVideoSnapshot, 0, cmd::kPeerSnapshotDone));
+  int w = 0, h = 0;
+  EXPECT_GT(MeanLevel(settings.Text(keys::kAddItem), &w, &h), 10);
 }
 
 TEST_F(SimTv, AFullScanFillsTheFrequencyListAndKeepsTheStateDialogInformed) {
@@ -361,25 +399,6 @@ TEST_F(SimTv, AFullScanFillsTheFrequencyListAndKeepsTheStateDialogInformed) {
   EXPECT_GE(lastFrequency, 80000);  // 10 kHz units: the end of the band
   EXPECT_GT(found, 5);
   DestroyWindow(dialog);
-}
-
-// Mean brightness of a 24-bit bitmap file's pixels.
-double MeanLevel(const std::string& path, int* width, int* height) {
-  const std::string bytes = ReadWholeFile(path);
-  if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return -1;
-  auto u32 = [&](std::size_t at) {
-    return static_cast<int>(static_cast<unsigned char>(bytes[at]) |
-                            (static_cast<unsigned char>(bytes[at + 1]) << 8) |
-                            (static_cast<unsigned char>(bytes[at + 2]) << 16));
-  };
-  *width = u32(18);
-  *height = u32(22);
-  if (bytes[28] != 24 || bytes.size() < 54u + static_cast<std::size_t>(*width * *height * 3)) {
-    return -1;
-  }
-  double sum = 0;
-  for (std::size_t i = 54; i < bytes.size(); ++i) sum += static_cast<unsigned char>(bytes[i]);
-  return sum / static_cast<double>(bytes.size() - 54);
 }
 
 TEST_F(SimTv, SnapshotsAreNumberedBitmapsOfThePictureAndFollowItsBrightness) {
