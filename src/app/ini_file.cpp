@@ -472,11 +472,17 @@ bool CanWrite(const fs::path& file) {
 
 // The platform rewrites the file in place; we write a sibling file and rename it over the old
 // one, so that a full disk or an interrupted write can never leave half a file behind.
-bool Store(const fs::path& file, const std::string& bytes) {
+bool Store(const fs::path& path, const std::string& bytes) {
+  std::error_code ec;
+  // Through a symbolic link the platform writes the file it points to; so do we.
+  fs::path file = path;
+  if (fs::symlink_status(path, ec).type() == fs::file_type::symlink) {
+    file = fs::canonical(path, ec);
+    if (ec) return false;
+  }
   std::random_device random;
   fs::path temp = file;
   temp += ".~" + std::to_string(random()) + std::to_string(random()) + ".tmp";
-  std::error_code ec;
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) return false;
@@ -715,6 +721,8 @@ std::uint32_t GetStringWide(const std::optional<WString>& section,
 std::uint32_t GetString(const char* section, const char* key, const char* def, char* buffer,
                         std::uint32_t size, const char* path) {
   if (buffer == nullptr || size == 0) return 0;
+  // Wine: only the counted characters are narrowed, followed by one zero; after a list read
+  // was cut, that zero is the only one the caller gets, where the documentation promises two.
   WideBuffer wide(size);
   const std::uint32_t n =
       GetStringWide(WidenArg(section), WidenArg(key), def, wide.data(), size, path);
@@ -724,8 +732,8 @@ std::uint32_t GetString(const char* section, const char* key, const char* def, c
 }
 
 int GetInt(const char* section, const char* key, int def, const char* path) {
-  // The platform reads the value into 30 characters and parses that; an empty value is
-  // missing.
+  // The platform reads the value into 30 characters and parses that.
+  // Wine: an empty value counts as missing and gives the default.
   constexpr std::uint32_t kSize = 30;
   WideBuffer wide(kSize);
   const char16_t* s = wide.data();

@@ -150,6 +150,18 @@ TEST_F(IniFileTest, WritesPlaceNewKeysAndSectionsAndLeaveOthersAlone) {
   EXPECT_EQ(Read(" t", "x"), "spaced");
 }
 
+TEST_F(IniFileTest, WritesGoThroughASymbolicLinkAndLeaveNoTemporaryFiles) {
+  const auto target = dir_.Path() / "real.ini";
+  TempDir::WriteFile(target, "[s]\nk=1\n");
+  std::filesystem::create_symlink(target, Path());
+  EXPECT_TRUE(Write("s", "k", "2"));
+  EXPECT_TRUE(std::filesystem::is_symlink(Path()));
+  EXPECT_EQ(TempDir::ReadFile(target), "[s]\r\nk=2\r\n");
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir_.Path())) ++entries;
+  EXPECT_EQ(entries, 2);
+}
+
 TEST_F(IniFileTest, WritesThatChangeNothingLeaveTheFileByteForByte) {
   const std::string original = "; head\n\n[s]\n  k = v \nbare\n\n[t]\nx=1";
   Put(original);
