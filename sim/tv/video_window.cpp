@@ -491,7 +491,7 @@ void VideoWindow::UpdateScene() {
 void VideoWindow::UpdateIndicators() {
   std::string text;
   if (recordFile_.IsOpen()) text += "REC " + Clock(GetTickCount() - recordStart_) + "  ";
-  if (timeShiftFile_.IsOpen() || playback_.IsOpen()) text += "TIME SHIFT  ";
+  if (timeShift_) text += "TIME SHIFT  ";
   if (muted_) text += "MUTE";
   while (!text.empty() && text.back() == ' ') text.pop_back();
   picture_.SetIndicators(text);
@@ -910,6 +910,7 @@ void VideoWindow::OnTimeShift(cmd::Id id, LPARAM, bool) {
   }
   const std::string path = Settings().Text(keys::kTimeShiftFileRoot);
   if (!timeShiftFile_.Create(path)) Info("Cannot write " + path);
+  timeShift_ = true;
   SetTimer(window_, kTimeShiftTimer, kRecordTickMs, nullptr);
   RECT beside{};
   GetWindowRect(window_, &beside);
@@ -919,6 +920,7 @@ void VideoWindow::OnTimeShift(cmd::Id id, LPARAM, bool) {
 }
 
 void VideoWindow::StopTimeShift() {
+  timeShift_ = false;
   KillTimer(window_, kTimeShiftTimer);
   // Closed at once: the panel deletes the file right after.
   timeShiftFile_.Close();

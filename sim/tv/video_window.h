@@ -143,6 +143,7 @@ class VideoWindow {
   GrowingFile recordFile_;
   DWORD recordStart_ = 0;
 
+  bool timeShift_ = false;
   GrowingFile timeShiftFile_;
   PlaybackWindow playback_;
 
