@@ -64,7 +64,7 @@ e2e_install() {
   [ -f "$E2E_BUILD/tools/remote/tvremote.exe" ] && cp "$E2E_BUILD/tools/remote/tvremote.exe" "$E2E_APP/"
   cp "$E2E_BUILD/skins/Panel.ini" "$E2E_APP/"
   cp -r "$E2E_BUILD"/skins/panelbmp* "$E2E_APP/"
-  cp "$E2E_SOURCE/dist/Settings.ini" "$E2E_APP/"
+  cp "${TVPANEL_SETTINGS_SEED:-$E2E_SOURCE/dist/Settings.ini}" "$E2E_APP/"
   printf '[AP]\r\n907APDirectory=C:\\TvPanel\r\nOmrPanelIniFile=Panel.ini\r\nOmrSettingIniFile=Settings.ini\r\n' \
     >>"$WINEPREFIX/drive_c/windows/win.ini"
 }
