@@ -236,13 +236,14 @@ TEST_F(SimTv, StartsAnswersTheQueriesDuringTheSendAndAcknowledgesSourceSwitches)
     Send(source, 0);
     EXPECT_TRUE(WaitFor([&] { return Count(cmd::kPeerReady) > before; }, 3000)) << source;
   }
-  EXPECT_TRUE(PostAndWait(cmd::kVideoTvPageRefresh, 0, cmd::kPeerTvPageDone));
   EXPECT_TRUE(PostAndWait(cmd::kVideoChipAudio, 0, cmd::kPeerAudioDone));
+  Send(cmd::kVideoSkinChanged, 0);
 
   // Each tuned FM frequency is stored for the panel's frequency steps; outside the band not.
+  // (Posts are handled in order, so the answer to the last one comes after both.)
   Post(cmd::kVideoTuneFm, 1017);
   Post(cmd::kVideoTuneFm, 5000);
-  Send(cmd::kVideoSkinChanged, 0);
+  EXPECT_TRUE(PostAndWait(cmd::kVideoTvPageRefresh, 0, cmd::kPeerTvPageDone));
   EXPECT_EQ(settings.Int(keys::kFmChannel), 1017);
 
   // A second start leaves the running card and its trace alone.
@@ -307,7 +308,7 @@ TEST_F(SimTv, AnAirScanMarksEveryChannelOfTheBandTheSameWayEachTimeAndCanBeStopp
     EXPECT_TRUE(PostAndWait(cmd::kVideoScanAir, 1, cmd::kPeerScanEnded, 10000));
     const DWORD took = GetTickCount() - started;
     EXPECT_GE(took, 1000u) << "a scan takes a moment, with its progress on the picture";
-    EXPECT_LE(took, 5000u);
+    EXPECT_LE(took, 8000u);
     std::vector<std::string> marks;
     for (int n = 2; n <= 69; ++n) marks.push_back(settings.Text(keys::kAirList, n));
     return marks;
@@ -331,7 +332,7 @@ TEST_F(SimTv, AnAirScanMarksEveryChannelOfTheBandTheSameWayEachTimeAndCanBeStopp
   const DWORD stopping = GetTickCount();
   Post(cmd::kVideoScanAir, 0);
   ASSERT_TRUE(WaitFor([&] { return Count(cmd::kPeerScanEnded) > before; }, 2000));
-  EXPECT_LT(GetTickCount() - stopping, 1000u);
+  EXPECT_LT(GetTickCount() - stopping, 1500u);
   Pump(300);
   EXPECT_EQ(Count(cmd::kPeerScanEnded), before + 1) << "one end for one scan";
   EXPECT_FALSE(settings.Text(keys::kAirList, 2).empty());
@@ -489,7 +490,7 @@ TEST_F(SimTv, RecordingAndTimeShiftReportTheirProgressAndEnd) {
 
 TEST_F(SimTv, FineTuningMovesAroundThePlanFrequencyAndSavingStoresIt) {
   Start(4);
-  Post(cmd::kVideoTuneChannel, 12);
+  Send(cmd::kVideoTuneChannel, 12);  // sent: before the sends below
   Send(cmd::kVideoFineTune, 510);
   Send(cmd::kVideoSaveFrequency, 510);
   EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), "205350000");
@@ -502,7 +503,7 @@ TEST_F(SimTv, FineTuningMovesAroundThePlanFrequencyAndSavingStoresIt) {
   EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), "205250000");
 
   Send(cmd::kVideoCable, 0);
-  Post(cmd::kVideoTuneChannel, 12);
+  Send(cmd::kVideoTuneChannel, 12);
   Send(cmd::kVideoSaveFrequency, 520);
   EXPECT_EQ(settings.Text(keys::kCableFrequencies, 12, "missing"), "205450000");
 }
