@@ -246,6 +246,26 @@ TEST_F(SimTv, StartsAnswersTheQueriesDuringTheSendAndAcknowledgesSourceSwitches)
   EXPECT_TRUE(PostAndWait(cmd::kVideoTvPageRefresh, 0, cmd::kPeerTvPageDone));
   EXPECT_EQ(settings.Int(keys::kFmChannel), 1017);
 
+  // A double click, real or posted by the panel, toggles full screen.
+  RECT normal{}, full{};
+  GetWindowRect(Video(), &normal);
+  PostMessageA(Video(), WM_LBUTTONDBLCLK, 0, 0);
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        GetWindowRect(Video(), &full);
+        return full.right - full.left == GetSystemMetrics(SM_CXSCREEN) &&
+               full.bottom - full.top == GetSystemMetrics(SM_CYSCREEN);
+      },
+      3000));
+  PostMessageA(Video(), WM_LBUTTONDBLCLK, 0, 0);
+  EXPECT_TRUE(WaitFor(
+      [&] {
+        RECT now{};
+        GetWindowRect(Video(), &now);
+        return EqualRect(&now, &normal) != FALSE;
+      },
+      3000));
+
   // A second start leaves the running card and its trace alone.
   const HWND first = Video();
   PROCESS_INFORMATION second{};
@@ -506,6 +526,30 @@ TEST_F(SimTv, FineTuningMovesAroundThePlanFrequencyAndSavingStoresIt) {
   Send(cmd::kVideoTuneChannel, 12);
   Send(cmd::kVideoSaveFrequency, 520);
   EXPECT_EQ(settings.Text(keys::kCableFrequencies, 12, "missing"), "205450000");
+}
+
+TEST_F(SimTv, ThePreviewShowsItsTilesInTurnAndHandsBackAtTheEndOrWhenRetuned) {
+  settings.Write(keys::kSurfingTime, 1);
+  settings.Write(keys::kSurfingWindows, "1 x 2");
+  for (const int n : {3, 5, 8, 13}) settings.WriteFlag(keys::kAirList, n, true);
+  Start(4);
+  const DWORD started = GetTickCount();
+  ASSERT_TRUE(PostAndWait(cmd::kVideoStartPreview, 0, cmd::kPeerPreviewEnded, 6000));
+  const DWORD took = GetTickCount() - started;
+  EXPECT_GE(took, 1800u) << "two tiles of a second each";
+  EXPECT_LE(took, 4000u);
+  ASSERT_TRUE(WaitFor([&] { return g_received.back().id == cmd::kPeerReady; }, 1000));
+
+  // Tuning during the preview ends it at once; so does a source without channels.
+  Post(cmd::kVideoStartPreview, 0);
+  Pump(200);
+  const DWORD tuning = GetTickCount();
+  ASSERT_TRUE(PostAndWait(cmd::kVideoTuneChannel, 5, cmd::kPeerPreviewEnded, 3000));
+  EXPECT_LT(GetTickCount() - tuning, 800u);
+  Send(cmd::kVideoComposite, 0);
+  const DWORD composite = GetTickCount();
+  ASSERT_TRUE(PostAndWait(cmd::kVideoStartPreview, 0, cmd::kPeerPreviewEnded, 3000));
+  EXPECT_LT(GetTickCount() - composite, 800u);
 }
 
 TEST_F(SimTv, ThousandsOfRandomCommandsLeaveItRunningAndTheSettingsFileWellFormed) {
