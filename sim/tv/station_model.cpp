@@ -20,6 +20,8 @@ constexpr std::array<std::string_view, 16> kFmNames = {
     "Juniper Hits",   "Lighthouse Radio", "Moorland Folk",   "Sandpiper News",
     "Tin Roof Blues", "Aurora Dance",     "Fernhill Oldies", "Marsh Road Radio"};
 
+// The country whose FM band runs from 76.0 to 90.0 MHz.
+constexpr int kLowFmBandCountry = 81;
 constexpr int kTvOneIn = 3;
 constexpr int kFmOneIn = 5;
 
@@ -61,7 +63,7 @@ Station FmStation(int countryCode, int fm100kHz) {
 }
 
 FmBand FmBandFor(int countryCode) {
-  if (countryCode == 81) return {760, 900};
+  if (countryCode == kLowFmBandCountry) return {760, 900};
   return {875, 1080};
 }
 
