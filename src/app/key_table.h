@@ -161,4 +161,8 @@ inline constexpr Section kRecordSources{.name = "RecordDevice", .text = kNone};
 inline constexpr Section kRecordState{.name = "Recordstate", .number = 2};
 inline constexpr Section kStreamFormats{.name = "EnumStreamFormat", .text = kNone};
 
+// ---- the simulated TV card's own settings ----------------------------------------------
+// 1: the simulated card has an FM receiver (its answer to query 42227), 0: it has none.
+inline constexpr Key kSimulatedRadio{.section = "SimulatedCard", .name = "Radio", .number = 1};
+
 }  // namespace tv::keys

@@ -172,6 +172,10 @@ inline constexpr std::uint32_t kScheduleRecordRefused = 42224;
 inline constexpr std::uint32_t kScheduleFreeAnswer = 40040;
 inline constexpr std::uint32_t kSchedulePeerAnswer = 40042;
 
+// ---- from the video window program to the fully-scan state dialog ------------------------
+inline constexpr Id kScanDialogFrequency = 47000;  // lParam: the frequency now, 10 kHz units
+inline constexpr Id kScanDialogFound = 47001;      // lParam not 0: a station was found there
+
 // ---- to the settings sheet and the TV settings page --------------------------------------
 inline constexpr Id kSheetFullScanClosed = 47002;
 inline constexpr Id kTvPageScanEnded = 1095;
