@@ -456,6 +456,11 @@ FileState Load(const char* path, Profile& profile) {
   return FileState::kLoaded;
 }
 
+void LoadBytes(std::string_view bytes, Profile& profile) {
+  profile.encoding = Decode(bytes, profile.text);
+  Parse(profile);
+}
+
 // The platform opens the file for writing before it looks at the request, so a read-only or
 // locked file fails even when the write would change nothing. The read-only attribute is
 // checked by itself as well, because a process with administrator rights on a POSIX host may
@@ -681,15 +686,15 @@ std::uint32_t KeyNames(const Profile& profile, WView sectionName, char16_t* buff
   return 0;
 }
 
-std::uint32_t GetStringWide(const std::optional<WString>& section,
-                            const std::optional<WString>& key, const char* defaultText,
-                            char16_t* buffer, std::uint32_t size, const char* path) {
+std::uint32_t AnswerWide(const std::optional<WString>& section, const std::optional<WString>& key,
+                         const char* defaultText, char16_t* buffer, std::uint32_t size,
+                         const Profile& profileIn, FileState state) {
+  // Find() wants a mutable profile but changes nothing a read can see.
+  Profile& profile = const_cast<Profile&>(profileIn);
   // Trailing blanks (spaces only, and never the first character) leave the default.
   WString def = WidenArg(defaultText).value_or(WString());
   while (def.size() > 1 && def.back() == ' ') def.pop_back();
 
-  Profile profile;
-  const FileState state = Load(path, profile);
   if (state == FileState::kUnreadable) {
     // Wine: an unreadable file gives no section names, the default with its quotes removed
     // for a key list, and the default as given for a key.
@@ -716,33 +721,28 @@ std::uint32_t GetStringWide(const std::optional<WString>& section,
   return static_cast<std::uint32_t>(Length(buffer));
 }
 
-}  // namespace
+std::uint32_t GetStringWide(const std::optional<WString>& section,
+                            const std::optional<WString>& key, const char* defaultText,
+                            char16_t* buffer, std::uint32_t size, const char* path) {
+  Profile profile;
+  const FileState state = Load(path, profile);
+  return AnswerWide(section, key, defaultText, buffer, size, profile, state);
+}
 
-std::uint32_t GetString(const char* section, const char* key, const char* def, char* buffer,
-                        std::uint32_t size, const char* path) {
-  if (buffer == nullptr || size == 0) return 0;
-  // Wine: only the counted characters are narrowed, followed by one zero; after a list read
-  // was cut, that zero is the only one the caller gets, where the documentation promises two.
-  WideBuffer wide(size);
-  const std::uint32_t n =
-      GetStringWide(WidenArg(section), WidenArg(key), def, wide.data(), size, path);
-  std::transform(wide.data(), wide.data() + n, buffer, Narrow);
+std::uint32_t NarrowAnswer(const char16_t* wide, std::uint32_t n, char* buffer) {
+  std::transform(wide, wide + n, buffer, Narrow);
   buffer[n] = '\0';
   return n;
 }
 
-int GetInt(const char* section, const char* key, int def, const char* path) {
-  // The platform reads the value into 30 characters and parses that.
-  // Wine: an empty value counts as missing and gives the default.
-  constexpr std::uint32_t kSize = 30;
-  WideBuffer wide(kSize);
-  const char16_t* s = wide.data();
-  if (GetStringWide(WidenArg(section), WidenArg(key), "", wide.data(), kSize, path) == 0) {
-    return def;
-  }
-  // Wine parses with automatic base: "0x", "0o" and "0b" (lower case only) select hex, octal
-  // and binary. Any control character or space before the sign is skipped; the number wraps
-  // modulo 2^32 like the platform's unsigned accumulator.
+// The platform reads the value into 30 characters and parses that.
+// Wine: an empty value counts as missing and gives the default.
+constexpr std::uint32_t kIntValueSize = 30;
+
+// Wine parses with automatic base: "0x", "0o" and "0b" (lower case only) select hex, octal
+// and binary. Any control character or space before the sign is skipped; the number wraps
+// modulo 2^32 like the platform's unsigned accumulator.
+int ParseProfileInt(const char16_t* s) {
   while (*s != 0 && *s <= ' ') ++s;
   bool negative = false;
   if (*s == '+' || *s == '-') negative = *s++ == '-';
@@ -762,6 +762,53 @@ int GetInt(const char* section, const char* key, int def, const char* path) {
   }
   if (negative) total = 0u - total;
   return static_cast<int>(total);
+}
+
+}  // namespace
+
+std::uint32_t GetString(const char* section, const char* key, const char* def, char* buffer,
+                        std::uint32_t size, const char* path) {
+  if (buffer == nullptr || size == 0) return 0;
+  // Wine: only the counted characters are narrowed, followed by one zero; after a list read
+  // was cut, that zero is the only one the caller gets, where the documentation promises two.
+  WideBuffer wide(size);
+  const std::uint32_t n =
+      GetStringWide(WidenArg(section), WidenArg(key), def, wide.data(), size, path);
+  return NarrowAnswer(wide.data(), n, buffer);
+}
+
+int GetInt(const char* section, const char* key, int def, const char* path) {
+  WideBuffer wide(kIntValueSize);
+  if (GetStringWide(WidenArg(section), WidenArg(key), "", wide.data(), kIntValueSize, path) == 0)
+    return def;
+  return ParseProfileInt(wide.data());
+}
+
+struct Document::Parsed {
+  Profile profile;
+};
+
+Document::Document(std::optional<std::string_view> bytes) : parsed_(std::make_unique<Parsed>()) {
+  if (bytes) LoadBytes(*bytes, parsed_->profile);
+}
+
+Document::~Document() = default;
+
+std::uint32_t Document::GetString(const char* section, const char* key, const char* def,
+                                  char* buffer, std::uint32_t size) const {
+  if (buffer == nullptr || size == 0) return 0;
+  WideBuffer wide(size);
+  const std::uint32_t n = AnswerWide(WidenArg(section), WidenArg(key), def, wide.data(), size,
+                                     parsed_->profile, FileState::kLoaded);
+  return NarrowAnswer(wide.data(), n, buffer);
+}
+
+int Document::GetInt(const char* section, const char* key, int def) const {
+  WideBuffer wide(kIntValueSize);
+  if (AnswerWide(WidenArg(section), WidenArg(key), "", wide.data(), kIntValueSize, parsed_->profile,
+                 FileState::kLoaded) == 0)
+    return def;
+  return ParseProfileInt(wide.data());
 }
 
 bool WriteString(const char* section, const char* key, const char* value, const char* path) {

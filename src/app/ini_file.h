@@ -10,6 +10,9 @@
 // the sections this program owns ([AP], [AudioDevice]) live in the file on both.
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
 
 namespace tv::ini {
 
@@ -27,5 +30,24 @@ int GetInt(const char* section, const char* key, int def, const char* path);
 // Creates the file and the section as needed; leaves everything else as it was.
 // Returns false when the file cannot be written (the file is then unchanged).
 bool WriteString(const char* section, const char* key, const char* value, const char* path);
+
+// A file's text parsed once and read many times with the same answers as GetString and GetInt
+// give for that file: for a burst of reads (a skin's several hundred keys) during which nobody
+// writes it. No bytes (nullopt) stands for a missing file.
+class Document {
+ public:
+  explicit Document(std::optional<std::string_view> bytes);
+  ~Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  std::uint32_t GetString(const char* section, const char* key, const char* def, char* buffer,
+                          std::uint32_t size) const;
+  int GetInt(const char* section, const char* key, int def) const;
+
+ private:
+  struct Parsed;
+  std::unique_ptr<Parsed> parsed_;
+};
 
 }  // namespace tv::ini

@@ -17,6 +17,7 @@ class IniFile {
   IniFile(Profile& profile, std::string path) : profile_(&profile), path_(std::move(path)) {}
 
   const std::string& Path() const { return path_; }
+  Profile& Source() const { return *profile_; }
 
   // Named keys of the key table, with the table's default or an explicit one.
   std::string Text(const keys::Key& key) const;

@@ -1,5 +1,7 @@
 #include "panel/layout.h"
 
+#include "app/profile_snapshot.h"
+
 #include <string>
 
 namespace tv::panel {
@@ -127,7 +129,10 @@ std::string OutlineSection(int skin, int shape) {
   return kPanelSection + DecimalText(skin) + suffix;
 }
 
-void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIni) {
+void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIniFile) {
+  // Several hundred keys: read the file once rather than once per key.
+  ProfileSnapshot snapshot(panelIniFile.Source(), panelIniFile.Path());
+  const IniFile panelIni(snapshot, panelIniFile.Path());
   const int skin = ReadPanelNow(panelIni);
   layout.skin = skin;
 

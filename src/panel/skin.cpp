@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/key_table.h"
+#include "app/profile_snapshot.h"
 #include "commands/command_ids.h"
 #include "panel/lcd.h"
 #include "panel/panel_timers.h"
@@ -133,12 +134,14 @@ void ReleaseSkinBitmaps(PanelContext& ctx) {
 
 int SetWindowShape(PanelContext& ctx, int skin, int shape) {
   const std::string section = OutlineSection(skin, shape);
-  const int count =
-      std::min(ctx.panelIni.RawInt(section.c_str(), kHavePointKey, 0), kMaxOutlinePoints);
+  // Up to 398 keys: read the file once rather than once per key.
+  ProfileSnapshot snapshot(ctx.panelIni.Source(), ctx.panelIni.Path());
+  const IniFile panelIni(snapshot, ctx.panelIni.Path());
+  const int count = std::min(panelIni.RawInt(section.c_str(), kHavePointKey, 0), kMaxOutlinePoints);
   std::vector<Point> outline;
   for (int i = 1; i <= count; ++i) {
-    const int x = ctx.panelIni.RawInt(section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
-    const int y = ctx.panelIni.RawInt(section.c_str(), DecimalText(2 * i).c_str(), 0);
+    const int x = panelIni.RawInt(section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
+    const int y = panelIni.RawInt(section.c_str(), DecimalText(2 * i).c_str(), 0);
     outline.push_back(Point{x, y});
   }
   return ctx.os.windows.SetRegion(ctx.windows.panel, outline) ? 1 : 0;

@@ -4,6 +4,8 @@
 // on writes; a null value deletes the key. Buffers are cut to size - 1 characters.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 namespace tv {
 
@@ -22,6 +24,10 @@ class Profile {
   virtual int ReadInt(const char* section, const char* key, int def, const char* file) = 0;
   virtual bool WriteString(const char* section, const char* key, const char* value,
                            const char* file) = 0;
+
+  // The named file's bytes, for reading many keys of it at once; nullopt when it cannot be
+  // read (missing, a folder, locked).
+  virtual std::optional<std::string> ReadAll(const char* file) = 0;
 };
 
 }  // namespace tv

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <sstream>
 
 #include "app/ini_file.h"
 
@@ -73,6 +75,22 @@ bool FakeProfile::WriteString(const char* section, const char* key, const char* 
                               const char* file) {
   ++writes;
   return ini::WriteString(section, key, value, HostPath(file).c_str());
+}
+
+}  // namespace tv::fakes
+
+namespace tv::fakes {
+
+std::optional<std::string> FakeProfile::ReadAll(const char* file) {
+  ++wholeReads;
+  const std::filesystem::path host = HostPath(file);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(host, ec)) return std::nullopt;
+  std::ifstream in(host, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
 }
 
 }  // namespace tv::fakes

@@ -35,12 +35,15 @@ class FakeProfile : public Profile {
   int ReadInt(const char* section, const char* key, int def, const char* file) override;
   bool WriteString(const char* section, const char* key, const char* value,
                    const char* file) override;
+  std::optional<std::string> ReadAll(const char* file) override;
 
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
   std::filesystem::path WinIniPath() const { return HostPath("C:\\windows\\win.ini"); }
 
-  int writes = 0;  // every write call, for tests that must see no write at all
+  int writes = 0;
+  int wholeReads =
+      0;  // ReadAll calls  // every write call, for tests that must see no write at all
 
  private:
   std::filesystem::path root_;

@@ -25,6 +25,21 @@ bool Win32Profile::WriteString(const char* section, const char* key, const char*
   return WritePrivateProfileStringA(section, key, value, file) != FALSE;
 }
 
+std::optional<std::string> Win32Profile::ReadAll(const char* file) {
+  HANDLE handle = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char chunk[65536];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(handle, chunk, sizeof chunk, &got, nullptr) != FALSE) && got > 0)
+    bytes.append(chunk, got);
+  CloseHandle(handle);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
 WindowRef Win32Messenger::Find(const char* className, const char* title) {
   return FromHwnd(FindWindowA(className, title));
 }

@@ -27,6 +27,7 @@ class Win32Profile : public Profile {
   int ReadInt(const char* section, const char* key, int def, const char* file) override;
   bool WriteString(const char* section, const char* key, const char* value,
                    const char* file) override;
+  std::optional<std::string> ReadAll(const char* file) override;
 };
 
 class Win32Messenger : public Messenger {

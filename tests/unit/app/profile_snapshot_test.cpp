@@ -1,0 +1,96 @@
+#include "app/profile_snapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ini_file.h"
+#include "fakes/fake_platform.h"
+
+namespace tv {
+namespace {
+
+// Files with the quirks the profile calls are known for; the snapshot must answer every
+// question exactly as a fresh read of the file would.
+const char* const kFiles[] = {
+    "[Panel]\r\nPanelNow=2\r\n2PANEL_W= 236 \r\n[2PANEL_BTN]\r\nIDS_CHUP=\"Channel up\"\r\n",
+    "top=1\n[a]\nk=v\n[A]\nk=second\nnovalue\n;comment=3\n[b]\nn=0x1F\nm=-12abc\nq='x'\n",
+    "\xEF\xBB\xBF[u]\nk=\xC3\xA9t\xC3\xA9\n[]\nz=1\n[x]y]\nw=2\n",
+    "",
+};
+
+struct Question {
+  const char* section;
+  const char* key;
+  const char* def;
+  std::uint32_t size;
+};
+
+const Question kQuestions[] = {
+    {"Panel", "PanelNow", "1", 260},
+    {"panel", "2panel_w", "", 260},
+    {"2PANEL_BTN", "IDS_CHUP", "", 260},
+    {"2PANEL_BTN", "IDS_CHUP", "", 8},
+    {"a", "k", "d", 260},
+    {"a", "novalue", "dflt ", 260},
+    {"b", "q", "", 260},
+    {"", "top", "", 260},
+    {"u", "k", "", 260},
+    {"x]y", "w", "", 260},
+    {"a", nullptr, "", 260},
+    {nullptr, nullptr, "", 260},
+    {"a", nullptr, "", 5},
+    {"missing", "k", "\"q\"", 260},
+};
+
+TEST(ProfileSnapshot, AnswersEveryReadOfItsFileAsTheFileWould) {
+  for (const char* text : kFiles) {
+    fakes::FakePlatform fake;
+    fake.Install("C:\\Tv");
+    fake.WriteFile("C:\\Tv\\Panel.ini", text);
+    const std::string host = fake.profile.HostPath("C:\\Tv\\Panel.ini").string();
+    ProfileSnapshot snapshot(fake.profile, "C:\\TV\\panel.ini");  // any spelling of the path
+    for (const Question& q : kQuestions) {
+      SCOPED_TRACE(std::string(text) + " / " + (q.section ? q.section : "(null)") + " / " +
+                   (q.key ? q.key : "(null)"));
+      std::vector<char> direct(q.size, '\x7f'), cached(q.size, '\x7f');
+      const auto n1 = ini::GetString(q.section, q.key, q.def, direct.data(), q.size, host.c_str());
+      const auto n2 =
+          snapshot.ReadString(q.section, q.key, q.def, cached.data(), q.size, "C:\\Tv\\Panel.ini");
+      EXPECT_EQ(n1, n2);
+      EXPECT_EQ(std::string(direct.data(), n1 + 1), std::string(cached.data(), n2 + 1));
+      if (q.section != nullptr && q.key != nullptr) {
+        EXPECT_EQ(ini::GetInt(q.section, q.key, 77, host.c_str()),
+                  snapshot.ReadInt(q.section, q.key, 77, "C:\\Tv\\Panel.ini"));
+      }
+    }
+    EXPECT_EQ(fake.profile.wholeReads, 1);
+  }
+}
+
+TEST(ProfileSnapshot, WritesReachTheFileAndOtherFilesAreReadAsUsual) {
+  fakes::FakePlatform fake;
+  fake.Install("C:\\Tv");
+  fake.WriteFile("C:\\Tv\\Panel.ini", "[Panel]\nPanelNow=1\n");
+  fake.WriteFile("C:\\Tv\\Settings.ini", "[quarn]\nAlwaysOnTop=TRUE\n");
+  ProfileSnapshot snapshot(fake.profile, "C:\\Tv\\Panel.ini");
+
+  EXPECT_EQ(snapshot.ReadInt("Panel", "PanelNow", 0, "C:\\Tv\\Panel.ini"), 1);
+  snapshot.WriteString("Panel", "PanelNow", "2", "C:\\Tv\\Panel.ini");
+  EXPECT_EQ(snapshot.ReadInt("Panel", "PanelNow", 0, "C:\\Tv\\Panel.ini"), 2);
+  EXPECT_NE(fake.ReadFile("C:\\Tv\\Panel.ini").find("PanelNow=2"), std::string::npos);
+
+  // Another program changes the settings file meanwhile: it is not the snapshot's file.
+  fake.WriteFile("C:\\Tv\\Settings.ini", "[quarn]\nAlwaysOnTop=FALSE\n");
+  char value[16];
+  snapshot.ReadString("quarn", "AlwaysOnTop", "", value, sizeof value, "C:\\Tv\\Settings.ini");
+  EXPECT_STREQ(value, "FALSE");
+
+  // A missing file reads as an empty one: every default.
+  ProfileSnapshot missing(fake.profile, "C:\\Tv\\None.ini");
+  EXPECT_EQ(missing.ReadInt("Panel", "HavePanel", 1, "C:\\Tv\\None.ini"), 1);
+}
+
+}  // namespace
+}  // namespace tv
