@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "commands/command_ids.h"
-#include "commands/panel_commands.h"
+#include "commands/command_table.h"
 
 namespace tv::commands {
 namespace {

@@ -1,31 +1,16 @@
 #include "commands/panel_commands.h"
 
-#include <algorithm>
-#include <iterator>
-
 #include "app/key_table.h"
 #include "commands/command_ids.h"
+#include "commands/command_table.h"
+#include "commands/video_window.h"
 #include "panel/skin.h"
 
 namespace tv::commands {
 namespace {
 
-WindowRef FindVideoWindow(PanelContext& ctx) {
-  ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
-  return ctx.windows.video;
-}
-
-void ReselectStoredSource(PanelContext& ctx) {
-  const cmd::Id source = cmd::SourceCommandFor(ctx.settings.Int(keys::kInputSource));
-  if (source != 0) PostCommand(ctx.os.messenger, ctx.windows.panel, source, 0);
-}
-
 void Repaint(PanelContext& ctx) {
   ctx.os.messenger.Send(ctx.windows.panel, kWmPaint, 0, 0);
-}
-
-void PeerReady(PanelContext& ctx, std::intptr_t) {
-  ctx.mode.videoBusy = 0;
 }
 
 void NextSkin(PanelContext& ctx, std::intptr_t) {
@@ -38,27 +23,14 @@ void ToggleSidePart(PanelContext& ctx, std::intptr_t) {
   panel::ToggleSidePart(ctx);
 }
 
-void PeerEndProgram(PanelContext& ctx, std::intptr_t) {
-  if (ScanRuns(ctx.mode)) return;
-  ctx.os.windows.Destroy(ctx.windows.panel);
-}
-
-void PeerReselectSource(PanelContext& ctx, std::intptr_t) {
-  ReselectStoredSource(ctx);
-}
-
-// Sorted by id for the lookup.
 constexpr CommandHandler kHandlers[] = {
-    {cmd::kPeerEndProgram, PeerEndProgram},
     {cmd::kTrayShowHide, ShowOrHidePanel},
     {cmd::kTrayClose, EndProgram},
     {cmd::kMinimize, MinimizePanel},
     {cmd::kCloseTv, CloseTv},
     {cmd::kNextSkin, NextSkin},
-    {cmd::kPeerReady, PeerReady},
     {cmd::kToggleDownPart, ToggleDownPart},
     {cmd::kToggleSidePart, ToggleSidePart},
-    {cmd::kPeerReselectSource, PeerReselectSource},
     {cmd::kReopenTv, ReopenTv},
 };
 
@@ -68,10 +40,8 @@ bool ScanRuns(const ModeFlags& mode) {
   return mode.airScan == 1 || mode.cableScan == 1 || mode.fmScan == 1;
 }
 
-const CommandHandler* FindHandler(std::uint16_t id) {
-  auto it = std::find_if(std::begin(kHandlers), std::end(kHandlers),
-                         [id](const CommandHandler& h) { return h.id == id; });
-  return it == std::end(kHandlers) ? nullptr : &*it;
+HandlerTable WindowCommandHandlers() {
+  return kHandlers;
 }
 
 void CloseTv(PanelContext& ctx, std::intptr_t) {

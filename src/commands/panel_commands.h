@@ -1,19 +1,12 @@
 #pragma once
-// The table from command id to handler.
+// The panel window's own commands: the TV closed and reopened, the panel shown, hidden and
+// minimised, the program ended, the shape operations.
 
 #include <cstdint>
 
 #include "app/panel_context.h"
 
 namespace tv::commands {
-
-struct CommandHandler {
-  std::uint16_t id;
-  void (*run)(PanelContext& ctx, std::intptr_t lParam);
-};
-
-// The handler of an id, or null when the id has none (it then goes to the default procedure).
-const CommandHandler* FindHandler(std::uint16_t id);
 
 // Closing and reopening the TV, showing and hiding the panel, ending the program.
 void CloseTv(PanelContext& ctx, std::intptr_t lParam);

@@ -9,6 +9,7 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
   virtual bool ChangeDirectory(const std::string& path) = 0;
+  virtual std::string CurrentDirectory() = 0;
 };
 
 }  // namespace tv

@@ -36,7 +36,7 @@ std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) cons
              windowsPath.find('/') == std::string::npos) {
     full = "C:\\windows\\" + windowsPath;
   } else {
-    full = files_.CurrentDirectory() + "\\" + windowsPath;
+    full = files_.Current() + "\\" + windowsPath;
   }
   if (full[0] == '\\') full = "C:" + full;  // rooted paths are on the current drive
   std::filesystem::path host = root_ / Lower(full.substr(0, 1));

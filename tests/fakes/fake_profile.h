@@ -15,7 +15,8 @@ namespace tv::fakes {
 class FakeFileSystem : public FileSystem {
  public:
   bool ChangeDirectory(const std::string& path) override;
-  const std::string& CurrentDirectory() const { return current_; }
+  std::string CurrentDirectory() override { return current_; }
+  const std::string& Current() const { return current_; }
   int changes = 0;
 
  private:

@@ -86,4 +86,10 @@ bool Win32FileSystem::ChangeDirectory(const std::string& path) {
   return SetCurrentDirectoryA(path.c_str()) != FALSE;
 }
 
+std::string Win32FileSystem::CurrentDirectory() {
+  char directory[MAX_PATH] = {};
+  const DWORD n = GetCurrentDirectoryA(MAX_PATH, directory);
+  return std::string(directory, n < MAX_PATH ? n : 0);
+}
+
 }  // namespace tv::win32

@@ -65,6 +65,7 @@ class Win32MessageBoxes : public MessageBoxes {
 class Win32FileSystem : public FileSystem {
  public:
   bool ChangeDirectory(const std::string& path) override;
+  std::string CurrentDirectory() override;
 };
 
 class Win32WindowManager : public WindowManager {

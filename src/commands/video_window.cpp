@@ -1,0 +1,42 @@
+#include "commands/video_window.h"
+
+#include "app/key_table.h"
+#include "app/settings_file.h"
+#include "commands/command_ids.h"
+
+namespace tv::commands {
+
+WindowRef FindVideoWindow(PanelContext& ctx) {
+  ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
+  return ctx.windows.video;
+}
+
+WindowRef FindPlaybackWindow(PanelContext& ctx) {
+  ctx.windows.playback = ctx.os.messenger.Find(kPlaybackClass, kPlaybackTitle);
+  return ctx.windows.playback;
+}
+
+WindowRef FindScheduleWindow(PanelContext& ctx) {
+  ctx.windows.schedule =
+      ctx.os.messenger.Find(nullptr, ctx.layout.Text(panel::Caption::IDS_PLANNER_DIALOG).c_str());
+  return ctx.windows.schedule;
+}
+
+void StartVideoProgram(PanelContext& ctx, int showState) {
+  ctx.mode.videoBusy = 1;
+  std::string directory = WinIni(ctx.os.profile).Text(keys::kAppDirectory);
+  if (directory.empty()) directory = ctx.os.files.CurrentDirectory();
+  ctx.os.shell.StartProgram(directory + "\\screen.ex_", showState);
+}
+
+int QueryRadio(PanelContext& ctx) {
+  SendCommand(ctx.os.messenger, FindVideoWindow(ctx), cmd::kQueryRadio, 0);
+  return ctx.mode.peerAnswer;
+}
+
+void ReselectStoredSource(PanelContext& ctx) {
+  const cmd::Id source = cmd::SourceCommandFor(ctx.settings.Int(keys::kInputSource));
+  if (source != 0) PostCommand(ctx.os.messenger, ctx.windows.panel, source, 0);
+}
+
+}  // namespace tv::commands
