@@ -165,3 +165,11 @@ e2e_remote() { (cd "$E2E_APP" && "$E2E_WINE" tvremote.exe "$@"); }
 
 # Without a notification area of the desktop's own, Wine shows the icons in a small window.
 e2e_tray_window_shown() { xdotool search --onlyvisible --name '^Wine System Tray$' >/dev/null 2>&1; }
+
+# The simulated card's protocol trace: one line per message, "<ms> <in|out> <sent|posted>
+# <message> <command id> <lParam> <window>" (sim/tv/README.md).
+e2e_trace() { tr -d '\r' <"$E2E_APP/screen-trace.txt" 2>/dev/null; }
+# The trace's received commands as "id lParam delivery", in order.
+e2e_trace_in() { e2e_trace | awk '$2 == "in" && $4 == 273 {print $5, $6, $3}'; }
+e2e_trace_has() { e2e_trace_in | grep -q -- "$1"; }
+e2e_setting() { e2e_remote get settings "$1" "$2" 2>/dev/null | tr -d '\r'; }
