@@ -34,8 +34,6 @@ struct ModeFlags {
   int recordArmed = 1;
 };
 
-enum class PanelShape { Closed = 1, Down = 2, Side = 3, All = 4 };
-
 // The panel window's own state: shape, pointer, held buttons, bars.
 struct PanelUi {
   int hoverIndex = panel::kNoButton;

@@ -129,6 +129,20 @@ std::string OutlineSection(int skin, int shape) {
   return kPanelSection + DecimalText(skin) + suffix;
 }
 
+Size ShapeSize(const PanelGeometry& g, PanelShape shape) {
+  switch (shape) {
+    case PanelShape::Down:
+      return {g.openListW, g.openListH};
+    case PanelShape::Side:
+      return {g.openLeftListW, g.openLeftListH};
+    case PanelShape::All:
+      return {g.openAllW, g.openAllH};
+    case PanelShape::Closed:
+      break;
+  }
+  return {g.panelW, g.panelH};
+}
+
 void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIniFile) {
   // Several hundred keys: read the file once rather than once per key.
   ProfileSnapshot snapshot(panelIniFile.Source(), panelIniFile.Path());

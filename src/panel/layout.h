@@ -10,6 +10,13 @@
 #include "panel/layout_tables.h"
 #include "platform/geometry.h"
 
+namespace tv {
+
+// What is unfolded: the files part below (Down), the channel list beside (Side), both (All).
+enum class PanelShape { Closed = 1, Down = 2, Side = 3, All = 4 };
+
+}  // namespace tv
+
 namespace tv::panel {
 
 struct PanelGeometry {
@@ -22,6 +29,9 @@ struct PanelGeometry {
   int downXOffset = 55, downYOffset = 176, downWinW = 413, downWinH = 143;
   int downRepaintY = 128;
 };
+
+// The window size of a shape.
+Size ShapeSize(const PanelGeometry& g, PanelShape shape);
 
 struct PanelButton {
   int x = 0, y = 0, width = 0, height = 0;

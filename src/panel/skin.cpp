@@ -184,18 +184,7 @@ void DrawButton(PanelContext& ctx, int index, int look) {
 }
 
 Size ShapeSize(const PanelContext& ctx, PanelShape shape) {
-  const PanelGeometry& g = ctx.layout.geometry;
-  switch (shape) {
-    case PanelShape::Down:
-      return {g.openListW, g.openListH};
-    case PanelShape::Side:
-      return {g.openLeftListW, g.openLeftListH};
-    case PanelShape::All:
-      return {g.openAllW, g.openAllH};
-    case PanelShape::Closed:
-      break;
-  }
-  return {g.panelW, g.panelH};
+  return ShapeSize(ctx.layout.geometry, shape);
 }
 
 void ToggleDownPart(PanelContext& ctx) {

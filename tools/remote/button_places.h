@@ -48,26 +48,12 @@ inline const char* ShapeName(PanelShape shape) {
   return "?";
 }
 
-inline Size SizeOfShape(const panel::PanelGeometry& g, PanelShape shape) {
-  switch (shape) {
-    case PanelShape::Closed:
-      return {g.panelW, g.panelH};
-    case PanelShape::Down:
-      return {g.openListW, g.openListH};
-    case PanelShape::Side:
-      return {g.openLeftListW, g.openLeftListH};
-    case PanelShape::All:
-      return {g.openAllW, g.openAllH};
-  }
-  return {};
-}
-
 // The shape whose size the panel window has. A skin that gives two shapes the same size
 // cannot be told apart by size; the first in the order Closed, Down, Side, All is taken.
 inline std::optional<PanelShape> ShapeForSize(const panel::PanelGeometry& g, Size size) {
   for (const PanelShape shape :
        {PanelShape::Closed, PanelShape::Down, PanelShape::Side, PanelShape::All})
-    if (SizeOfShape(g, shape) == size) return shape;
+    if (panel::ShapeSize(g, shape) == size) return shape;
   return std::nullopt;
 }
 
