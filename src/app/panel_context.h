@@ -32,6 +32,7 @@ struct ModeFlags {
   int previewActive = 0;
   int scanDialogOpen = 0;
   int recordArmed = 1;
+  int scheduleOpen = 0;  // the schedule program was running when last asked for; 40116 clears it
 };
 
 // The panel window's own state: shape, pointer, held buttons, bars.
@@ -53,6 +54,7 @@ struct PanelUi {
 
 struct ChannelState {
   int currentChannel = 0;
+  int fm100kHz = 0;  // the FM frequency tuned now
   int minAirChannel = 0, maxAirChannel = 0;
   int minCableChannel = 0, maxCableChannel = 0;
 };
@@ -78,6 +80,9 @@ struct KnownWindows {
   WindowRef schedule;
   WindowRef downList;
   WindowRef sideList;
+  // The TV settings page, remembered when it opens and never forgotten: a scan's end still
+  // posts to it after the sheet has closed, and the message is lost.
+  WindowRef tvPage;
 };
 
 struct SavedPowerFlags {
