@@ -10,6 +10,7 @@
 #include "panel/tooltips.h"
 #include "settings/capture_devices.h"
 #include "settings/mixer.h"
+#include "tuning/channel_store.h"
 #include "tuning/country_setup.h"
 
 namespace tv::panel {
@@ -283,27 +284,14 @@ void OnCreate(PanelContext& ctx) {
     ini.Write(keys::kFmChannel, 875);
 
   // 9. Band limits.
-  ctx.channels.maxCableChannel = ini.Int(keys::kMaxCable, 0);
-  ctx.channels.maxAirChannel = ini.Int(keys::kMaxAir, 0);
-  ctx.channels.minCableChannel = ini.Int(keys::kMinCable, 0);
-  ctx.channels.minAirChannel = ini.Int(keys::kMinAir, 0);
+  tuning::RefreshBandLimits(ctx);
 
   // 10. Preview defaults.
   if (ini.Text(keys::kSurfingTime) == keys::kFalse) ini.Write(keys::kSurfingTime, "4");
   if (ini.Text(keys::kSurfingWindows) == keys::kFalse) ini.Write(keys::kSurfingWindows, "2 x 2");
 
   // 11. A band never scanned starts with every channel in its list.
-  auto fillUnscannedBand = [&ini](const keys::Key& alreadyScan, const keys::Key& channel,
-                                  const keys::Section& list, int first, int last) {
-    if (ini.Text(alreadyScan) != keys::kFalse) return;
-    ini.Write(alreadyScan, keys::kFalse);
-    ini.Write(channel, 8);
-    for (int n = first; n <= last; ++n) ini.Write(list, n, keys::kTrue);
-  };
-  fillUnscannedBand(keys::kAirAlreadyScan, keys::kTvChannelAir, keys::kAirList,
-                    ctx.channels.minAirChannel, ctx.channels.maxAirChannel);
-  fillUnscannedBand(keys::kCableAlreadyScan, keys::kTvChannelCable, keys::kCableList,
-                    ctx.channels.minCableChannel, ctx.channels.maxCableChannel);
+  tuning::ResetUnscannedBandLists(ctx);
 
   // 12. Volume, written back so the peer finds it even when it was missing.
   ctx.ui.volume = ini.Int(keys::kVolume);
