@@ -3,6 +3,8 @@
 // files are not mirrored here: every value that another program may change is read from the
 // file at the moment of use.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/locations.h"
@@ -59,12 +61,48 @@ struct ChannelState {
   int minCableChannel = 0, maxCableChannel = 0;
 };
 
+// Channel numbers and FM frequencies typed on the number buttons live between presses, and
+// the band step's wrap count lives between steps: it is reset only when it runs over.
+struct ChannelEntry {
+  int digitState = 0;  // 0..3: how far a typed channel number has got
+  int typedNumber = 0;
+  int immediate = 0;             // the typed number is complete and needs no wait
+  std::uint32_t digitTimer = 0;  // the running entry timer (118), 0 when none
+  std::uint8_t fmDigits = 0;     // 0..4
+  int fmTyped = 875;             // 100 kHz units
+  int wrapCounter = 1;
+};
+
 // The picture values the adjustment keys step; stored back when the program ends.
 struct PictureValues {
   int brightness = 128;
   int contrast = 68;
   int hue = 0;
   int saturation = 64;
+};
+
+// The picture and tone adjustment modes of the plus and minus keys (1 brightness, 2 contrast,
+// 3 hue, 4 saturation; 1 balance, 2 bass, 3 treble).
+struct AdjustModes {
+  int pictureCycle = 1;  // the quantity the next "V" shows
+  int pictureQuantity = 1;
+  int pictureMode = 0;
+  int soundCycle = 1;
+  int soundQuantity = 1;
+  int soundMode = 0;
+  int mixerReady = 0;  // the window's creation found a usable mixer; mute needs one
+};
+
+// The sound card's mixer as set up at window creation; the one mixer of the program.
+struct MixerState {
+  int ready = 0;
+  std::uint32_t device = 0;
+  std::optional<std::uint32_t> volumeControl, bassControl, trebleControl;  // of the speakers
+  std::uint32_t channels = 0;                                              // of the speakers
+  std::uint32_t inputMuteControl = 0;                                      // 0: none
+  // What this program last set, as the audio dialog shows it for keys not yet stored.
+  std::uint8_t volume = 0, balance = 128, bass = 0, treble = 0;
+  int busy = 0;
 };
 
 struct TimeShiftClock {
@@ -80,8 +118,8 @@ struct KnownWindows {
   WindowRef schedule;
   WindowRef downList;
   WindowRef sideList;
-  // The TV settings page, remembered when it opens and never forgotten: a scan's end still
-  // posts to it after the sheet has closed, and the message is lost.
+  // The TV settings page, remembered when it opens and never forgotten: after the sheet has
+  // closed, a scan's end still addresses it and the message is lost.
   WindowRef tvPage;
 };
 
@@ -113,7 +151,10 @@ struct PanelContext {
   ModeFlags mode;
   PanelUi ui;
   ChannelState channels;
+  ChannelEntry entry;
   PictureValues picture;
+  AdjustModes adjust;
+  MixerState mixer;
   TimeShiftClock timeShift;
   KnownWindows windows;
   SavedPowerFlags power;

@@ -42,11 +42,8 @@ bool In(const cmd::Id (&set)[N], std::uint16_t id) {
 }  // namespace
 
 GateVerdict Gate(const ModeFlags& mode, std::uint16_t id) {
-  if (mode.timeShift == 1) {
-    if (!In(kTimeShiftPass, id)) return GateVerdict::Drop;
-  } else if (In(kTransportOnly, id)) {
-    return GateVerdict::Drop;
-  }
+  if (mode.timeShift == 1 && !In(kTimeShiftPass, id)) return GateVerdict::Drop;
+  if (mode.timeShift == 0 && In(kTransportOnly, id)) return GateVerdict::Drop;
   if (mode.recording == 1 && !In(kRecordingPass, id)) return GateVerdict::Drop;
   return GateVerdict::Pass;
 }

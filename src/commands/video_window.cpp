@@ -5,6 +5,12 @@
 #include "commands/command_ids.h"
 
 namespace tv::commands {
+namespace {
+
+// The video program needs this long after its start before it can scan.
+constexpr std::uint32_t kLaunchScanDelayMs = 6000;
+
+}  // namespace
 
 WindowRef FindVideoWindow(PanelContext& ctx) {
   ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
@@ -27,6 +33,11 @@ void StartVideoProgram(PanelContext& ctx, int showState) {
   std::string directory = WinIni(ctx.os.profile).Text(keys::kAppDirectory);
   if (directory.empty()) directory = ctx.os.files.CurrentDirectory();
   ctx.os.shell.StartProgram(directory + "\\screen.ex_", showState);
+}
+
+void ScanAfterLaunch(PanelContext& ctx) {
+  ctx.os.clock.Sleep(kLaunchScanDelayMs);
+  PostCommand(ctx.os.messenger, ctx.windows.panel, cmd::kScan, 0);
 }
 
 int QueryRadio(PanelContext& ctx) {

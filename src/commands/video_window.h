@@ -17,6 +17,10 @@ WindowRef FindScheduleWindow(PanelContext& ctx);
 // start is not looked at: a program that never comes leaves the panel busy.
 void StartVideoProgram(PanelContext& ctx, int showState);
 
+// The end of a launch when the band was never scanned (the source command decides, after it
+// has shown the channel): the panel waits 6000 ms on its own thread, then posts itself the scan.
+void ScanAfterLaunch(PanelContext& ctx);
+
 // Query 42227: sends it to the video window and returns the answer the peer sent back during
 // the call (the previous answer, initially 1, when it sent none).
 int QueryRadio(PanelContext& ctx);
