@@ -7,6 +7,7 @@
 #include "platform/graphics.h"
 #include "platform/message_boxes.h"
 #include "platform/messenger.h"
+#include "platform/mixer_device.h"
 #include "platform/profile.h"
 #include "platform/shell.h"
 #include "platform/window_manager.h"
@@ -23,6 +24,7 @@ struct Platform {
   WindowManager& windows;
   SkinGraphics& graphics;
   Shell& shell;
+  MixerDevice& mixer;
 };
 
 }  // namespace tv

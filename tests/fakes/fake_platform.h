@@ -7,6 +7,7 @@
 #include "fakes/fake_graphics.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_messenger.h"
+#include "fakes/fake_mixer.h"
 #include "fakes/fake_profile.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_window_manager.h"
@@ -39,7 +40,9 @@ class FakePlatform {
   FakeWindowManager windows;
   FakeGraphics graphics;
   FakeShell shell;
-  Platform platform{profile, messenger, time, time, messageBoxes, files, windows, graphics, shell};
+  FakeMixer mixer;
+  Platform platform{profile, messenger, time,     time,  messageBoxes,
+                    files,   windows,   graphics, shell, mixer};
 };
 
 }  // namespace tv::fakes

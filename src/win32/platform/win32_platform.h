@@ -133,6 +133,30 @@ class Win32Shell : public Shell {
   HWND tooltips_ = nullptr;
 };
 
+// The winmm mixer; the device stays open until the platform goes.
+class Win32Mixer : public MixerDevice {
+ public:
+  Win32Mixer() = default;
+  Win32Mixer(const Win32Mixer&) = delete;
+  Win32Mixer& operator=(const Win32Mixer&) = delete;
+  ~Win32Mixer() override;
+  std::uint32_t DeviceCount() override;
+  bool Open(std::uint32_t device, WindowRef notify) override;
+  std::optional<MixerCaps> Capabilities(std::uint32_t device) override;
+  std::optional<MixerLine> LineOfType(MixerLineType type) override;
+  std::optional<MixerLine> Destination(std::uint32_t index) override;
+  std::optional<MixerLine> Source(std::uint32_t destination, std::uint32_t index) override;
+  std::optional<MixerControl> ControlOfType(std::uint32_t lineId, MixerControlType type) override;
+  std::optional<MixerControl> FirstControl(std::uint32_t lineId) override;
+  std::vector<std::string> ItemNames(const MixerControl& control) override;
+  std::vector<bool> ItemStates(const MixerControl& control) override;
+  bool SetItemStates(const MixerControl& control, const std::vector<bool>& states) override;
+  bool SetValues(std::uint32_t controlId, std::span<const std::uint32_t> perChannel) override;
+
+ private:
+  void* mixer_ = nullptr;  // HMIXER; <mmsystem.h> stays out of this header
+};
+
 // All of them together, as the program hands them to the behaviour.
 struct Win32Platform {
   Win32Profile profile;
@@ -144,8 +168,9 @@ struct Win32Platform {
   Win32WindowManager windows;
   Win32Graphics graphics;
   Win32Shell shell;
+  Win32Mixer mixer;
   Platform platform{profile, messenger, timers,   clock, messageBoxes,
-                    files,   windows,   graphics, shell};
+                    files,   windows,   graphics, shell, mixer};
 
   // The panel window exists: the pieces that act on it learn its handle.
   void SetPanel(HWND panel) {
