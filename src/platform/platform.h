@@ -2,7 +2,9 @@
 // Everything the behaviour needs from an operating system, handed over at start-up.
 // src/win32/ fills it with the real thing; tests/fakes/ with virtual time and recordings.
 
+#include "platform/capture_enumerator.h"
 #include "platform/clock.h"
+#include "platform/dialog.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
 #include "platform/message_boxes.h"
@@ -24,6 +26,8 @@ struct Platform {
   WindowManager& windows;
   SkinGraphics& graphics;
   Shell& shell;
+  CaptureEnumerator& captureDevices;
+  Dialogs& dialogs;
   MixerDevice& mixer;
 };
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "fakes/fake_capture_enumerator.h"
+#include "fakes/fake_dialog.h"
 #include "fakes/fake_graphics.h"
 #include "fakes/fake_message_boxes.h"
 #include "fakes/fake_messenger.h"
@@ -40,9 +42,11 @@ class FakePlatform {
   FakeWindowManager windows;
   FakeGraphics graphics;
   FakeShell shell;
+  FakeCaptureEnumerator captureDevices;
+  FakeDialogs dialogs;
   FakeMixer mixer;
-  Platform platform{profile, messenger, time,     time,  messageBoxes,
-                    files,   windows,   graphics, shell, mixer};
+  Platform platform{profile, messenger, time,  time,           messageBoxes, files,
+                    windows, graphics,  shell, captureDevices, dialogs,      mixer};
 };
 
 }  // namespace tv::fakes

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "win32/platform/win32_dialog.h"
 
 namespace tv::win32 {
 
@@ -133,6 +134,11 @@ class Win32Shell : public Shell {
   HWND tooltips_ = nullptr;
 };
 
+class Win32CaptureEnumerator : public CaptureEnumerator {
+ public:
+  VideoInputDevices ListVideoInputDevices() override;
+};
+
 // The winmm mixer; the device stays open until the platform goes.
 class Win32Mixer : public MixerDevice {
  public:
@@ -168,9 +174,11 @@ struct Win32Platform {
   Win32WindowManager windows;
   Win32Graphics graphics;
   Win32Shell shell;
+  Win32CaptureEnumerator captureDevices;
+  Win32Dialogs dialogs;
   Win32Mixer mixer;
-  Platform platform{profile, messenger, timers,   clock, messageBoxes,
-                    files,   windows,   graphics, shell, mixer};
+  Platform platform{profile, messenger, timers, clock,          messageBoxes, files,
+                    windows, graphics,  shell,  captureDevices, dialogs,      mixer};
 
   // The panel window exists: the pieces that act on it learn its handle.
   void SetPanel(HWND panel) {
