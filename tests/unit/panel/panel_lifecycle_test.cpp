@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_ids.h"
+#include "fakes/fake_tuner_library.h"
 #include "panel/panel_timers.h"
 #include "panel/panel_window.h"
 #include "unit/panel/panel_harness.h"
@@ -13,22 +14,31 @@ namespace {
 using fakes::Delivery;
 using fakes::LoggedMessage;
 
+// A first start runs the setup dialog: it takes the band data of the library's country and
+// chooses the one card, which the check after it then finds.
+void EquipForSetup(testing::PanelHarness& harness, fakes::FakeTunerLibrary& tuner) {
+  tuner.countries = {
+      {.code = 1, .airLowest = 2, .airHighest = 5, .cableLowest = 1, .cableHighest = 3}};
+  tuner.countryCount = 1;
+  harness.ctx.tuner = &tuner;
+  harness.ctx.countryCount = 1;
+  harness.fake.captureDevices.Plug("TV Card");
+}
+
 class PanelLifecycle : public ::testing::Test {
  protected:
+  PanelLifecycle() { EquipForSetup(h, tuner); }
   std::vector<LoggedMessage> ToPanel() const { return h.fake.messenger.LogTo(ctx.windows.panel); }
   std::string Text(const keys::Key& key) const { return ctx.settings.Text(key, "missing", 40); }
 
   testing::PanelHarness h;
   PanelContext& ctx = h.ctx;
+  fakes::FakeTunerLibrary tuner;
 };
 
 using CreateSequence = PanelLifecycle;
 
 TEST_F(CreateSequence, AFirstStartWritesTheDefaults) {
-  ctx.settings.Write(keys::kMinAir, 2);
-  ctx.settings.Write(keys::kMaxAir, 5);
-  ctx.settings.Write(keys::kMinCable, 1);
-  ctx.settings.Write(keys::kMaxCable, 3);
   ctx.settings.Write(keys::kUseFullScan, "TRUE");
 
   panel::OnCreate(ctx);
@@ -110,6 +120,8 @@ TEST_F(CreateSequence, TooltipsThenTrayIconThenTheStoredSourceIsPosted) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored != nullptr ? c.stored : "missing");
     testing::PanelHarness other;
+    fakes::FakeTunerLibrary otherTuner;
+    EquipForSetup(other, otherTuner);
     if (c.stored != nullptr)
       other.fake.WriteFile(other.ctx.where.settingsIni,
                            std::string("[TovixCrossbar]\nInputSource=") + c.stored + "\n");

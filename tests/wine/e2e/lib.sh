@@ -65,6 +65,8 @@ e2e_install() {
   cp "$E2E_BUILD/skins/Panel.ini" "$E2E_APP/"
   cp -r "$E2E_BUILD"/skins/panelbmp* "$E2E_APP/"
   cp "${TVPANEL_SETTINGS_SEED:-$E2E_SOURCE/dist/Settings.ini}" "$E2E_APP/"
+  # The panel only runs with the capture device it was set up for: the simulated card.
+  "$E2E_SOURCE/tests/wine/register-capture-device" "Simulated TV Card"
   printf '[AP]\r\n907APDirectory=C:\\TvPanel\r\nOmrPanelIniFile=Panel.ini\r\nOmrSettingIniFile=Settings.ini\r\n' \
     >>"$WINEPREFIX/drive_c/windows/win.ini"
 }

@@ -1,0 +1,120 @@
+// The capture devices recorded in [DEVICE] and the check of the chosen one at start.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/key_table.h"
+#include "settings/capture_devices.h"
+#include "unit/panel/panel_harness.h"
+
+namespace tv {
+namespace {
+
+class CaptureDevices : public ::testing::Test {
+ protected:
+  std::string Device(int n) const { return ctx.settings.Text(keys::kDevices, n, "-", 2000); }
+  void Choose(const std::string& index, const std::string& name) {
+    ctx.settings.Write(keys::kSelectedDevice, index);
+    ctx.settings.RawWrite(keys::kDevices.name, index.c_str(), name.c_str());
+  }
+
+  testing::PanelHarness h;
+  PanelContext& ctx = h.ctx;
+  fakes::FakeCaptureEnumerator& devices = h.fake.captureDevices;
+};
+
+TEST_F(CaptureDevices, NumbersEveryListedDeviceAndLeavesOtherKeysAlone) {
+  h.fake.WriteFile(ctx.where.settingsIni, "[DEVICE]\n1=Old card\n2=Stale card\n5=Older card\n");
+  devices.Plug("TV Card A");
+  devices.PlugNameless();
+  devices.Plug("TV Card C");
+
+  settings::EnumerateCaptureDevices(ctx);
+
+  EXPECT_EQ(Device(0), "TV Card A");
+  EXPECT_EQ(Device(1), "Old card");  // unreadable name: its number is used, its key kept
+  EXPECT_EQ(Device(2), "TV Card C");
+  EXPECT_EQ(Device(5), "Older card");
+  EXPECT_TRUE(h.fake.messageBoxes.Shown().empty());
+}
+
+TEST_F(CaptureDevices, WithoutEnumeratorOrDevicesBothOperationsWarnAndWriteNothing) {
+  const struct {
+    bool enumerator;
+    const char* text;
+  } cases[] = {{false, "Error Creating Device Enumerator!"}, {true, "Can Not Find Any TV Card!"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    testing::PanelHarness other;
+    other.fake.captureDevices.enumeratorAvailable = c.enumerator;
+    other.fake.WriteFile(other.ctx.where.settingsIni, "[DEVICE]\n0=TV Card\n");
+    other.fake.profile.writes = 0;
+
+    settings::EnumerateCaptureDevices(other.ctx);
+    EXPECT_EQ(settings::VerifySelectedDevice(other.ctx), 0);
+
+    const auto& shown = other.fake.messageBoxes.Shown();
+    ASSERT_EQ(shown.size(), 2u);
+    for (const auto& box : shown) {
+      EXPECT_EQ(box.text, c.text);
+      EXPECT_EQ(box.caption, "Warning");
+      EXPECT_EQ(box.style, kMbOk);
+      EXPECT_FALSE(box.owner);
+    }
+    EXPECT_EQ(other.fake.profile.writes, 0);
+  }
+}
+
+TEST_F(CaptureDevices, TheChosenDeviceMustBeListedAtItsNumberUnderItsExactName) {
+  const struct {
+    const char* what;
+    const char* index;  // nullptr: [SelectDevice] missing
+    const char* key;    // of [DEVICE]
+    const char* stored;
+    int expected;
+  } cases[] = {
+      {"same name at the same number", "1", "1", "TV Card B", 1},
+      {"no choice stored means device 0", nullptr, "0", "TV Card A", 1},
+      {"renamed only in letter case", "1", "1", "TV CARD B", 0},
+      {"another device's name", "0", "0", "TV Card B", 0},
+      {"number beyond the devices", "3", "3", "TV Card B", 0},
+      {"no device chosen at setup", "-1", "-1", "", 0},
+      {"the device's name cannot be read", "2", "2", "", 0},
+      // The index names the key as text: "01" finds no name, though it counts as device 1.
+      {"index written with a leading zero", "01", "1", "TV Card B", 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::PanelHarness other;
+    other.fake.captureDevices.Plug("TV Card A");
+    other.fake.captureDevices.Plug("TV Card B");
+    other.fake.captureDevices.PlugNameless();
+    if (c.index != nullptr) other.ctx.settings.Write(keys::kSelectedDevice, c.index);
+    other.ctx.settings.RawWrite(keys::kDevices.name, c.key, c.stored);
+
+    EXPECT_EQ(settings::VerifySelectedDevice(other.ctx), c.expected);
+    EXPECT_TRUE(other.fake.messageBoxes.Shown().empty());
+  }
+}
+
+TEST_F(CaptureDevices, AVeryLongNameIsRecordedCutAndStillRecognised) {
+  const std::string name(1500, 'n');
+  devices.Plug(name);
+  settings::EnumerateCaptureDevices(ctx);
+  EXPECT_EQ(Device(0), name.substr(0, 1023));
+  EXPECT_EQ(settings::VerifySelectedDevice(ctx), 1);
+}
+
+TEST_F(CaptureDevices, EachOperationFindsTheSettingsFileFromWinIniAgain) {
+  devices.Plug("TV Card A");
+  Choose("0", "TV Card A");
+  h.fake.files.ChangeDirectory("C:\\elsewhere");
+
+  EXPECT_EQ(settings::VerifySelectedDevice(ctx), 1);
+  EXPECT_EQ(h.fake.files.Current(), "C:\\Tv");
+  EXPECT_EQ(devices.walks, 1);
+}
+
+}  // namespace
+}  // namespace tv

@@ -1,0 +1,336 @@
+// The first-start setup dialog: what it shows, what OK stores, and the start that runs it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/key_table.h"
+#include "app/settings_file.h"
+#include "fakes/fake_tuner_library.h"
+#include "panel/panel_window.h"
+#include "tuning/country_setup.h"
+#include "unit/panel/panel_harness.h"
+
+namespace tv {
+namespace {
+
+namespace setup = tuning::setup;
+constexpr int kCountries = 244;
+
+// The layout file's country list of skin 1: "Land 1" at position 0 to "Land 244".
+std::string CountryNames() {
+  std::string text = "[1PANEL_BTN]\n";
+  for (int key = 1; key <= kCountries; ++key)
+    text += std::to_string(key) + "=Land " + std::to_string(key) + "\n";
+  return text;
+}
+
+// A panel with a library of 244 countries: codes 1000 + position, except two countries that
+// share code 44 (positions 5 and 10) and the countries of codes 7 and 1 at their fixed places.
+struct Bench {
+  Bench() {
+    tuner.countryCount = kCountries;
+    for (int p = 0; p < kCountries; ++p) tuner.countries.push_back({1000 + p, 5, 21, 69, 1, 99});
+    tuner.countries[5] = {44, 6, 21, 68, 2, 99};
+    tuner.countries[10] = {44, 4, 5, 10, 3, 4};
+    tuner.countries[180] = {7, 8, 1, 12, 1, 12};
+    tuner.countries[228] = {1, 0, 2, 69, 1, 125};
+    tuner.countries[243] = {1243, 9, 30, 40, 50, 60};
+    ctx.tuner = &tuner;
+    ctx.countryCount = kCountries;
+    dialog.Attach(handler);
+  }
+
+  void Start() { handler.OnInit(dialog); }
+  void OsCountry(const char* code) { WinIni(h.fake.profile).Write(keys::kOsCountry, code); }
+  std::string Setting(const keys::Key& key) const { return ctx.settings.Text(key, "-", 300); }
+  fakes::FakeControl& Control(int id) { return dialog.Control(id); }
+
+  testing::PanelHarness h{CountryNames()};
+  PanelContext& ctx = h.ctx;
+  fakes::FakeTunerLibrary tuner;
+  tuning::CountrySetupDialog handler{ctx};
+  fakes::FakeDialog dialog;
+};
+
+// (section, key=value) in the order the file holds them.
+std::vector<std::string> FileEntries(const std::string& text) {
+  std::vector<std::string> entries;
+  std::string section;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.front() == '[')
+      section = line.substr(1, line.size() - 2);
+    else if (!line.empty())
+      entries.push_back(section + " " + line);
+    start = end + 1;
+  }
+  return entries;
+}
+
+TEST(CountrySetupStart, WithoutAnOsCountryShowsCode1AndThePlaceOfItsCountry) {
+  Bench b;
+  b.Start();
+  EXPECT_EQ(b.Control(setup::kCodeEdit).text, "1");
+  EXPECT_EQ(b.Control(setup::kCountryList).items.size(), 244u);
+  EXPECT_EQ(b.Control(setup::kCountryList).selection, 228);
+  EXPECT_EQ(b.Control(setup::kCountryList).items[228], "Land 229");
+  EXPECT_FALSE(b.Control(setup::kCountryList).enabled);
+  EXPECT_TRUE(b.Control(setup::kOsCountryRadio).checked);
+  EXPECT_FALSE(b.Control(setup::kChosenCountryRadio).checked);
+  EXPECT_EQ(b.Setting(keys::kDefCodePos), "228");
+  EXPECT_TRUE(b.tuner.calls.empty());
+}
+
+TEST(CountrySetupStart, OsCodesSelectAFixedPlaceOrTheFirstCountryWithTheCode) {
+  const struct {
+    const char* os;
+    int selected;  // -1: nothing
+    const char* defCodePos;
+    bool asksLibrary;
+  } cases[] = {
+      {"7", 180, "180", false},
+      {"44", 5, "5", true},
+      {"1012", 12, "12", true},
+      {"999", -1, "244", true},  // no country has it: one past the list
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.os);
+    Bench b;
+    b.OsCountry(c.os);
+    b.Start();
+    EXPECT_EQ(b.Control(setup::kCodeEdit).text, c.os);
+    EXPECT_EQ(b.Control(setup::kCountryList).selection, c.selected);
+    EXPECT_EQ(b.Setting(keys::kDefCodePos), c.defCodePos);
+    EXPECT_EQ(!b.tuner.calls.empty(), c.asksLibrary);
+  }
+}
+
+TEST(CountrySetupStart, CaptionsFromTheLayoutTopmostLeftOfTheScreenCentre) {
+  Bench b;
+  b.h.fake.windows.State(b.dialog.Window()).rect = ScreenRect{10, 20, 410, 350};
+  b.Start();
+  EXPECT_EQ(b.Control(setup::kDeviceGroup).text, "TV Card Device");
+  EXPECT_EQ(b.Control(setup::kCountryGroup).text, "Country Code");
+  EXPECT_EQ(b.Control(setup::kOsCountryRadio).text, "Auto Detect OS Country Code");
+  EXPECT_EQ(b.Control(setup::kChosenCountryRadio).text, "Select Country Code:");
+  EXPECT_EQ(b.Control(setup::kCodeLabel).text, "Code:");
+  EXPECT_EQ(b.Control(setup::kOk).text, "OK");
+  EXPECT_EQ(b.Control(setup::kRecordLabel).text, "Recording Control");
+  const auto& state = b.h.fake.windows.State(b.dialog.Window());
+  EXPECT_TRUE(state.topmost);
+  // 1024 x 768 screen: x = 512 - 260, y = 384 - 65, size unchanged.
+  EXPECT_EQ(state.rect, (ScreenRect{252, 319, 652, 649}));
+}
+
+TEST(CountrySetupStart, ListsTheDevicesFoundAndTheSoundCardsLines) {
+  Bench b;
+  b.h.fake.WriteFile(b.ctx.where.settingsIni,
+                     "[DEVICE]\n0=Gone card\n1=NONE\n2=Spare card\n9=Last slot\n10=Beyond\n"
+                     "[AudioDevice]\n0=Line In\n1=CD\n2=None\n[AudioInput]\nIndex=1\n"
+                     "[RecordDevice]\n0=Mic\n1=Line\n2=Mix\n"
+                     "[Recordstate]\n0=1\n1=0\n2=1\n");
+  b.h.fake.captureDevices.Plug("TV Card");
+  b.Start();
+  EXPECT_EQ(b.Control(setup::kDeviceList).items,
+            (std::vector<std::string>{"TV Card", "Spare card", "Last slot"}));
+  EXPECT_EQ(b.Control(setup::kDeviceList).selection, 0);
+  EXPECT_EQ(b.Control(setup::kAudioInputList).items,
+            (std::vector<std::string>{"Line In", "CD", "None"}));
+  EXPECT_EQ(b.Control(setup::kAudioInputList).selection, 1);
+  EXPECT_EQ(b.Control(setup::kRecordList).items, (std::vector<std::string>{"Mic", "Line", "Mix"}));
+  EXPECT_EQ(b.Control(setup::kRecordList).selection, 2);  // the last source that is on
+
+  b.dialog.Choose(setup::kDeviceList, 1);
+  b.dialog.Choose(setup::kRecordList, 1);
+  b.dialog.Click(setup::kOk);
+  EXPECT_EQ(b.Setting(keys::kSelectedDevice), "1");
+  EXPECT_EQ(b.Setting(keys::kAudioInput), "1");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kRecordState, 0, "-"), "0");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kRecordState, 1, "-"), "1");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kRecordState, 2, "-"), "0");
+}
+
+TEST(CountrySetupChoice, AChosenCountryShowsItsCodeAndOkStoresItsPlaceWithTheCodesBandData) {
+  Bench b;
+  b.Start();
+  b.dialog.Click(setup::kChosenCountryRadio);
+  EXPECT_TRUE(b.Control(setup::kCountryList).enabled);
+
+  b.tuner.calls.clear();
+  b.dialog.Choose(setup::kCountryList, 10);
+  EXPECT_EQ(b.Control(setup::kCodeEdit).text, "44");
+  ASSERT_EQ(b.tuner.calls.size(), 1u);
+  EXPECT_EQ(b.tuner.calls[0].code, -1);
+  EXPECT_EQ(b.tuner.calls[0].position, 10);
+  EXPECT_EQ(b.tuner.calls[0].band, 1);
+  EXPECT_EQ(b.tuner.calls[0].channel, 0);
+
+  b.dialog.Click(setup::kOk);
+  EXPECT_TRUE(b.dialog.closed);
+  EXPECT_EQ(b.dialog.result, 1);
+  EXPECT_EQ(b.Setting(keys::kCountryCode), "44");
+  EXPECT_EQ(b.Setting(keys::kCodePos), "10");
+  EXPECT_EQ(b.Setting(keys::kDefaultName), "Land 11");
+  EXPECT_EQ(b.Setting(keys::kDefaultCountry), "1");
+  // The band data are those of position 5, the first country with code 44.
+  EXPECT_EQ(b.Setting(keys::kMinAir), "21");
+  EXPECT_EQ(b.Setting(keys::kMaxAir), "68");
+  EXPECT_EQ(b.Setting(keys::kMinCable), "2");
+  EXPECT_EQ(b.Setting(keys::kMaxCable), "99");
+  EXPECT_EQ(b.Setting(keys::kVideoStandard), "6");
+  EXPECT_EQ(b.Setting(keys::kAnalogVStandard), "6");
+  EXPECT_EQ(b.Setting(keys::kMinFreq), "45000000");
+  EXPECT_EQ(b.Setting(keys::kMaxFreq), "863250000");
+  EXPECT_EQ(b.Setting(keys::kRange), "3000000");
+  EXPECT_EQ(b.Setting(keys::kAudioFormat), "2");
+}
+
+TEST(CountrySetupChoice, TheOsButtonGoesBackToTheOsCountryAsItIsNow) {
+  Bench b;
+  b.Start();
+  b.dialog.Click(setup::kChosenCountryRadio);
+  b.dialog.Choose(setup::kCountryList, 10);
+  b.OsCountry("7");
+
+  b.dialog.Click(setup::kOsCountryRadio);
+  EXPECT_EQ(b.Control(setup::kCodeEdit).text, "7");
+  EXPECT_EQ(b.Control(setup::kCountryList).selection, 180);
+  EXPECT_FALSE(b.Control(setup::kCountryList).enabled);
+  EXPECT_EQ(b.Setting(keys::kDefCodePos), "228");  // only the start records it
+}
+
+TEST(CountrySetupChoice, OnlyOkEndsTheDialog) {
+  Bench b;
+  b.Start();
+  b.dialog.Click(kIdDialogCancel);  // Escape, Alt+F4 and the close request
+  b.dialog.Click(setup::kDeviceList);
+  b.dialog.Click(setup::kCodeEdit);
+  EXPECT_FALSE(b.dialog.closed);
+  EXPECT_EQ(b.Setting(keys::kCountryCode), "-");
+}
+
+TEST(CountrySetupOk, WritesEveryKeyInItsOrder) {
+  Bench b;
+  b.h.fake.WriteFile(b.ctx.where.settingsIni,
+                     "[AudioDevice]\n0=Line In\n1=None\n[RecordDevice]\n0=Mic\n1=Line\n"
+                     "[Recordstate]\n0=0\n1=1\n");
+  b.h.fake.captureDevices.Plug("TV Card");
+  b.Start();
+  b.dialog.Click(setup::kOk);
+
+  EXPECT_EQ(FileEntries(b.h.Settings()), (std::vector<std::string>{
+                                             "AudioDevice 0=Line In",
+                                             "AudioDevice 1=None",
+                                             "RecordDevice 0=Mic",
+                                             "RecordDevice 1=Line",
+                                             "Recordstate 0=0",
+                                             "Recordstate 1=1",
+                                             "DEVICE 0=TV Card",
+                                             "TOVIX DefCodePos=228",
+                                             "TOVIX CountryCode=1",
+                                             "TOVIX DEFAULTCOUNTRY=1",
+                                             "TOVIX CodePos=228",
+                                             "TOVIX DEFAULTNAME=Land 229",
+                                             "TOVIX MaxFreq=801250000",
+                                             "TOVIX MinFreq=55250000",
+                                             "TOVIX Range=5000000",
+                                             "TOVIX Maxair=69",
+                                             "TOVIX Minair=2",
+                                             "TOVIX Max=125",
+                                             "TOVIX Min=1",
+                                             "quarn AnalogVStandard=0",
+                                             "VideoStandard VideoStandard=0",
+                                             "AudioFormat AudioFormat=2",
+                                             "SelectDevice Index=0",
+                                             "AudioInput Index=0",
+                                         }));
+}
+
+TEST(CountrySetupOk, WithoutDevicesOrLinesTheEmptyListsStoreMinusOne) {
+  Bench b;
+  b.Start();
+  EXPECT_EQ(b.h.fake.messageBoxes.Texts(), (std::vector<std::string>{"Can Not Find Any TV Card!"}));
+  EXPECT_TRUE(b.Control(setup::kDeviceList).items.empty());
+  b.dialog.Click(setup::kOk);
+  EXPECT_EQ(b.Setting(keys::kSelectedDevice), "-1");
+  EXPECT_EQ(b.Setting(keys::kAudioInput), "-1");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kRecordState, -1, "-"), "1");
+}
+
+TEST(CountrySetupOk, AnEmptyCodeIsStoredAsItIsWithTheLastCountrysBandData) {
+  Bench b;
+  b.Start();
+  b.Control(setup::kCodeEdit).text.clear();
+  b.dialog.Click(setup::kOk);
+  EXPECT_EQ(b.Setting(keys::kCountryCode), "");
+  EXPECT_EQ(b.ctx.settings.Int(keys::kCountryCode), 0);  // asked again at the next start
+  EXPECT_EQ(b.Setting(keys::kMinAir), "30");
+  EXPECT_EQ(b.Setting(keys::kMaxCable), "60");
+  EXPECT_EQ(b.Setting(keys::kVideoStandard), "9");
+  EXPECT_EQ(b.Setting(keys::kMaxFreq), "801250000");
+}
+
+TEST(CountrySetupRun, RunsModallyOwnedByThePanel) {
+  Bench b;
+  tuning::RunCountrySetupDialog(b.ctx);
+  ASSERT_EQ(b.h.fake.dialogs.runs.size(), 1u);
+  EXPECT_EQ(b.h.fake.dialogs.runs[0].templateId, tuning::kCountrySetupTemplate);
+  EXPECT_EQ(b.h.fake.dialogs.runs[0].owner, b.ctx.windows.panel);
+  EXPECT_EQ(b.h.fake.dialogs.runs[0].result, 1);
+  EXPECT_EQ(b.Setting(keys::kCountryCode), "1");
+}
+
+// ---- panel creation ----------------------------------------------------------------------
+
+TEST(CountrySetupAtFirstStart, TheSetupRunsAndTheListsStartFromTheLimitsItWrote) {
+  Bench b;
+  b.h.fake.captureDevices.Plug("TV Card");
+  panel::OnCreate(b.ctx);
+
+  EXPECT_EQ(b.h.fake.dialogs.runs.size(), 1u);
+  for (const auto& m : b.h.fake.messenger.LogTo(b.ctx.windows.panel))
+    EXPECT_NE(m.message, kWmClose);
+  EXPECT_EQ(b.ctx.channels.maxAirChannel, 69);
+  EXPECT_EQ(b.ctx.channels.maxCableChannel, 125);
+  EXPECT_EQ(b.ctx.settings.Text(keys::kAirList, 1, "-"), "-");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kAirList, 2, "-"), "TRUE");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kAirList, 69, "-"), "TRUE");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kAirList, 70, "-"), "-");
+  EXPECT_EQ(b.ctx.settings.Text(keys::kCableList, 125, "-"), "TRUE");
+}
+
+TEST(CountrySetupAtFirstStart, AStoredCountrySkipsItAndAMissingCardClosesThePanel) {
+  const struct {
+    const char* what;
+    const char* settings;
+    bool closes;
+  } cases[] = {
+      {"the chosen card", "[TOVIX]\nCountryCode=49\n[DEVICE]\n0=TV Card\n", false},
+      {"a card that is gone",
+       "[TOVIX]\nCountryCode=49\n[SelectDevice]\nIndex=1\n[DEVICE]\n1=TV Card\n", true},
+      {"a card renamed", "[TOVIX]\nCountryCode=49\n[DEVICE]\n0=TV CARD\n", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Bench b;
+    b.h.fake.captureDevices.Plug("TV Card");
+    b.h.fake.WriteFile(b.ctx.where.settingsIni, c.settings);
+    panel::OnCreate(b.ctx);
+
+    EXPECT_TRUE(b.h.fake.dialogs.runs.empty());
+    EXPECT_TRUE(b.h.fake.messageBoxes.Shown().empty());
+    const auto posted = b.h.fake.messenger.LogTo(b.ctx.windows.panel);
+    ASSERT_FALSE(posted.empty());
+    EXPECT_EQ(posted[0].message == kWmClose, c.closes);
+  }
+}
+
+}  // namespace
+}  // namespace tv
