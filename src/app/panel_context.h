@@ -61,8 +61,7 @@ struct ChannelState {
   int minCableChannel = 0, maxCableChannel = 0;
 };
 
-// Channel numbers and FM frequencies typed on the number buttons live between presses, and
-// the band step's wrap count lives between steps: it is reset only when it runs over.
+// Channel numbers and FM frequencies typed on the number buttons, between presses.
 struct ChannelEntry {
   int digitState = 0;  // 0..3: how far a typed channel number has got
   int typedNumber = 0;
@@ -70,7 +69,6 @@ struct ChannelEntry {
   std::uint32_t digitTimer = 0;  // the running entry timer (118), 0 when none
   std::uint8_t fmDigits = 0;     // 0..4
   int fmTyped = 875;             // 100 kHz units
-  int wrapCounter = 1;
 };
 
 // The picture values the adjustment keys step; stored back when the program ends.

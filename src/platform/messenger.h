@@ -15,6 +15,7 @@ inline constexpr std::uint32_t kWmSysCommand = 0x0112;
 inline constexpr std::uint32_t kWmLButtonDblClk = 0x0203;
 inline constexpr std::uintptr_t kScDragMove = 0xF012;  // SC_MOVE + HTCAPTION: the system drags
 inline constexpr std::uint32_t kWmCommand = 0x0111;    // 273: wParam low word = id, lParam = value
+inline constexpr std::uint32_t kWmTimer = 0x0113;      // wParam = timer id
 
 class Messenger {
  public:
