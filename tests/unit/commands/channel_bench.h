@@ -1,0 +1,124 @@
+#pragma once
+// A panel whose own commands and posted timers are handled as its window procedure would, a
+// scripted video window program, and read-backs of what the peer got and the LCD shows.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "commands/command_gate.h"
+#include "commands/command_ids.h"
+#include "panel/panel_timers.h"
+#include "unit/panel/panel_harness.h"
+
+namespace tv::testing {
+
+class ChannelBench {
+ public:
+  ChannelBench() {
+    fake.messenger.SetHandler(ctx.windows.panel,
+                              [this](std::uint32_t message, std::uintptr_t w, std::intptr_t l) {
+                                const auto id = static_cast<std::uint16_t>(w & 0xFFFF);
+                                if (message == kWmCommand) commands::OnCommand(ctx, id, l);
+                                if (message == kWmTimer) panel::OnTimer(ctx, id);
+                                return std::intptr_t{0};
+                              });
+    fake.time.onTimer = [this](std::uint32_t id) { panel::OnTimer(ctx, id); };
+  }
+
+  // The video window program; it answers query 42227 during the call with radioAnswer.
+  void AddVideo() {
+    video = fake.messenger.AddWindow(
+        kVideoClass, kVideoTitle, [this](std::uint32_t message, std::uintptr_t w, std::intptr_t) {
+          if (message == kWmCommand && (w & 0xFFFF) == cmd::kQueryRadio)
+            SendCommand(fake.messenger, ctx.windows.panel, cmd::kQueryRadio, radioAnswer);
+          return std::intptr_t{0};
+        });
+  }
+
+  void Issue(cmd::Id id) { commands::OnCommand(ctx, id, 0); }
+  // Each digit is followed by what it posted (the completion of the number).
+  void Type(std::initializer_list<int> digits) {
+    for (int d : digits) {
+      Issue(static_cast<cmd::Id>(cmd::kDigit0 + d));
+      fake.messenger.DispatchPosted();
+    }
+  }
+
+  // lParams of one command sent or posted to the video window, in order.
+  std::vector<std::intptr_t> ToVideo(cmd::Id id) const {
+    std::vector<std::intptr_t> values;
+    for (const fakes::LoggedMessage& m : fake.messenger.LogTo(video))
+      if (m.IsCommand(id)) values.push_back(m.lParam);
+    return values;
+  }
+  std::vector<std::uint16_t> PostedToPanel() const {
+    std::vector<std::uint16_t> ids;
+    for (const fakes::LoggedMessage& m : fake.messenger.LogTo(ctx.windows.panel))
+      if (m.message == kWmCommand && m.delivery == fakes::Delivery::Posted)
+        ids.push_back(static_cast<std::uint16_t>(m.wParam));
+    return ids;
+  }
+
+  // The LCD read back from the last glyph copied onto the window at each digit slot (-1: a
+  // slot never drawn), and the source label drawn last (1 air ... 5 FM, 0 none).
+  int LcdChannel() const {
+    using panel::Lcd;
+    const int x = L(Lcd::OSD_TUNER_FIRSTNUM_X), y = L(Lcd::OSD_TUNER_FIRSTNUM_Y);
+    const int spacing = L(Lcd::LCD_TV_CH_OFFSET);
+    return Digits({{x - 2 * spacing, y}, {x - spacing, y}, {x, y}}, L(Lcd::OSD_NUMFORCH_X),
+                  L(Lcd::OSD_NUMFORCH_Y), L(Lcd::CH_NUM_W));
+  }
+  int LcdFm() const {
+    using panel::Lcd;
+    return Digits({{L(Lcd::FM_NUM4_X), L(Lcd::FM_NUM4_Y)},
+                   {L(Lcd::FM_NUM3_X), L(Lcd::FM_NUM3_Y)},
+                   {L(Lcd::FM_NUM2_X), L(Lcd::FM_NUM2_Y)},
+                   {L(Lcd::FM_NUM1_X), L(Lcd::FM_NUM1_Y)}},
+                  L(Lcd::FM_NUM_X), L(Lcd::FM_NUM_Y), L(Lcd::FM_NUM_W));
+  }
+  int LcdSource() const {
+    using panel::Lcd;
+    const Lcd labels[][2] = {{Lcd::LCD_AIR_X, Lcd::LCD_AIR_Y},
+                             {Lcd::LCD_CABLE_X, Lcd::LCD_CABLE_Y},
+                             {Lcd::LCD_AVIN_X, Lcd::LCD_AVIN_Y},
+                             {Lcd::LCD_SVIDEO_X, Lcd::LCD_SVIDEO_Y},
+                             {Lcd::LCD_FM_X, Lcd::LCD_FM_Y}};
+    int shown = 0;
+    for (const fakes::Copy& c : fake.graphics.WindowCopies())
+      if (c.to == Point{L(Lcd::LCD_SOURCE_X), L(Lcd::LCD_SOURCE_Y)})
+        for (int i = 0; i < 5; ++i)
+          if (c.source.x == L(labels[i][0]) && c.source.y == L(labels[i][1])) shown = i + 1;
+    return shown;
+  }
+
+  // "-" for a missing key.
+  std::string Setting(const keys::Key& key) const { return ctx.settings.Text(key, "-", 40); }
+  std::string Setting(const keys::Section& section, int key) const {
+    return ctx.settings.Text(section, key, "-");
+  }
+
+  PanelHarness h;
+  fakes::FakePlatform& fake = h.fake;
+  PanelContext& ctx = h.ctx;
+  WindowRef video;
+  int radioAnswer = 1;
+
+ private:
+  int L(panel::Lcd key) const { return ctx.layout.Value(key); }
+  int Digits(std::initializer_list<Point> slots, int glyph0X, int glyphY, int step) const {
+    int value = 0;
+    for (const Point& slot : slots) {
+      int digit = -1;
+      for (const fakes::Copy& c : fake.graphics.WindowCopies())
+        if (c.from == Surface::Sprites && c.to == slot && c.source.y == glyphY)
+          digit = (c.source.x - glyph0X) / step;
+      if (digit < 0) return -1;
+      value = 10 * value + digit;
+    }
+    return value;
+  }
+};
+
+}  // namespace tv::testing

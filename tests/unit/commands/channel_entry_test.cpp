@@ -1,0 +1,151 @@
+// Channel numbers and FM frequencies typed on the number buttons.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "unit/commands/channel_bench.h"
+
+namespace tv::commands {
+namespace {
+
+using Values = std::vector<std::intptr_t>;
+
+class DigitEntry : public ::testing::Test, public testing::ChannelBench {
+ protected:
+  DigitEntry() {
+    AddVideo();
+    ctx.mode.airBand = 1;
+    ctx.channels.currentChannel = 4;
+  }
+  // What one typed sequence tuned at once, and what after the entry's wait.
+  struct Outcome {
+    Values atOnce, afterWait;
+  };
+  Outcome Typing(std::initializer_list<int> digits) {
+    fake.messenger.ClearLog();
+    Type(digits);
+    Outcome o{ToVideo(cmd::kVideoTuneChannel), {}};
+    fake.time.Advance(2000);
+    o.afterWait = ToVideo(cmd::kVideoTuneChannel);
+    return o;
+  }
+  Values Partial() const { return ToVideo(cmd::kVideoPartialNumber); }
+};
+
+TEST_F(DigitEntry, TwoDigitBandsTuneAsSoonAsNoFurtherDigitFits) {
+  ctx.settings.Write(keys::kMaxAir, 65);
+  EXPECT_EQ(Typing({7}).atOnce, Values{7});
+  EXPECT_EQ(Partial(), Values{7});
+  EXPECT_EQ(Setting(keys::kTvChannelAir), "7");
+  EXPECT_EQ(Setting(keys::kRecallAir), "4");
+  EXPECT_EQ(LcdChannel(), 7);
+  EXPECT_EQ(Typing({6, 5}).atOnce, Values{65});
+  EXPECT_EQ(Partial(), (Values{6, 65}));
+  EXPECT_EQ(Setting(keys::kRecallAir), "7");
+  EXPECT_EQ(Typing({6, 7}).atOnce, Values{6});  // 67 is beyond the band: the 7 is dropped
+  EXPECT_EQ(Partial(), (Values{6, 6}));
+  EXPECT_EQ(Typing({5, 3}).atOnce, Values{53});
+  const Outcome five = Typing({5});
+  EXPECT_TRUE(five.atOnce.empty());
+  EXPECT_EQ(five.afterWait, Values{5});
+  // A lone 0 never tunes; the next digit continues from it.
+  EXPECT_TRUE(Typing({0}).afterWait.empty());
+  EXPECT_EQ(Typing({9}).atOnce, Values{9});
+  EXPECT_FALSE(fake.time.IsRunning(panel::kTimerDigitEntry));
+}
+
+TEST_F(DigitEntry, BandsWithHundredsWaitForAThirdDigitOnlyWhileOneFits) {
+  ctx.settings.Write(keys::kMaxAir, 125);
+  EXPECT_EQ(Typing({1, 2, 5}).atOnce, Values{125});
+  EXPECT_EQ(Partial(), (Values{1, 12, 125}));
+  EXPECT_EQ(Typing({1, 2, 6}).atOnce, Values{12});  // 126 is beyond the band
+  EXPECT_EQ(Partial(), (Values{1, 12}));
+  EXPECT_EQ(Typing({1, 3}).atOnce, Values{13});
+  // Each digit restarts the wait.
+  Type({1});
+  fake.time.Advance(1500);
+  Type({2});
+  fake.time.Advance(1999);
+  EXPECT_EQ(ToVideo(cmd::kVideoTuneChannel).back(), 13);
+  fake.time.Advance(1);
+  EXPECT_EQ(ToVideo(cmd::kVideoTuneChannel).back(), 12);
+
+  // On cable the cable band's top counts.
+  ctx.mode.airBand = 0;
+  ctx.settings.Write(keys::kMaxCable, 99);
+  EXPECT_EQ(Typing({1, 2}).atOnce, Values{12});
+  EXPECT_EQ(Setting(keys::kTvChannelCable), "12");
+
+  for (int* flag : {&ctx.mode.tvClosed, &ctx.mode.videoBusy, &ctx.mode.videoInput}) {
+    *flag = 1;
+    EXPECT_TRUE(Typing({7}).afterWait.empty());
+    EXPECT_TRUE(Partial().empty());
+    *flag = 0;
+  }
+}
+
+TEST_F(DigitEntry, TheFullScanListWaitsAfterThreeDigitsAndRefusesIndicesBeyondIt) {
+  IniFile& ini = ctx.settings;
+  ini.Write(keys::kUseFullScan, keys::kTrue);
+  ini.Write(keys::kFullScanCount, 125);
+  ini.Write(keys::kFullScanNow, 7);
+  const Outcome o = Typing({1, 2, 5});
+  EXPECT_TRUE(o.atOnce.empty());
+  EXPECT_EQ(o.afterWait, Values{125});
+  EXPECT_EQ(Setting(keys::kFullScanNow), "125");
+  EXPECT_EQ(Setting(keys::kFullScanRecall), "7");
+  EXPECT_EQ(Setting(keys::kRecallAir), "-");
+
+  // The list shrank while the number was typed: the index is not taken.
+  Type({1, 2});
+  ini.Write(keys::kFullScanCount, 11);
+  fake.time.Advance(2000);
+  EXPECT_EQ(ToVideo(cmd::kVideoTuneChannel), Values{125});
+  EXPECT_EQ(Setting(keys::kFullScanNow), "125");
+}
+
+// ---- FM frequencies ---------------------------------------------------------------------------
+
+class FmEntry : public DigitEntry {
+ protected:
+  FmEntry() { ctx.mode.fmMode = 1; }
+  Values Tuned() const { return ToVideo(cmd::kVideoTuneFm); }
+};
+
+TEST_F(FmEntry, TheCommonBandRefusesDigitsThatCannotMakeOneOfItsFrequencies) {
+  Type({1, 0, 8, 0});
+  Type({8, 7, 4});  // 87.4 is below the band
+  EXPECT_EQ(ctx.entry.fmDigits, 3);
+  Type({5});
+  Type({1, 0, 9});  // 109 and more are above it
+  EXPECT_EQ(ctx.entry.fmDigits, 2);
+  Type({5, 5});
+  Type({1, 0, 8, 5, 0});        // 108.5 is refused, 108.0 is not
+  Type({2, 3, 1, 3, 0, 0, 9});  // only 1, 8 or 9 lead, only 0 follows a leading 1
+  EXPECT_EQ(Tuned(), (Values{1080, 875, 1055, 1080, 1009}));
+
+  // Accepted digits are shown as they come; refused ones leave the LCD alone.
+  fake.graphics.ClearCopies();
+  Type({4});
+  EXPECT_TRUE(fake.graphics.copies.empty());
+  Type({9});
+  EXPECT_FALSE(fake.graphics.copies.empty());
+  Issue(cmd::kChannelUp);  // a step forgets the half-typed frequency
+  EXPECT_EQ(ctx.entry.fmDigits, 0);
+  EXPECT_TRUE(ToVideo(cmd::kVideoTuneChannel).empty());
+}
+
+TEST_F(FmEntry, CountryCode81TypesTheLowBand) {
+  ctx.settings.Write(keys::kCountryCode, 81);
+  Type({7, 6, 5});
+  Type({6, 7, 5, 5, 6, 0});  // 6 cannot lead, 5 cannot follow 7
+  Type({9, 1, 0, 1, 0});     // 90.0 is the top
+  Type({8, 9});
+  EXPECT_EQ(ctx.entry.fmDigits, 3);
+  Type({9});
+  EXPECT_EQ(Tuned(), (Values{765, 760, 900, 899}));
+}
+
+}  // namespace
+}  // namespace tv::commands
