@@ -25,6 +25,7 @@ constexpr std::uint32_t kChannelStepMs = 1;
 constexpr std::uint32_t kFmStepMs = 400;
 constexpr std::uint32_t kDigitWaitMs = 2000;
 constexpr int kWrapLimit = 2;
+constexpr int kHzPer10kHz = 10000;  // the video program tunes frequencies in 10 kHz units
 
 // Country code 81 has the low FM band; every other country the common one.
 constexpr int kCountryLowFmBand = 81;
@@ -121,8 +122,9 @@ void ShowSourceNumber(PanelContext& ctx, const SourceRow& row) {
   }
 }
 
-// A TV band is scanned once after the video program's first start; in full-scan mode a done
-// full scan ends the command right away. True when the command goes on.
+// A launch on a band never scanned asks for the scan once the program had time to come up. Only
+// an explicit "FALSE" counts: the panel's start writes it for every band not yet scanned. In
+// full-scan mode a finished full scan ends the command here. True when the command goes on.
 bool ScanUnscannedBand(PanelContext& ctx, const SourceRow& row) {
   IniFile& ini = ctx.settings;
   if (tuning::FullScanMode(ini)) {
@@ -142,7 +144,8 @@ bool LaunchVideoProgram(PanelContext& ctx, const SourceRow& row) {
   SetSourceFlags(ctx, row);
   ShowSourceNumber(ctx, row);
   if (IsTv(row) && !ScanUnscannedBand(ctx, row)) return false;
-  FindVideoWindow(ctx);
+  FindVideoWindow(ctx);  // usually not up yet; whatever follows looks again
+
   return true;
 }
 
@@ -273,7 +276,7 @@ void StepFullScanList(PanelContext& ctx, int direction) {
   if (index > count) index = 1;
   if (index < 1) index = count;
   const int freqHz = tuning::FullScanFrequencyHz(ini, index);
-  PostToVideo(ctx, cmd::kVideoTuneFrequency, freqHz / 10000);
+  PostToVideo(ctx, cmd::kVideoTuneFrequency, freqHz / kHzPer10kHz);
   PostCommand(ctx.os.messenger, ctx.windows.video, cmd::kVideoShowIndex, index);
   panel::DrawChannelNumber(ctx, index);
   ini.Write(keys::kFullScanNow, index);
@@ -303,7 +306,6 @@ void StepBandList(PanelContext& ctx, int direction) {
   IniFile& ini = ctx.settings;
   const Band band = tuning::CurrentBand(ctx.mode);
   const int current = ini.Int(tuning::ChannelKey(band), 0);
-  ctx.channels.currentChannel = current;
   ini.Write(tuning::RecallKey(band), current);
   const int channel = NextListedChannel(ctx, band, current, direction);
   ctx.channels.currentChannel = channel;
@@ -325,8 +327,8 @@ void StartDigitTimer(PanelContext& ctx) {
 }
 
 // Two-digit bands complete as soon as no further digit can fit under the band's highest
-// channel; bands with hundreds wait for a third digit only while one can still fit. The
-// full-scan list always waits after a third digit, as its count may change under it.
+// channel; bands with hundreds wait for a third digit only while one can still fit. After a
+// third digit the full-scan list still waits for the timeout; only the band lists tune at once.
 void TypeChannelDigit(PanelContext& ctx, int digit) {
   IniFile& ini = ctx.settings;
   const bool fullScan = tuning::FullScanMode(ini);
@@ -376,6 +378,7 @@ void TypeChannelDigit(PanelContext& ctx, int digit) {
   if (complete) {
     StopDigitTimer(ctx);
     e.digitState = 0;
+    // Completed through the panel's queue, as the timeout would, after this digit's command.
     ctx.os.messenger.Post(ctx.windows.panel, kWmTimer, panel::kTimerDigitEntry, 0);
   } else {
     if (e.immediate == 1) StopDigitTimer(ctx);

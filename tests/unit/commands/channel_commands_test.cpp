@@ -95,12 +95,12 @@ TEST(SourceCommands, EachSourceStartsTheVideoProgramWithItsShowStateOrSwitchesIt
             (std::vector<std::string>{video + " 5", video + " 0"}));
 }
 
-class WithVideo : public ::testing::Test, public ChannelBench {
+class SourceCommandsWithVideo : public ::testing::Test, public ChannelBench {
  protected:
-  WithVideo() { AddVideo(); }
+  SourceCommandsWithVideo() { AddVideo(); }
 };
 
-TEST_F(WithVideo, TheRadioIsChosenOnlyWhenThePeerOffersItAndNoScanRuns) {
+TEST_F(SourceCommandsWithVideo, TheRadioIsChosenOnlyWhenThePeerOffersItAndNoScanRuns) {
   Prepare(*this);
   radioAnswer = 0;
   Issue(cmd::kSourceFm);
@@ -113,7 +113,7 @@ TEST_F(WithVideo, TheRadioIsChosenOnlyWhenThePeerOffersItAndNoScanRuns) {
   EXPECT_EQ(ctx.entry.fmDigits, 3);
 }
 
-TEST_F(WithVideo, WhileThePeerIsBusyOnlyTheTooltipsFollowAndVideoInputsCloseTheList) {
+TEST_F(SourceCommandsWithVideo, WhileThePeerIsBusyOnlyTheTooltipsFollowAndVideoInputsCloseTheList) {
   Prepare(*this);
   panel::CreateTooltips(ctx);
   ctx.mode.videoBusy = 1;
@@ -160,7 +160,7 @@ TEST(SourceCommands, ALaunchScansABandNeverScannedAfterSixSeconds) {
   }
 }
 
-TEST_F(WithVideo, TheRadioScansAnFmListThatWasNeverFilled) {
+TEST_F(SourceCommandsWithVideo, TheRadioScansAnFmListThatWasNeverFilled) {
   Issue(cmd::kSourceFm);
   EXPECT_EQ(PostedToPanel(), Ids{cmd::kScan});
   ctx.settings.Write(keys::kFmCount, 0);
@@ -168,7 +168,7 @@ TEST_F(WithVideo, TheRadioScansAnFmListThatWasNeverFilled) {
   EXPECT_EQ(fake.time.Sleeps(), std::vector<std::uint32_t>{6000});
 }
 
-TEST_F(WithVideo, SourceKeysCycleTheSourcesAndSwitchTheBand) {
+TEST_F(SourceCommandsWithVideo, SourceKeysCycleTheSourcesAndSwitchTheBand) {
   for (int source = 1; source <= 5; ++source) {
     ctx.mode.currentSource = source;
     Issue(cmd::kCycleSource);
@@ -198,9 +198,9 @@ TEST_F(WithVideo, SourceKeysCycleTheSourcesAndSwitchTheBand) {
 
 // ---- stepping -----------------------------------------------------------------------------
 
-class Steps : public WithVideo {
+class ChannelSteps : public SourceCommandsWithVideo {
  protected:
-  Steps() {
+  ChannelSteps() {
     ctx.channels = {.minAirChannel = 2, .maxAirChannel = 10, .maxCableChannel = 99};
     ctx.mode.airBand = 1;
   }
@@ -214,7 +214,7 @@ class Steps : public WithVideo {
   Values Tuned() const { return ToVideo(cmd::kVideoTuneChannel); }
 };
 
-TEST_F(Steps, TheButtonsStartTheRightTimerOnlyWhenChannelsCanChange) {
+TEST_F(ChannelSteps, TheButtonsStartTheRightTimerOnlyWhenChannelsCanChange) {
   ctx.entry.fmDigits = 2;
   Issue(cmd::kChannelUp);
   Issue(cmd::kChannelDown);
@@ -238,7 +238,7 @@ TEST_F(Steps, TheButtonsStartTheRightTimerOnlyWhenChannelsCanChange) {
   EXPECT_EQ(fake.time.Fired().size(), 4u);  // each once
 }
 
-TEST_F(Steps, AStepTunesTheNextListedChannelWrappingAtTheBandsEnds) {
+TEST_F(ChannelSteps, AStepTunesTheNextListedChannelWrappingAtTheBandsEnds) {
   Mark({3, 5, 9});
   ctx.settings.Write(keys::kTvChannelAir, 5);
   Step(cmd::kChannelUp);
@@ -270,7 +270,7 @@ TEST_F(Steps, AStepTunesTheNextListedChannelWrappingAtTheBandsEnds) {
   EXPECT_EQ(Setting(keys::kRecallCable), "40");
 }
 
-TEST_F(Steps, TheFullScanListStepsByIndexAndTunesItsFrequency) {
+TEST_F(ChannelSteps, TheFullScanListStepsByIndexAndTunesItsFrequency) {
   IniFile& ini = ctx.settings;
   ini.Write(keys::kUseFullScan, keys::kTrue);
   ini.Write(keys::kFullScanCount, 3);
@@ -290,7 +290,7 @@ TEST_F(Steps, TheFullScanListStepsByIndexAndTunesItsFrequency) {
   EXPECT_EQ(Setting(keys::kFullScanNow), "1");
 }
 
-TEST_F(Steps, FmStepsWrapInTheCountrysBandAndStartFromWhatThePeerStored) {
+TEST_F(ChannelSteps, FmStepsWrapInTheCountrysBandAndStartFromWhatThePeerStored) {
   ctx.mode.fmMode = 1;
   auto fmStep = [this](cmd::Id id, int country, const char* stored) {
     ctx.settings.Write(keys::kCountryCode, country);
@@ -314,7 +314,9 @@ TEST_F(Steps, FmStepsWrapInTheCountrysBandAndStartFromWhatThePeerStored) {
 
 // ---- recall, add and remove ---------------------------------------------------------------
 
-TEST_F(Steps, RecallSwapsTheCurrentAndThePreviousChannel) {
+using ChannelRecallAndLists = ChannelSteps;
+
+TEST_F(ChannelRecallAndLists, RecallSwapsTheCurrentAndThePreviousChannel) {
   ctx.channels.currentChannel = 5;
   Issue(cmd::kRecall);  // nothing stored yet
   EXPECT_TRUE(fake.messenger.Log().empty());
@@ -351,7 +353,7 @@ TEST_F(Steps, RecallSwapsTheCurrentAndThePreviousChannel) {
   EXPECT_EQ(Tuned(), (Values{12, 5, 30, 4}));
 }
 
-TEST_F(Steps, AddAndRemoveMarkTheCurrentChannelAndShowTheList) {
+TEST_F(ChannelRecallAndLists, AddAndRemoveMarkTheCurrentChannelAndShowTheList) {
   ctx.channels.currentChannel = 21;
   ctx.settings.Write(keys::kAirNames, 21, "News");
   Issue(cmd::kRemoveChannel);
@@ -382,7 +384,7 @@ TEST_F(Steps, AddAndRemoveMarkTheCurrentChannelAndShowTheList) {
   EXPECT_EQ(PostedToPanel().size(), 1u);
 }
 
-TEST_F(Steps, TheRadioAddsAndRemovesTheStoredFrequencyOnce) {
+TEST_F(ChannelRecallAndLists, TheRadioAddsAndRemovesTheStoredFrequencyOnce) {
   ctx.mode.fmMode = 1;
   ctx.ui.listsSuppressed = 1;  // only TV changes keep the panels hidden
   for (const char* f : {"1017", "1017", "990"}) {
