@@ -36,7 +36,11 @@ void MoveTimeShiftMarker(PanelContext& ctx, std::int32_t position) {
 }
 
 void ShowPlaybackPosition(PanelContext& ctx, std::int32_t seconds) {
-  panel::DrawRecordTime(ctx, seconds);
+  // During time shift the readout is a time of day, which whole days do not change; dropping
+  // them keeps its sum with the start time in range whatever the player reports.
+  constexpr std::int32_t kSecondsPerDay = 86400;
+  const bool timeOfDay = ctx.mode.timeShift == 1 && seconds > 0;
+  panel::DrawRecordTime(ctx, timeOfDay ? seconds % kSecondsPerDay : seconds);
   PostCommand(ctx.os.messenger, ctx.windows.panel, cmd::kTimeShiftPosition, seconds / 6 - 1);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -375,6 +376,12 @@ TEST_F(PeerTest, ThePlayersPositionMovesTheMarkerThroughASelfPostedCommand) {
   h.fake.messenger.DispatchPosted();
   EXPECT_EQ(ctx.ui.sliderX, barX + barW * 19 / 200);
 
+  // The readout is a time of day: a position whole days later shows the same.
+  h.fake.graphics.ClearCopies();
+  OnCommand(ctx, cmd::kPeerPlaybackSeconds, 125 + 1000 * 86400);
+  EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) { panel::DrawRecordTime(c, 125); }));
+  h.fake.messenger.DispatchPosted();
+
   // Before the first 6 seconds the position is -1, which counts as the start of the bar.
   OnCommand(ctx, cmd::kPeerPlaybackSeconds, 3);
   h.fake.messenger.DispatchPosted();
@@ -418,6 +425,38 @@ TEST_F(PeerTest, TheFilesPanelIsMarkedClosedWithoutTouchingAWindow) {
   EXPECT_EQ(ctx.ui.downOpen, 0);
   EXPECT_TRUE(h.fake.windows.events.empty());
   EXPECT_TRUE(OnWindow().empty());
+}
+
+// A peer that sends nonsense: every command the peers may send, with extreme arguments, in
+// every mode of the gate. The sanitizer builds watch for overflows.
+TEST(HostilePeer, ExtremeArgumentsInEveryModeAreTakenWithoutHarm) {
+  const std::intptr_t extremes[] = {0,
+                                    1,
+                                    -1,
+                                    0xFFFF,
+                                    0x10000,
+                                    0x7FFFFFFF,
+                                    -0x7FFFFFFF - 1,
+                                    static_cast<std::intptr_t>(0xFFFFFFFFu)};
+  for (int mode = 0; mode < 4; ++mode) {
+    PanelHarness h;
+    h.onCommand = [&h](std::uint16_t id, std::intptr_t lParam) { OnCommand(h.ctx, id, lParam); };
+    h.ctx.timeShift = TimeShiftClock{23, 59, 59, 100};  // a time shift begun just before midnight
+    h.ctx.ui.sliderX = h.ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX);
+    h.AddVideoWindow();
+    h.fake.messenger.AddWindow(kPlaybackClass, kPlaybackTitle);
+    for (const CommandHandler& handler : PeerCommandHandlers()) {
+      if (handler.id == cmd::kPeerEndProgram) continue;
+      for (std::intptr_t lParam : extremes) {
+        h.ctx.mode.timeShift = mode & 1;
+        h.ctx.mode.recording = (mode >> 1) & 1;
+        OnCommand(h.ctx, handler.id, lParam);
+        h.fake.messenger.DispatchPosted();
+        // Whatever the position, the marker never leaves the bar to the left.
+        EXPECT_GE(h.ctx.ui.sliderX, h.ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX));
+      }
+    }
+  }
 }
 
 }  // namespace
