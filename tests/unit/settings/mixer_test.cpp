@@ -20,7 +20,7 @@ using fakes::FakeSoundCard;
 using fakes::SetValuesCall;
 using Levels = std::vector<std::uint32_t>;
 
-constexpr std::uint32_t kVolume = 1, kBass = 2, kTreble = 3, kSelector = 20;
+constexpr std::uint32_t kVolume = 1, kBass = 2, kTreble = 3;
 
 class MixerTest : public ::testing::Test {
  protected:
