@@ -169,6 +169,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   key = Clean(key, "\r\n=");
   value = Clean(value, "\r\n");
   if (!Trim(key).empty() && Trim(key)[0] == '[') key = "k" + key;
+  // A key of the nameless section is the file's first line: one that starts with a byte-order
+  // mark would turn the whole file into Unicode text on the next read, as it does on Windows.
+  const std::string lead = Trim(key).substr(0, 3);
+  if (lead.rfind("\xff\xfe", 0) == 0 || lead.rfind("\xfe\xff", 0) == 0 || lead == "\xef\xbb\xbf") {
+    key = "k" + key;
+  }
 
   const std::vector<Entry> before = Snapshot(bigSize);
   if (!tv::ini::WriteString(section.c_str(), key.c_str(), value.c_str(), FilePath().c_str())) {
