@@ -20,6 +20,7 @@
 #include "app/panel_context.h"
 #include "settings/capture_devices.h"
 #include "win32/platform/win32_platform.h"
+#include "wine_test_support.h"
 
 namespace tv {
 namespace {
@@ -90,13 +91,7 @@ class MessageBoxWatcher {
 
 class CaptureDevicesUnderWine : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    CreateDirectoryA(kAppDirectory, nullptr);
-    WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, kAppDirectory);
-    WriteProfileStringA(keys::kPanelIniName.section, keys::kPanelIniName.name, "Panel.ini");
-    WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name,
-                        "Settings.ini");
-  }
+  static void SetUpTestSuite() { winetest::InstallAt(kAppDirectory); }
   void SetUp() override {
     if (GetFileAttributesA("Z:\\dev\\video0") != INVALID_FILE_ATTRIBUTES)
       GTEST_SKIP() << "the host has a video device of its own, which Wine lists too";

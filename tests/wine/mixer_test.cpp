@@ -15,6 +15,7 @@
 #include "app/settings_file.h"
 #include "settings/mixer.h"
 #include "win32/platform/win32_platform.h"
+#include "wine_test_support.h"
 
 namespace tv {
 namespace {
@@ -23,13 +24,7 @@ constexpr const char* kAppDirectory = "C:\\MixerTest";
 
 class MixerUnderWine : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    CreateDirectoryA(kAppDirectory, nullptr);
-    WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, kAppDirectory);
-    WriteProfileStringA(keys::kPanelIniName.section, keys::kPanelIniName.name, "Panel.ini");
-    WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name,
-                        "Settings.ini");
-  }
+  static void SetUpTestSuite() { winetest::InstallAt(kAppDirectory); }
   void SetUp() override {
     DeleteFileA(ctx.where.settingsIni.c_str());
     WriteProfileStringA(keys::kSoundCardName.section, keys::kSoundCardName.name, nullptr);

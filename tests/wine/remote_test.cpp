@@ -18,9 +18,16 @@
 #include "commands/command_ids.h"
 #include "platform/geometry.h"
 #include "win32/platform/win32_platform.h"
+#include "wine_test_support.h"
 
 namespace tv::remote {
 namespace {
+
+using winetest::FreshFolder;
+using winetest::Pump;
+using winetest::ReadWholeFile;
+using winetest::WaitFor;
+using winetest::WindowsPath;
 
 // What the stand-in panel received.
 struct Event {
@@ -47,43 +54,6 @@ LRESULT CALLBACK StandInPanel(HWND window, UINT message, WPARAM wParam, LPARAM l
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
-}
-
-std::string WindowsPath(std::string unixPath) {
-  std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
-  return "Z:" + unixPath;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-  CloseHandle(file);
-  return text;
-}
-
-void PumpFor(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  MSG msg;
-  do {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
-  const DWORD end = GetTickCount() + timeoutMs;
-  MSG msg;
-  while (!done()) {
-    if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  }
-  return true;
 }
 
 std::string Quoted(const std::string& word) {
@@ -131,12 +101,7 @@ class RemoteProgram : public ::testing::Test {
 
   void SetUp() override {
     g_events.clear();
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    static int counter = 0;
-    dir = std::string(temp) + "remote-" + std::to_string(GetCurrentProcessId()) + "-" +
-          std::to_string(++counter);
-    CreateDirectoryA(dir.c_str(), nullptr);
+    dir = FreshFolder("remote");
 
     const WinIni winIni(profile);
     winIni.Write(keys::kAppDirectory, dir);
@@ -154,7 +119,7 @@ class RemoteProgram : public ::testing::Test {
     ASSERT_NE(panel, nullptr);
     ShowWindow(panel, SW_SHOWNORMAL);
     UpdateWindow(panel);
-    PumpFor(50);
+    Pump(50);
   }
 
   void TearDown() override {
@@ -163,7 +128,7 @@ class RemoteProgram : public ::testing::Test {
 
   void Resize(int width, int height) {
     SetWindowPos(panel, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
-    PumpFor(50);
+    Pump(50);
   }
 
   // Runs tvremote with the words and waits for it while this thread keeps handling messages:
@@ -358,7 +323,7 @@ TEST_F(RemoteProgram, ClickLandsInTheButtonWherePanelShapeAndSideLeaveIt) {
   r = Remote({"click", "CHUP"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("500x300"), std::string::npos) << r.err;
-  PumpFor(100);
+  Pump(100);
   EXPECT_TRUE(Events(WM_LBUTTONDOWN).empty());
 }
 
@@ -372,7 +337,7 @@ TEST_F(RemoteProgram, ClickAtMoveAndHold) {
   EXPECT_EQ(Remote({"move", "CHUP"}).exitCode, 0);
   ASSERT_TRUE(WaitFor([] { return !Events(WM_MOUSEMOVE).empty(); }));
   EXPECT_TRUE(Inside(kChannelUp, At(*Events(WM_MOUSEMOVE).back())));
-  PumpFor(100);
+  Pump(100);
   EXPECT_TRUE(Events(WM_LBUTTONDOWN).empty());
 
   g_events.clear();

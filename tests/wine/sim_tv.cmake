@@ -5,7 +5,6 @@ tvpanel_wine_test(sim_tv_test
   ${CMAKE_CURRENT_LIST_DIR}/sim_tv_model_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sim_tv_test.cpp
   LIBS sim_tv_core)
-target_include_directories(sim_tv_test PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 target_compile_definitions(sim_tv_test PRIVATE SIM_TV_PROGRAM="$<TARGET_FILE:screen>")
 set_target_properties(sim_tv_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/sim_tv)
 add_dependencies(sim_tv_test screen QvTV)

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the simulated card's tests: fresh folders under the prefix's temp folder, a
-// settings file set up for a country, and the tuner library next to the test program.
+// Shared by the simulated card's tests: a settings file set up for a country, and the tuner
+// library next to the test program.
 #include <windows.h>
 
 #include <memory>
@@ -10,35 +10,13 @@
 #include "app/tuner_binding.h"
 #include "platform/tuner_library.h"
 #include "win32/platform/win32_platform.h"
+#include "wine_test_support.h"
 
 namespace tv::sim::test {
 
-inline std::string FreshFolder(const char* stem) {
-  static int counter = 0;
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string dir = std::string(temp) + stem + "-" + std::to_string(GetCurrentProcessId()) +
-                          "-" + std::to_string(++counter);
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir;
-}
-
-inline std::string ReadWholeFile(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-  CloseHandle(file);
-  return text;
-}
-
-inline bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+using winetest::FileExists;
+using winetest::FreshFolder;
+using winetest::ReadWholeFile;
 
 // The United States as the panel's country setup writes it (QvTV.dll position 228): air
 // channels 2-69, cable 1-125.

@@ -25,6 +25,9 @@ namespace {
 using test::FileExists;
 using test::FreshFolder;
 using test::ReadWholeFile;
+using winetest::Pump;
+using winetest::WaitFor;
+using winetest::WindowsPath;
 
 // What the fake panel received.
 struct Received {
@@ -53,36 +56,11 @@ LRESULT CALLBACK FakeDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(g_dialogDefault, window, message, wParam, lParam);
 }
 
-std::string WindowsPath(std::string unixPath) {
-  std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
-  return "Z:" + unixPath;
-}
-
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string folder = path;
   return folder.substr(0, folder.find_last_of('\\'));
-}
-
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  MSG msg;
-  do {
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs) {
-  const DWORD end = GetTickCount() + timeoutMs;
-  MSG msg;
-  while (!done()) {
-    if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(5);
-  }
-  return true;
 }
 
 // Mean brightness of a 24-bit bitmap file's pixels.

@@ -1,0 +1,81 @@
+#pragma once
+// What the Wine test programs share: fresh folders under the prefix's temp folder, whole files
+// read back, host paths as Windows sees them, and waiting while this thread's messages flow.
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "app/key_table.h"
+
+namespace tv::winetest {
+
+inline std::string FreshFolder(const char* stem) {
+  static int counter = 0;
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string dir = std::string(temp) + stem + "-" + std::to_string(GetCurrentProcessId()) +
+                          "-" + std::to_string(++counter);
+  CreateDirectoryA(dir.c_str(), nullptr);
+  return dir;
+}
+
+inline std::string ReadWholeFile(const std::string& path) {
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+  CloseHandle(file);
+  return text;
+}
+
+inline bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A path on the Linux host as a program in the prefix names it (Wine maps / to drive Z:).
+inline std::string WindowsPath(std::string unixPath) {
+  std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
+  return "Z:" + unixPath;
+}
+
+inline void DispatchWaiting() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
+// Lets this thread's windows receive what others post and send for `ms` milliseconds.
+inline void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  do {
+    DispatchWaiting();
+    Sleep(5);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+// Pumps until `done` holds or the time is up; false when it never held.
+inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
+  const DWORD end = GetTickCount() + timeoutMs;
+  while (!done()) {
+    if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
+    DispatchWaiting();
+    Sleep(5);
+  }
+  return true;
+}
+
+// Makes `appDirectory` the installation that win.ini points to, with the usual file names.
+inline void InstallAt(const char* appDirectory) {
+  CreateDirectoryA(appDirectory, nullptr);
+  WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, appDirectory);
+  WriteProfileStringA(keys::kPanelIniName.section, keys::kPanelIniName.name, "Panel.ini");
+  WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name,
+                      "Settings.ini");
+}
+
+}  // namespace tv::winetest
