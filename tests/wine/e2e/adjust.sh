@@ -13,8 +13,6 @@ printf '%s\r\n' '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' '7=TRUE' '[CHANNELLIST]' '
   '[TVTuner]' 'TVChannelAir=7' '[VideoProcAmp]' 'BrightnessValue=128' 'ContrastValue=68' \
   'HueValue=0' 'SaturationValue=64' >>"$E2E_APP/Settings.ini"
 
-e2e_video_exists() { e2e_remote window Tv --class "Brivanta Tovix" >/dev/null 2>&1; }
-e2e_card_ready() { e2e_trace | grep -q ' out posted 273 40113 0 panel$'; }
 # What the card received after mark $1 (a line count of e2e_trace_in).
 e2e_trace_mark() { e2e_trace_in | wc -l; }
 e2e_trace_since() { e2e_trace_in | tail -n +$(($1 + 1)); }
@@ -30,16 +28,8 @@ e2e_wait_received() {  # e2e_wait_received MARK "id lParam delivery"...
   e2e_received_since "$mark" "$@"
 }
 
-e2e_start_panel_patiently() { e2e_start_panel || e2e_wait 40 e2e_panel_visible; }
-check "the panel starts" e2e_start_panel_patiently
-if ! e2e_wait 10 e2e_video_exists; then
-  e2e_remote cmd source-air >/dev/null 2>&1
-  if ! e2e_wait 10 e2e_video_exists; then
-    # A panel that cannot select sources yet: the card starts on the stored source by itself.
-    (cd "$E2E_APP" && exec "$E2E_WINE" screen.ex_ >/dev/null 2>&1) &
-  fi
-fi
-check "the simulated card runs" e2e_wait 15 e2e_video_exists
+check "the panel starts" e2e_start_panel
+check "it starts the simulated card on the stored source" e2e_wait 20 e2e_video_exists
 check "and is ready" e2e_wait 10 e2e_card_ready
 check "the volume is stored at start" test "$(e2e_setting AudioProcAmp VolumeValue)" = 128
 

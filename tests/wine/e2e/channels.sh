@@ -14,7 +14,6 @@ printf '%s\r\n' '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' '3=TRUE' '5=TRUE' '9=TRUE'
   '[CHANNELLISTFM]' 'FM=1' '1=1017' \
   '[TVTuner]' 'TVChannelAir=5' 'TVChannelCable=40' 'FMChannel=1017' >>"$E2E_APP/Settings.ini"
 
-e2e_video_exists() { e2e_remote window Tv --class "Brivanta Tovix" >/dev/null 2>&1; }
 # Acknowledgements 40113 the card has sent the panel so far.
 acks() { e2e_trace | grep -c ' out posted 273 40113 0 panel$'; }
 acked() { test "$(acks)" -ge "$1"; }

@@ -21,16 +21,9 @@ export WINEPREFIX
 E2E_APP=$WINEPREFIX/drive_c/TvPanel
 
 # A private screen: the tests move the pointer, which must not disturb anybody's desktop.
-E2E_XVFB=""
-for n in $(seq 150 199); do
-  [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  E2E_XVFB=$!
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  if kill -0 "$E2E_XVFB" 2>/dev/null; then export DISPLAY=":$n"; break; fi
-  E2E_XVFB=""
-done
-[ -n "$E2E_XVFB" ] || { echo "no X screen could be started"; exit 1; }
+source "$E2E_SOURCE/tests/wine/private-display.sh"
+start_private_display || { echo "no X screen could be started"; exit 1; }
+E2E_XVFB=$PRIVATE_XVFB_PID
 
 e2e_cleanup() {
   wineserver -k >/dev/null 2>&1
@@ -59,9 +52,8 @@ e2e_finish() {
 # win.ini [AP] points at it.
 e2e_install() {
   mkdir -p "$E2E_APP"
-  cp "$E2E_BUILD/src/win32/panel/Panel.exe" "$E2E_BUILD/sim/tuner/QvTV.dll" "$E2E_APP/"
-  [ -f "$E2E_BUILD/sim/tv/screen.ex_" ] && cp "$E2E_BUILD/sim/tv/screen.ex_" "$E2E_APP/"
-  [ -f "$E2E_BUILD/tools/remote/tvremote.exe" ] && cp "$E2E_BUILD/tools/remote/tvremote.exe" "$E2E_APP/"
+  cp "$E2E_BUILD/src/win32/panel/Panel.exe" "$E2E_BUILD/sim/tuner/QvTV.dll" \
+    "$E2E_BUILD/sim/tv/screen.ex_" "$E2E_BUILD/tools/remote/tvremote.exe" "$E2E_APP/"
   cp "$E2E_BUILD/skins/Panel.ini" "$E2E_APP/"
   cp -r "$E2E_BUILD"/skins/panelbmp* "$E2E_APP/"
   cp "${TVPANEL_SETTINGS_SEED:-$E2E_SOURCE/dist/Settings.ini}" "$E2E_APP/"
@@ -75,7 +67,7 @@ e2e_install() {
 e2e_start_panel() {
   (cd "$E2E_APP" && exec "$E2E_WINE" Panel.exe >/dev/null 2>&1) &
   E2E_PANEL_PID=$!
-  e2e_wait 20 e2e_panel_visible
+  e2e_wait 40 e2e_panel_visible
 }
 
 e2e_panel_window() { xdotool search --name '^Panel$' 2>/dev/null | head -1; }
@@ -165,6 +157,12 @@ e2e_button_centre() {  # e2e_button_centre SKIN STEM
 
 e2e_remote() { (cd "$E2E_APP" && "$E2E_WINE" tvremote.exe "$@"); }
 
+# The panel's thread takes messages: a command it has no use for, sent, comes back in time.
+# (After starting the video window the panel sleeps six seconds and answers nothing.)
+e2e_panel_answers() { e2e_remote cmd 0 --send --timeout 500 >/dev/null 2>&1; }
+# The simulated card's main window exists.
+e2e_video_exists() { e2e_remote window Tv --class "Brivanta Tovix" >/dev/null 2>&1; }
+
 # Without a notification area of the desktop's own, Wine shows the icons in a small window.
 e2e_tray_window_shown() { xdotool search --onlyvisible --name '^Wine System Tray$' >/dev/null 2>&1; }
 
@@ -174,4 +172,6 @@ e2e_trace() { tr -d '\r' <"$E2E_APP/screen-trace.txt" 2>/dev/null; }
 # The trace's received commands as "id lParam delivery", in order.
 e2e_trace_in() { e2e_trace | awk '$2 == "in" && $4 == 273 {print $5, $6, $3}'; }
 e2e_trace_has() { e2e_trace_in | grep -q -- "$1"; }
+# The card has started and told the panel it is ready (40113).
+e2e_card_ready() { e2e_trace | grep -q ' out posted 273 40113 0 panel$'; }
 e2e_setting() { e2e_remote get settings "$1" "$2" 2>/dev/null | tr -d '\r'; }

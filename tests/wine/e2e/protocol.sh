@@ -15,13 +15,10 @@ printf '%s\r\n' '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' '7=TRUE' '9=TRUE' \
   '[CHANNELLIST]' 'ALREADYSCAN=TRUE' '[CHANNELLISTFM]' 'FM=2' '1=881' '2=1017' \
   '[TVTuner]' 'TVChannelAir=7' 'FMChannel=881' >>"$E2E_APP/Settings.ini"
 
-e2e_video_exists() { e2e_remote window Tv --class "Brivanta Tovix" >/dev/null 2>&1; }
 e2e_video_gone() { ! e2e_video_exists; }
 # The panel's process, until it has ended (an ended child that was not waited for is a zombie).
 e2e_panel_running() { ps -o stat= -p "$E2E_PANEL_PID" 2>/dev/null | grep -q '^[^Z]'; }
 e2e_panel_ended() { ! e2e_panel_running; }
-# The card has started and told the panel it is ready.
-e2e_card_ready() { e2e_trace | grep -q ' out posted 273 40113 0 panel$'; }
 # The raw trace lines the card received, as "delivery message id lParam window".
 e2e_trace_raw_in() { e2e_trace | awk '$2 == "in" {print $3, $4, $5, $6, $7}'; }
 e2e_trace_count() { e2e_trace | grep -c -- "$1"; }
@@ -29,13 +26,8 @@ e2e_save_trace() { e2e_trace >"$E2E_ARTIFACTS/protocol-trace-$1.txt"; }
 
 # ---- the launch on the saved source ------------------------------------------------------
 # A first start in a fresh prefix can be slow on a loaded machine.
-e2e_start_panel_patiently() { e2e_start_panel || e2e_wait 40 e2e_panel_visible; }
-check "the panel starts" e2e_start_panel_patiently
-if ! e2e_wait 10 e2e_video_exists; then
-  # The panel posts its source command at start; until it selects sources itself, do it here.
-  e2e_remote cmd source-air >/dev/null 2>&1
-fi
-check "the panel starts the video window program" e2e_wait 15 e2e_video_exists
+check "the panel starts" e2e_start_panel
+check "the panel starts the video window program" e2e_wait 20 e2e_video_exists
 check "the card acknowledges its start with 40113" e2e_wait 10 e2e_card_ready
 check "the channel of the saved source is the current one" \
   test "$(e2e_setting TVTuner TVChannel)" = 7
