@@ -51,28 +51,23 @@ class PanelTest : public ::testing::Test {
 
 using PanelWindowHitTest = PanelTest;
 
-TEST_F(PanelWindowHitTest, EdgesAreOutsideOnAllFourSidesAndOnlyEnabledOneCounts) {
-  Enable({13});  // 452, 26, 20 x 30
-  EXPECT_EQ(panel::HitButton(ctx, 452, 40), panel::kNoButton);
-  EXPECT_EQ(panel::HitButton(ctx, 453, 40), 13);
-  EXPECT_EQ(panel::HitButton(ctx, 471, 40), 13);
-  EXPECT_EQ(panel::HitButton(ctx, 472, 40), panel::kNoButton);
-  EXPECT_EQ(panel::HitButton(ctx, 460, 26), panel::kNoButton);
-  EXPECT_EQ(panel::HitButton(ctx, 460, 27), 13);
-  EXPECT_EQ(panel::HitButton(ctx, 460, 55), 13);
-  EXPECT_EQ(panel::HitButton(ctx, 460, 56), panel::kNoButton);
-  ctx.layout.buttons[13].enabled = 2;
-  EXPECT_EQ(panel::HitButton(ctx, 460, 40), panel::kNoButton);
-}
-
-TEST_F(PanelWindowHitTest, ContentOffsetMovesEveryButtonButTheListOpener) {
-  Enable({13, panel::kButtonLeftOpen});  // 45 at 0, 0, 18 x 18
-  ctx.ui.contentOffset = 96;
-  EXPECT_EQ(panel::HitButton(ctx, 460, 40), panel::kNoButton);
-  EXPECT_EQ(panel::HitButton(ctx, 460 + 96, 40), 13);
-  EXPECT_EQ(panel::HitButton(ctx, 548, 40), panel::kNoButton);  // 452 + 96 is the edge
-  EXPECT_EQ(panel::HitButton(ctx, 5, 5), panel::kButtonLeftOpen);
-  EXPECT_EQ(panel::HitButton(ctx, 5 + 96, 5), panel::kNoButton);
+TEST_F(PanelWindowHitTest, EdgesAreOutsideAndTheOffsetMovesEveryButtonButTheListOpener) {
+  Enable({13, panel::kButtonLeftOpen});  // 452, 26, 20 x 30 and 0, 0, 18 x 18
+  constexpr int kNo = panel::kNoButton;
+  const struct {
+    int offset, x, y, hit;
+  } cases[] = {{0, 452, 40, kNo},  {0, 453, 40, 13},  {0, 471, 40, 13},   {0, 472, 40, kNo},
+               {0, 460, 26, kNo},  {0, 460, 27, 13},  {0, 460, 55, 13},   {0, 460, 56, kNo},
+               {96, 460, 40, kNo}, {96, 556, 40, 13}, {96, 548, 40, kNo}, {96, 5, 5, 45},
+               {96, 101, 5, kNo}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.offset << ": " << c.x << "," << c.y);
+    ctx.ui.contentOffset = c.offset;
+    EXPECT_EQ(panel::HitButton(ctx, c.x, c.y), c.hit);
+  }
+  ctx.ui.contentOffset = 0;
+  ctx.layout.buttons[13].enabled = 2;  // only exactly 1 is enabled
+  EXPECT_EQ(panel::HitButton(ctx, 460, 40), kNo);
 }
 
 // ---- hover ---------------------------------------------------------------------------
@@ -248,25 +243,23 @@ class MouseVolumeBar : public PanelTest {
   WindowRef video;
 };
 
-TEST_F(MouseVolumeBar, TheInsidePixelsGive1To219AndTheEdgesNothing) {
-  EXPECT_EQ(ClickAt(68, 60), 1);
-  EXPECT_EQ(ClickAt(286, 60), 219);
-  EXPECT_EQ(ClickAt(177, 60), 110);
-  EXPECT_EQ(ClickAt(67, 60), -1);
-  EXPECT_EQ(ClickAt(287, 60), -1);
-  EXPECT_EQ(ClickAt(100, 50), -1);
-  EXPECT_EQ(ClickAt(100, 81), -1);
+// Direction 1 is upright and fills from the bottom: 220 * -1 / 31 + 220, truncated toward
+// zero, at the top; 2 is no bar.
+TEST_F(MouseVolumeBar, TheInsidePixelsGiveTheVolumeAndTheEdgesNothing) {
+  const struct {
+    int direction, x, y, volume;
+  } cases[] = {{0, 68, 60, 1},   {0, 286, 60, 219}, {0, 177, 60, 110}, {0, 67, 60, -1},
+               {0, 287, 60, -1}, {0, 100, 50, -1},  {0, 100, 81, -1},  {1, 100, 51, 213},
+               {1, 100, 80, 8},  {2, 100, 60, -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.direction << " " << c.x << "," << c.y);
+    ctx.layout.lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_LTOR_DTOU)] = c.direction;
+    EXPECT_EQ(ClickAt(c.x, c.y), c.volume);
+  }
+  ctx.layout.lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_LTOR_DTOU)] = 0;
   ctx.ui.contentOffset = 96;
   EXPECT_EQ(ClickAt(68, 60), -1);
   EXPECT_EQ(ClickAt(68 + 96, 60), 1);
-}
-
-TEST_F(MouseVolumeBar, TheUprightBarFillsFromTheBottom) {
-  ctx.layout.lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_LTOR_DTOU)] = 1;
-  EXPECT_EQ(ClickAt(100, 51), 213);  // 220 * -1 / 31 + 220, truncated toward zero
-  EXPECT_EQ(ClickAt(100, 80), 8);
-  ctx.layout.lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_LTOR_DTOU)] = 2;
-  EXPECT_EQ(ClickAt(100, 60), -1);
 }
 
 TEST_F(MouseVolumeBar, AClickTellsTheVideoWindowAndUnmutesButStoresNothing) {
@@ -332,13 +325,6 @@ class MouseTimeShiftBar : public PanelTest {
   WindowRef player;
 };
 
-TEST_F(MouseTimeShiftBar, OnlyAPressOnTheKnobStartsADrag) {
-  panel::OnLButtonDown(ctx, 32, 15, panel::kMkLButton);
-  EXPECT_FALSE(ctx.ui.sliderDragging);
-  panel::OnLButtonDown(ctx, 31, 15, panel::kMkLButton);
-  EXPECT_TRUE(ctx.ui.sliderDragging);
-}
-
 TEST_F(MouseTimeShiftBar, DragSeeksAreThrottledAndKeptWithinTheRecordedPart) {
   panel::OnLButtonDown(ctx, 25, 15, panel::kMkLButton);
   panel::OnMouseMove(ctx, 50, 15, panel::kMkLButton);
@@ -359,8 +345,11 @@ TEST_F(MouseTimeShiftBar, DragSeeksAreThrottledAndKeptWithinTheRecordedPart) {
   EXPECT_EQ(Seeks(), (std::vector<std::intptr_t>{19, 50}));
 }
 
-TEST_F(MouseTimeShiftBar, ReleaseSeeksUnlessThePlayerIsBusy) {
-  panel::OnLButtonDown(ctx, 25, 15, panel::kMkLButton);
+TEST_F(MouseTimeShiftBar, OnlyThePressOnTheKnobDragsAndReleaseSeeksUnlessThePlayerIsBusy) {
+  panel::OnLButtonDown(ctx, 32, 15, panel::kMkLButton);
+  EXPECT_FALSE(ctx.ui.sliderDragging);
+  panel::OnLButtonDown(ctx, 31, 15, panel::kMkLButton);
+  EXPECT_TRUE(ctx.ui.sliderDragging);
   ctx.mode.videoBusy = 1;
   panel::OnLButtonUp(ctx, 80, 15, 0);
   EXPECT_TRUE(Seeks().empty());
@@ -380,33 +369,26 @@ TEST_F(MouseTimeShiftBar, ReleaseSeeksUnlessThePlayerIsBusy) {
 
 // ---- keyboard, lists, hot key --------------------------------------------------------
 
+// A few keys of each kind: sent, posted, both rows of digits.
 struct KeyCase {
   std::uint32_t key;
   cmd::Id command;
   Delivery delivery;
 };
-const KeyCase kKeys[] = {
-    {panel::kVkSpace, cmd::kSnapshot, Delivery::Sent},
-    {panel::kVkPrior, cmd::kChannelUp, Delivery::Sent},
-    {panel::kVkNext, cmd::kChannelDown, Delivery::Sent},
-    {panel::kVkUp, cmd::kPlus, Delivery::Sent},
-    {panel::kVkDown, cmd::kMinus, Delivery::Sent},
-    {'0', cmd::kDigit0, Delivery::Sent},
-    {'7', cmd::kDigit0 + 7, Delivery::Sent},
-    {'9', cmd::kDigit9, Delivery::Sent},
-    {panel::kVkNumpad0, cmd::kDigit0, Delivery::Sent},
-    {panel::kVkNumpad0 + 9, cmd::kDigit9, Delivery::Sent},
-    {'A', cmd::kAudioAdjustMode, Delivery::Sent},
-    {'C', cmd::kAirCableSwitch, Delivery::Sent},
-    {'F', cmd::kFullScreen, Delivery::Posted},
-    {'I', cmd::kCycleSource, Delivery::Sent},
-    {'M', cmd::kMute, Delivery::Posted},
-    {'R', cmd::kRecall, Delivery::Sent},
-    {'S', cmd::kSoundModeKey, Delivery::Posted},
-    {'V', cmd::kVideoAdjustMode, Delivery::Sent},
-    {panel::kVkAdd, cmd::kAddChannel, Delivery::Posted},
-    {panel::kVkSubtract, cmd::kRemoveChannel, Delivery::Posted},
-};
+const KeyCase kKeys[] = {{panel::kVkSpace, cmd::kSnapshot, Delivery::Sent},
+                         {panel::kVkUp, cmd::kPlus, Delivery::Sent},
+                         {panel::kVkDown, cmd::kMinus, Delivery::Sent},
+                         {'0', cmd::kDigit0, Delivery::Sent},
+                         {'9', cmd::kDigit9, Delivery::Sent},
+                         {panel::kVkNumpad0 + 9, cmd::kDigit9, Delivery::Sent},
+                         {'F', cmd::kFullScreen, Delivery::Posted},
+                         {'M', cmd::kMute, Delivery::Posted},
+                         {panel::kVkSubtract, cmd::kRemoveChannel, Delivery::Posted}};
+
+// Each of these alone restricts the keyboard and the hot key.
+int ModeFlags::*const kBusyFlags[] = {
+    &ModeFlags::recording,     &ModeFlags::airScan,   &ModeFlags::cableScan,     &ModeFlags::fmScan,
+    &ModeFlags::previewActive, &ModeFlags::timeShift, &ModeFlags::scanDialogOpen};
 
 using KeyboardTable = PanelTest;
 
@@ -428,11 +410,7 @@ TEST_F(KeyboardTable, EachKeyIssuesItsCommandSentOrPosted) {
 }
 
 TEST_F(KeyboardTable, BusyModesLeaveOnlyTheArrowsAndFullScreen) {
-  int ModeFlags::*const busy[] = {&ModeFlags::recording,     &ModeFlags::airScan,
-                                  &ModeFlags::cableScan,     &ModeFlags::fmScan,
-                                  &ModeFlags::previewActive, &ModeFlags::timeShift,
-                                  &ModeFlags::scanDialogOpen};
-  for (auto flag : busy) {
+  for (auto flag : kBusyFlags) {
     ctx.mode = ModeFlags{};
     ctx.mode.*flag = 1;
     h.fake.messenger.ClearLog();
@@ -504,15 +482,14 @@ TEST_F(HotKeyToggle, ClosesTheTvThenReopensItWithTheSavedSource) {
 
 TEST_F(HotKeyToggle, IgnoredWhileBusyOrForAnotherId) {
   panel::OnHotKey(ctx, 1);
-  int ModeFlags::*const busy[] = {&ModeFlags::recording,      &ModeFlags::airScan,
-                                  &ModeFlags::cableScan,      &ModeFlags::fmScan,
-                                  &ModeFlags::previewActive,  &ModeFlags::timeShift,
-                                  &ModeFlags::scanDialogOpen, &ModeFlags::videoBusy};
-  for (auto flag : busy) {
+  for (auto flag : kBusyFlags) {
     ctx.mode = ModeFlags{};
     ctx.mode.*flag = 1;
     panel::OnHotKey(ctx, 0);
   }
+  ctx.mode = ModeFlags{};
+  ctx.mode.videoBusy = 1;
+  panel::OnHotKey(ctx, 0);
   EXPECT_TRUE(ToPanel().empty());
   EXPECT_TRUE(h.fake.windows.events.empty());
 }
