@@ -63,6 +63,8 @@ TEST_F(StartUpTest, WithoutTheTunerLibraryTheProgramEndsBeforeAnyWindow) {
   EXPECT_EQ(ctx.tuner, nullptr);
 }
 
+// Also the one table of which stored source posts which command; the panel's own start and
+// its hot key post the same.
 TEST_F(StartUpTest, ASecondStartHandsTheSavedSourceToTheRunningPanel) {
   const struct {
     const char* stored;
