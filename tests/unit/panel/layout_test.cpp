@@ -25,7 +25,7 @@ TEST(LayoutLoad, AnEmptyFileGivesTheBuiltInSkin) {
   const PanelLayout& l = h.ctx.layout;
   EXPECT_EQ(l.skin, 1);
 
-  // The geometry and most places are shown by the skin, tooltip and LCD tests.
+  // The geometry and most places and texts are shown by the skin, tooltip and LCD tests.
   EXPECT_EQ(RectOf(l, 0), (Rect{522, 104, 13, 13}));
   EXPECT_EQ(RectOf(l, 46), (Rect{138, 135, 87, 14}));
   EXPECT_EQ(l.buttons[47].tooltip, "Close");
@@ -157,7 +157,7 @@ TEST(LayoutOverrides, TheSkinNumberIsReadAgain) {
   EXPECT_EQ(h.ctx.layout.buttons[39].x, 2);
 }
 
-// The default names are shown by the tooltip test.
+// The default names are shown by the source command tests.
 TEST(LayoutTooltips, TheStepButtonsReadTheSkinsNamesCutToCapacity) {
   PanelHarness h("[1PANEL_BTN]\nIDS_FREQDOWN=F-\nIDS_FREQUP=" + std::string(300, 'u') +
                  "\nIDS_CHDOWN=C-\nIDS_CHUP=C+\n");

@@ -67,13 +67,8 @@ TEST_F(LcdTest, ChannelNumbersShowTheirLastThreeDigitsWithLeadingZeros) {
 
 TEST_F(LcdTest, FmFrequenciesShowFourDigitsAfterTheBandLabel) {
   DrawFmFrequency(h.ctx, 875, 4);
-  const std::vector<Copy> expected{
-      {Surface::Sprites, Rect{85, 15, 55, 13}, {}, Point{377, 36}},  // "FM frequency" label
-      {Surface::Sprites, Rect{130, 29, 9, 13}, {}, Point{407, 36}},  // 5
-      {Surface::Sprites, Rect{148, 29, 9, 13}, {}, Point{397, 36}},  // 7
-      {Surface::Sprites, Rect{157, 29, 9, 13}, {}, Point{387, 36}},  // 8
-      {Surface::Sprites, Rect{85, 29, 9, 13}, {}, Point{377, 36}}};  // 0
-  EXPECT_EQ(OnWindow(), expected);
+  EXPECT_EQ(OnWindow().front(),  // the band label
+            (Copy{Surface::Sprites, Rect{85, 15, 55, 13}, {}, Point{377, 36}}));
   EXPECT_EQ(Digits(85, 9, kFmSlots), "0875");
   ExpectKeptByRepaint();
 

@@ -74,7 +74,7 @@ TEST_F(PanelWindowHitTest, EdgesAreOutsideAndTheOffsetMovesEveryButtonButTheList
 
 using MouseHover = PanelTest;
 
-TEST_F(MouseHover, MovingToAnAdjacentButtonRedrawsOnlyThoseTwo) {
+TEST_F(MouseHover, MovingToAnAdjacentButtonRedrawsOnlyThoseTwoAndEmptySkinRepaints) {
   Enable({14, 15});  // AIR ends at x 67 where CABLE begins
   MoveOnto(14);
   EXPECT_EQ(h.fake.graphics.WindowCopies(), std::vector<Copy>{Look(Surface::Hover, 14)});
@@ -91,15 +91,11 @@ TEST_F(MouseHover, MovingToAnAdjacentButtonRedrawsOnlyThoseTwo) {
   EXPECT_TRUE(h.fake.graphics.WindowCopies().empty());
   EXPECT_EQ(Invalidations(), 0);
   EXPECT_EQ(ctx.ui.hoverIndex, 15);
-}
 
-TEST_F(MouseHover, EveryMoveOverSkinThatIsNoButtonRepaintsTheWindow) {
-  Enable({14, 15});
-  MoveOnto(14);
-  h.fake.graphics.ClearCopies();
-  panel::OnMouseMove(ctx, 67, 88, 0);  // the shared edge belongs to neither
+  // Every move over skin that is no button repaints; the shared edge belongs to neither.
+  panel::OnMouseMove(ctx, 67, 88, 0);
   EXPECT_EQ(Invalidations(), 1);
-  EXPECT_EQ(h.fake.graphics.WindowCopies(), std::vector<Copy>{Look(Surface::Normal, 14)});
+  EXPECT_EQ(h.fake.graphics.WindowCopies(), std::vector<Copy>{Look(Surface::Normal, 15)});
   EXPECT_EQ(ctx.ui.hoverIndex, panel::kNoButton);
   EXPECT_FALSE(h.fake.windows.captured);
   panel::OnMouseMove(ctx, 300, 160, 0);
@@ -224,15 +220,8 @@ TEST_F(MouseDrag, OnlyAPressOnEmptySkinDragsTheWindow) {
 
 class MouseVolumeBar : public PanelTest {
  protected:
-  MouseVolumeBar() {
-    video = h.AddVideoWindow();
-    auto& lcd = ctx.layout.lcd;
-    lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_LTOR_DTOU)] = 0;
-    lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_X)] = 67;
-    lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_Y)] = 50;
-    lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_W)] = 220;
-    lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_H)] = 31;
-  }
+  // The default skin's bar: 67, 50, 220 x 31, filling left to right.
+  MouseVolumeBar() { video = h.AddVideoWindow(); }
   // The volume a click sets, or -1 when it sets none.
   int ClickAt(int x, int y) {
     ctx.ui.volume = -1;
@@ -300,12 +289,8 @@ TEST_F(MouseVolumeBar, DraggingStoresEachVolumeAndSkipsTheVideoWindowForRadioAnd
 
 class MouseTimeShiftBar : public PanelTest {
  protected:
+  // The default skin's bar: 21, 10, 294 x 9.
   MouseTimeShiftBar() {
-    auto& lcd = ctx.layout.lcd;
-    lcd[static_cast<int>(panel::Lcd::TIMESHIFTPOINTX)] = 21;
-    lcd[static_cast<int>(panel::Lcd::TIMESHIFTPOINTY)] = 10;
-    lcd[static_cast<int>(panel::Lcd::TIMESHIFTWIDTH)] = 294;
-    lcd[static_cast<int>(panel::Lcd::TIMESHIFTHEIGHT)] = 9;
     player = h.fake.messenger.AddWindow(kPlaybackClass, kPlaybackTitle);
     // Recording for 306 s: t = 51, scale 200, so 74 pixels (up to x 95) are recorded.
     ctx.mode.timeShift = 1;

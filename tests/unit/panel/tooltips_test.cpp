@@ -55,19 +55,6 @@ TEST(Tooltips, AfterUnfoldingOnTheLeftTipsFollowTheirButtons) {
   EXPECT_EQ(h.fake.shell.tooltipCreations, 2);
 }
 
-TEST(Tooltips, SwitchingBetweenFmAndTvRenamesTheStepButtons) {
-  PanelHarness h;
-  CreateTooltips(h.ctx);
-  LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, true);
-  RebuildTooltips(h.ctx);
-  EXPECT_EQ(h.fake.shell.tools[12].text, "Frequency Down");
-  EXPECT_EQ(h.fake.shell.tools[13].text, "Frequency Up");
-  LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, false);
-  RebuildTooltips(h.ctx);
-  EXPECT_EQ(h.fake.shell.tools[12].text, "Channel down");
-  EXPECT_EQ(h.fake.shell.tools[13].text, "Channel up");
-}
-
 TEST(Tooltips, WithoutAControlTheyAreNeverRebuilt) {
   PanelHarness h;
   h.fake.shell.tooltipsCanBeCreated = false;
