@@ -111,6 +111,15 @@ TEST_F(SourceCommandsWithVideo, TheRadioIsChosenOnlyWhenThePeerOffersItAndNoScan
   EXPECT_TRUE(ToVideo(cmd::kVideoRadio).empty());
   EXPECT_EQ(Setting(keys::kInputSource), "-");
   EXPECT_EQ(ctx.entry.fmDigits, 3);
+
+  // An FM list never filled is scanned, at once or six seconds after a launch.
+  ctx.mode.airScan = 0;
+  ctx.settings.Delete(keys::kFmCount);
+  Issue(cmd::kSourceFm);
+  EXPECT_EQ(PostedToPanel(), Ids{cmd::kScan});
+  ctx.settings.Write(keys::kFmCount, 0);
+  Issue(cmd::kSourceFm);
+  EXPECT_EQ(fake.time.Sleeps(), std::vector<std::uint32_t>{6000});
 }
 
 TEST_F(SourceCommandsWithVideo, WhileThePeerIsBusyOnlyTheTooltipsFollowAndVideoInputsCloseTheList) {
@@ -158,14 +167,6 @@ TEST(SourceCommands, ALaunchScansABandNeverScannedAfterSixSeconds) {
     EXPECT_EQ(b.LcdChannel(), 0);
     EXPECT_EQ(b.LcdSource(), c.endsEarly ? 0 : 1);
   }
-}
-
-TEST_F(SourceCommandsWithVideo, TheRadioScansAnFmListThatWasNeverFilled) {
-  Issue(cmd::kSourceFm);
-  EXPECT_EQ(PostedToPanel(), Ids{cmd::kScan});
-  ctx.settings.Write(keys::kFmCount, 0);
-  Issue(cmd::kSourceFm);
-  EXPECT_EQ(fake.time.Sleeps(), std::vector<std::uint32_t>{6000});
 }
 
 TEST_F(SourceCommandsWithVideo, SourceKeysCycleTheSourcesAndSwitchTheBand) {

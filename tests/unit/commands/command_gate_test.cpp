@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "app/key_table.h"
 #include "commands/command_ids.h"
@@ -54,10 +55,12 @@ TEST(CommandGate, TimeShiftAndRecordingEachLetOnlyTheirOwnSetThrough) {
   EXPECT_EQ(Passing(mode), kVolumeAndView);
 }
 
-TEST(CommandGate, TheGateRunsBeforeTheHandler) {
+TEST(CommandGate, TheGateRunsBeforeTheHandlerAndIdsWithoutOneGoToTheDefaultProcedure) {
   PanelHarness h;
+  EXPECT_FALSE(OnCommand(h.ctx, 12345, 0));
   h.ctx.mode.timeShift = 1;
-  EXPECT_TRUE(OnCommand(h.ctx, cmd::kPeerRecordingState, 1));  // dropped, yet consumed
+  EXPECT_TRUE(OnCommand(h.ctx, 12345, 0));  // dropped: consumed, not passed on
+  EXPECT_TRUE(OnCommand(h.ctx, cmd::kPeerRecordingState, 1));
   EXPECT_EQ(h.ctx.mode.recording, 0);
   h.ctx.mode.timeShift = 0;
   h.ctx.mode.recording = 1;
@@ -70,44 +73,18 @@ TEST(CommandGate, TheGateRunsBeforeTheHandler) {
   EXPECT_EQ(h.ctx.mode.videoBusy, 0);
 }
 
-TEST(CommandGate, IdsWithoutAHandlerGoToTheDefaultProcedureUnlessDropped) {
-  PanelHarness h;
-  EXPECT_FALSE(OnCommand(h.ctx, 12345, 0));
-  h.ctx.mode.timeShift = 1;
-  EXPECT_TRUE(OnCommand(h.ctx, 12345, 0));  // dropped: consumed, not passed on
-  h.ctx.mode.timeShift = 0;
-  h.ctx.mode.videoBusy = 1;
-  EXPECT_TRUE(OnCommand(h.ctx, cmd::kPeerReady, 0));
-  EXPECT_EQ(h.ctx.mode.videoBusy, 0);
-}
-
-TEST(WindowCommands, ClosingTheTvTwiceClosesTheVideoWindowOnlyWhileItExists) {
+TEST(WindowCommands, ClosingTheTvFoldsThePanelsHidesTheListsAndClosesTheVideoWindowOnce) {
   PanelHarness h;
   const WindowRef video = h.AddVideoWindow();
-  h.ctx.ui.visible = 1;
-  OnCommand(h.ctx, cmd::kCloseTv, 0);
-  EXPECT_EQ(h.ctx.mode.tvClosed, 1);
-  EXPECT_EQ(h.ctx.ui.visible, 0);
-  EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).lastShow, kSwHide);
-  ASSERT_EQ(h.fake.messenger.LogTo(video).size(), 1u);
-  EXPECT_EQ(h.fake.messenger.LogTo(video)[0].message, kWmClose);
-
-  h.fake.messenger.RemoveWindow(video);  // the video program ended
-  OnCommand(h.ctx, cmd::kCloseTv, 0);
-  EXPECT_EQ(h.fake.messenger.LogTo(video).size(), 1u);
-}
-
-TEST(WindowCommands, ClosingTheTvFoldsBothPanelsAndHidesBothLists) {
-  PanelHarness h;
-  const WindowRef video = h.AddVideoWindow();
-  h.ctx.ui.visible = 1;
-  h.ctx.ui.downOpen = 1;
-  h.ctx.ui.sideOpen = 1;
+  h.ctx.ui.visible = h.ctx.ui.downOpen = h.ctx.ui.sideOpen = 1;
   h.ctx.windows.downList = h.fake.windows.CreateList(ListWindow::Down);
   h.ctx.windows.sideList = h.fake.windows.CreateList(ListWindow::Side);
   h.fake.windows.Show(h.ctx.windows.downList, kSwShow);
   h.fake.windows.Show(h.ctx.windows.sideList, kSwShow);
   OnCommand(h.ctx, cmd::kCloseTv, 0);
+  EXPECT_EQ(h.ctx.mode.tvClosed, 1);
+  EXPECT_EQ(h.ctx.ui.visible, 0);
+  EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).lastShow, kSwHide);
   // The side panel folds at once (sent); the files panel after the close (posted).
   const std::vector<fakes::LoggedMessage> toPanel = h.fake.messenger.LogTo(h.ctx.windows.panel);
   ASSERT_EQ(toPanel.size(), 2u);
@@ -118,8 +95,13 @@ TEST(WindowCommands, ClosingTheTvFoldsBothPanelsAndHidesBothLists) {
   EXPECT_EQ(h.Commands(), std::vector<std::uint16_t>{cmd::kToggleSidePart});
   EXPECT_FALSE(h.fake.windows.State(h.ctx.windows.downList).visible);
   EXPECT_FALSE(h.fake.windows.State(h.ctx.windows.sideList).visible);
+  ASSERT_EQ(h.fake.messenger.LogTo(video).size(), 1u);
   EXPECT_EQ(h.fake.messenger.LogTo(video)[0].message, kWmClose);
   EXPECT_EQ(h.fake.messenger.LogTo(video)[0].delivery, fakes::Delivery::Posted);
+
+  h.fake.messenger.RemoveWindow(video);  // the video program ended
+  OnCommand(h.ctx, cmd::kCloseTv, 0);
+  EXPECT_EQ(h.fake.messenger.LogTo(video).size(), 1u);
 }
 
 TEST(WindowCommands, MinimisingTellsTheVideoWindowOrHidesItForTheRadio) {
@@ -140,18 +122,6 @@ TEST(WindowCommands, MinimisingTellsTheVideoWindowOrHidesItForTheRadio) {
   EXPECT_EQ(h.fake.messenger.CommandsTo(video).size(), 1u);
 }
 
-TEST(WindowCommands, ReopeningWhileTheVideoWindowRunsOnlyRepaints) {
-  PanelHarness h;
-  const WindowRef video = h.AddVideoWindow();
-  OnCommand(h.ctx, cmd::kReopenTv, 0);
-  EXPECT_TRUE(h.fake.windows.State(h.ctx.windows.panel).visible);
-  ASSERT_EQ(h.received.size(), 1u);
-  EXPECT_EQ(h.received[0].message, kWmPaint);
-  h.fake.messenger.DispatchPosted();
-  EXPECT_TRUE(h.Commands().empty());
-  EXPECT_TRUE(h.fake.messenger.LogTo(video).empty());
-}
-
 TEST(WindowCommands, WhileAScanRunsTheWindowCommandsWait) {
   PanelHarness h;
   h.AddVideoWindow();
@@ -165,27 +135,32 @@ TEST(WindowCommands, WhileAScanRunsTheWindowCommandsWait) {
   EXPECT_TRUE(h.received.empty());
 }
 
-TEST(WindowCommands, ReopeningWithoutAVideoWindowReselectsTheStoredSource) {
+TEST(WindowCommands, ReopeningRepaintsAndWithoutAVideoWindowReselectsTheStoredSource) {
   const struct {
     const char* stored;
     std::vector<std::uint16_t> posted;
   } cases[] = {{"5", {cmd::kSourceFm}}, {"0", {}}, {"6", {}}, {nullptr, {cmd::kSourceCable}}};
   for (const auto& c : cases) {
+    for (cmd::Id id : {cmd::kReopenTv, cmd::kPeerReselectSource}) {
+      SCOPED_TRACE(std::string(c.stored ? c.stored : "none") + " " + std::to_string(id));
+      PanelHarness h;
+      if (c.stored != nullptr) h.ctx.settings.Write(keys::kInputSource, c.stored);
+      OnCommand(h.ctx, id, 0);
+      h.fake.messenger.DispatchPosted();
+      EXPECT_EQ(h.Commands(), c.posted);
+    }
+  }
+  // Repainted at once, the source following; with the video window running, nothing else.
+  for (bool withVideo : {false, true}) {
     PanelHarness h;
-    if (c.stored != nullptr) h.ctx.settings.Write(keys::kInputSource, c.stored);
+    if (withVideo) h.AddVideoWindow();
     OnCommand(h.ctx, cmd::kReopenTv, 0);
-    ASSERT_FALSE(h.received.empty());
-    EXPECT_EQ(h.received.back().message, kWmPaint);  // repainted at once; the source follows
-    h.fake.messenger.DispatchPosted();
-    EXPECT_EQ(h.Commands(), c.posted);
+    ASSERT_EQ(h.received.size(), 1u);
+    EXPECT_EQ(h.received[0].message, kWmPaint);
     EXPECT_EQ(h.ctx.ui.visible, 1);
-
-    // The peer's own request to re-select follows the same table.
-    PanelHarness peer;
-    if (c.stored != nullptr) peer.ctx.settings.Write(keys::kInputSource, c.stored);
-    OnCommand(peer.ctx, cmd::kPeerReselectSource, 0);
-    peer.fake.messenger.DispatchPosted();
-    EXPECT_EQ(peer.Commands(), c.posted);
+    EXPECT_TRUE(h.fake.windows.State(h.ctx.windows.panel).visible);
+    h.fake.messenger.DispatchPosted();
+    EXPECT_EQ(h.Commands().empty(), withVideo);
   }
 }
 
@@ -214,11 +189,6 @@ TEST(WindowCommands, EndingTheProgramStoresThePictureAndClosesTheVideoWindow) {
   EXPECT_EQ(h.ctx.settings.Text(keys::kHue), "-5");
   EXPECT_EQ(h.fake.messenger.LogTo(video)[0].message, kWmClose);
   EXPECT_EQ(h.received.back().message, kWmDestroy);
-
-  h.ctx.mode.fmMode = 1;
-  OnCommand(h.ctx, cmd::kMinimize, 0);
-  EXPECT_EQ(h.fake.windows.State(video).lastShow, kSwHide);
-  EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).lastShow, kSwMinimize);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <ostream>
+#include <set>
 #include <vector>
 
 #include "app/key_table.h"
@@ -27,6 +29,26 @@ using fakes::LoggedMessage;
 using tv::testing::PanelHarness;
 
 constexpr const char* kScheduleTitle = "Schedule Recording Settings";
+constexpr Delivery kSent = Delivery::Sent, kPosted = Delivery::Posted;
+
+struct Msg {
+  WindowRef to;
+  std::uint32_t message;
+  std::uintptr_t wParam;
+  std::intptr_t lParam;
+  Delivery delivery;
+  friend bool operator==(const Msg&, const Msg&) = default;
+};
+void PrintTo(const Msg& m, std::ostream* os) {
+  *os << fakes::Hex(m.to) << " " << m.message << "(" << m.wParam << ", " << m.lParam
+      << (m.delivery == kSent ? ") sent" : ") posted");
+}
+std::vector<Msg> Msgs(const std::vector<LoggedMessage>& log) {
+  std::vector<Msg> out;
+  for (const LoggedMessage& m : log)
+    out.push_back({m.to, m.message, m.wParam, m.lParam, m.delivery});
+  return out;
+}
 
 // A panel whose window procedure runs the gate and the handlers, as the real one does, so that
 // a peer's send back during the panel's own send is handled before that send returns.
@@ -47,10 +69,6 @@ class PeerTest : public ::testing::Test {
         });
   }
 
-  WindowRef AddSchedule(const char* title = kScheduleTitle) {
-    return h.fake.messenger.AddWindow("PlannerMain", title);
-  }
-
   // What the LCD routine draws on the window, in a panel of the same mode, for comparison.
   std::vector<Copy> Drawn(const std::function<void(PanelContext&)>& draw) {
     PanelHarness reference;
@@ -60,65 +78,18 @@ class PeerTest : public ::testing::Test {
     return reference.fake.graphics.WindowCopies();
   }
   std::vector<Copy> OnWindow() const { return h.fake.graphics.WindowCopies(); }
+  std::vector<Msg> Log() const { return Msgs(h.fake.messenger.Log()); }
 
   PanelHarness h;
   PanelContext& ctx = h.ctx;
 };
 
-// ---- every command a peer may send --------------------------------------------------------
-
-TEST_F(PeerTest, EveryPeerCommandIsTakenByThePanelAndNoneReachesTheDefaultProcedure) {
-  const cmd::Id peerIds[] = {
-      cmd::kPeerEndProgram,
-      cmd::kPeerSnapshotDone,
-      cmd::kPeerChannelChanged,
-      cmd::kPeerScanEnded,
-      cmd::kPeerReady,
-      cmd::kPeerRecordingState,
-      cmd::kPeerPreviewEnded,
-      cmd::kPeerScheduleClosed,
-      cmd::kPeerCapturedFile,
-      cmd::kPeerFilesPanelClosed,
-      cmd::kPeerRecordSize,
-      cmd::kTimeShiftPosition,
-      cmd::kPeerRecordTime,
-      cmd::kPeerRecordingEnded,
-      cmd::kPeerSnapshotDone2,
-      cmd::kPeerPlaybackSeconds,
-      cmd::kPeerSidePanels,
-      cmd::kScheduleAsk,
-      cmd::kScheduleActive,
-      cmd::kPeerTunedChannel,
-      cmd::kPeerAudioAnswer,
-      cmd::kQueryRadio,
-      cmd::kPeerReselectSource,
-      cmd::kPeerAskTimeShiftStart,
-      cmd::kPeerAudioDone,
-      cmd::kPeerTvPageDone,
-      cmd::kPeerRecordPageAnswer1,
-      cmd::kPeerRecordPageAnswer2,
-  };
-  // Each id is handled by exactly one room, and the peer table holds each of them.
-  for (cmd::Id id : peerIds) {
-    SCOPED_TRACE(id);
-    int tables = 0;
-    for (HandlerTable table : {WindowCommandHandlers(), PeerCommandHandlers(),
-                               ChannelCommandHandlers(), AdjustCommandHandlers()})
-      for (const CommandHandler& handler : table) tables += handler.id == id ? 1 : 0;
-    EXPECT_EQ(tables, 1);
-    bool inPeerTable = false;
-    for (const CommandHandler& handler : PeerCommandHandlers()) inPeerTable |= handler.id == id;
-    EXPECT_TRUE(inPeerTable);
-  }
-  // With time shift running the transport reports pass too; everything is consumed.
-  ctx.mode.timeShift = 1;
-  for (cmd::Id id : {cmd::kTimeShiftPosition, cmd::kPeerPlaybackSeconds})
-    EXPECT_TRUE(OnCommand(ctx, id, 0)) << id;
-  ctx.mode.timeShift = 0;
-  for (cmd::Id id : peerIds) EXPECT_TRUE(OnCommand(ctx, id, 0)) << id;
-  // The sound card's volume report belongs to the volume commands, not to this table.
-  for (const CommandHandler& handler : PeerCommandHandlers())
-    EXPECT_NE(handler.id, cmd::kPeerSoundCardVolume);
+TEST(CommandTables, EachIdHasOneHandlerOnly) {
+  std::set<std::uint16_t> seen;
+  for (HandlerTable table : {WindowCommandHandlers(), PeerCommandHandlers(),
+                             ChannelCommandHandlers(), AdjustCommandHandlers()})
+    for (const CommandHandler& handler : table)
+      EXPECT_TRUE(seen.insert(handler.id).second) << handler.id;
 }
 
 TEST_F(PeerTest, AcknowledgementsClearTheirFlagsFromTheLowWord) {
@@ -149,7 +120,13 @@ TEST_F(PeerTest, AcknowledgementsClearTheirFlagsFromTheLowWord) {
   }
 }
 
-TEST_F(PeerTest, APeerEndsThePanelByDestroyingItsWindow) {
+TEST_F(PeerTest, APeerEndsThePanelByDestroyingItsWindowAndTheFilesPanelIsMarkedClosed) {
+  ctx.ui.downOpen = 1;
+  OnCommand(ctx, cmd::kPeerFilesPanelClosed, 0);
+  EXPECT_EQ(ctx.ui.downOpen, 0);
+  EXPECT_TRUE(h.fake.windows.events.empty());
+  EXPECT_TRUE(OnWindow().empty());
+
   OnCommand(ctx, cmd::kPeerEndProgram, 0);
   EXPECT_TRUE(h.fake.windows.State(ctx.windows.panel).destroyed);
   EXPECT_TRUE(h.fake.messenger.Log().empty());  // the command itself tells nobody
@@ -157,55 +134,34 @@ TEST_F(PeerTest, APeerEndsThePanelByDestroyingItsWindow) {
 
 // ---- query 42227 --------------------------------------------------------------------------
 
-TEST_F(PeerTest, QueryRadioReadsTheAnswerThePeerSentDuringTheCall) {
-  const WindowRef video = AddVideo(0x50000);  // high word ignored: the answer is 0
-  EXPECT_EQ(QueryRadio(ctx), 0);
-  EXPECT_EQ(ctx.mode.peerAnswer, 0);
-  const std::vector<LoggedMessage> log = h.fake.messenger.Log();
-  ASSERT_EQ(log.size(), 2u);
-  EXPECT_EQ(log[0].to, video);
-  EXPECT_TRUE(log[0].IsCommand(cmd::kQueryRadio));
-  EXPECT_EQ(log[0].lParam, 0);
-  EXPECT_EQ(log[0].delivery, Delivery::Sent);
-  EXPECT_EQ(log[1].to, ctx.windows.panel);  // the answer came back inside the send
-  EXPECT_EQ(log[1].delivery, Delivery::Sent);
-
-  h.fake.messenger.RemoveWindow(video);
-  AddVideo(1);
-  EXPECT_EQ(QueryRadio(ctx), 1);
-}
-
-TEST_F(PeerTest, QueryRadioWithoutAnAnswerKeepsThePreviousOne) {
+TEST_F(PeerTest, QueryRadioReadsTheAnswerSentDuringTheCallOrKeepsThePreviousOne) {
   EXPECT_EQ(QueryRadio(ctx), 1);  // no video window: the initial answer
   const WindowRef silent = AddVideo(std::nullopt);
   EXPECT_EQ(QueryRadio(ctx), 1);
-  EXPECT_EQ(h.fake.messenger.CommandsTo(silent), std::vector<std::uint16_t>{cmd::kQueryRadio});
-
   h.fake.messenger.RemoveWindow(silent);
-  const WindowRef saysNo = AddVideo(0);
-  EXPECT_EQ(QueryRadio(ctx), 0);
-  h.fake.messenger.RemoveWindow(saysNo);
-  AddVideo(std::nullopt);
-  EXPECT_EQ(QueryRadio(ctx), 0);  // still the last answer given
-}
 
-TEST_F(PeerTest, AnAnswerThatArrivesWhileTheGateIsClosedIsLost) {
-  AddVideo(0);
-  ctx.mode.recording = 1;  // 42227 is in neither pass set
-  EXPECT_EQ(QueryRadio(ctx), 1);
+  const WindowRef video = AddVideo(0x50000);  // high word ignored: the answer is 0
+  h.fake.messenger.ClearLog();
+  EXPECT_EQ(QueryRadio(ctx), 0);
+  EXPECT_EQ(Log(), (std::vector<Msg>{{video, kWmCommand, cmd::kQueryRadio, 0, kSent},
+                                     {ctx.windows.panel, kWmCommand, cmd::kQueryRadio, 0x50000,
+                                      kSent}}));  // the answer came back inside the send
+  h.fake.messenger.RemoveWindow(video);
+  const WindowRef silentAgain = AddVideo(std::nullopt);
+  EXPECT_EQ(QueryRadio(ctx), 0);  // still the last answer given
+
+  h.fake.messenger.RemoveWindow(silentAgain);
+  AddVideo(1);
+  ctx.mode.recording = 1;  // 42227 is in neither pass set: the answer is lost
+  EXPECT_EQ(QueryRadio(ctx), 0);
 }
 
 // ---- the schedule program's handshake -----------------------------------------------------
 
 TEST_F(PeerTest, TheScheduleProgramAsksWhetherThePanelIsFree) {
-  const WindowRef schedule = AddSchedule();
+  const WindowRef schedule = h.fake.messenger.AddWindow("PlannerMain", kScheduleTitle);
   OnCommand(ctx, cmd::kScheduleAsk, 0);
-  ASSERT_EQ(h.fake.messenger.LogTo(schedule).size(), 1u);
-  const LoggedMessage reply = h.fake.messenger.LogTo(schedule)[0];
-  EXPECT_EQ(reply.message, cmd::kScheduleFreeAnswer);
-  EXPECT_EQ(reply.wParam, 1u);
-  EXPECT_EQ(reply.lParam, 0);
-  EXPECT_EQ(reply.delivery, Delivery::Sent);
+  EXPECT_EQ(Log(), (std::vector<Msg>{{schedule, cmd::kScheduleFreeAnswer, 1, 0, kSent}}));
 
   // A recording or a time shift closes the gate to the question itself; answered directly,
   // the panel is busy.
@@ -215,42 +171,35 @@ TEST_F(PeerTest, TheScheduleProgramAsksWhetherThePanelIsFree) {
     OnCommand(ctx, cmd::kScheduleAsk, 0);
     EXPECT_TRUE(h.fake.messenger.Log().empty());
     AnswerScheduleProgram(ctx, 0);
-    ASSERT_EQ(h.fake.messenger.LogTo(schedule).size(), 1u);
-    EXPECT_EQ(h.fake.messenger.LogTo(schedule)[0].wParam, 0u);
+    EXPECT_EQ(Log(), (std::vector<Msg>{{schedule, cmd::kScheduleFreeAnswer, 0, 0, kSent}}));
     ctx.mode.*busy = 0;
   }
 }
 
 TEST_F(PeerTest, TheScheduleProgramGetsTheVideoProgramsFreshAnswer) {
-  const WindowRef schedule = AddSchedule();
+  const WindowRef schedule = h.fake.messenger.AddWindow("PlannerMain", kScheduleTitle);
   const WindowRef video = AddVideo(0);
   OnCommand(ctx, cmd::kScheduleAsk, 7);
-  const std::vector<LoggedMessage> log = h.fake.messenger.Log();
-  ASSERT_EQ(log.size(), 3u);
-  EXPECT_EQ(log[0].to, video);  // query first, reply after the answer came back
-  EXPECT_EQ(log[1].to, ctx.windows.panel);
-  EXPECT_EQ(log[2].to, schedule);
-  EXPECT_EQ(log[2].message, cmd::kSchedulePeerAnswer);
-  EXPECT_EQ(log[2].wParam, 0u);
-  EXPECT_EQ(log[2].lParam, 0);
-  EXPECT_EQ(log[2].delivery, Delivery::Sent);
+  EXPECT_EQ(Log(), (std::vector<Msg>{{video, kWmCommand, cmd::kQueryRadio, 0, kSent},
+                                     {ctx.windows.panel, kWmCommand, cmd::kQueryRadio, 0, kSent},
+                                     {schedule, cmd::kSchedulePeerAnswer, 0, 0, kSent}}));
 
   // No video program: the reply carries the last answer.
   h.fake.messenger.RemoveWindow(video);
   h.fake.messenger.ClearLog();
   OnCommand(ctx, cmd::kScheduleAsk, -1);
-  ASSERT_EQ(h.fake.messenger.LogTo(schedule).size(), 1u);
-  EXPECT_EQ(h.fake.messenger.LogTo(schedule)[0].wParam, 0u);
-}
+  EXPECT_EQ(Log(), (std::vector<Msg>{{schedule, cmd::kSchedulePeerAnswer, 0, 0, kSent}}));
 
-TEST_F(PeerTest, AMissingScheduleWindowGetsNoReplyButTheQueryStillRuns) {
-  const WindowRef video = AddVideo(0);
+  // A window of another title gets no reply, but the query still runs.
+  h.fake.messenger.RemoveWindow(schedule);
   h.fake.messenger.AddWindow("PlannerMain", "Another title");
+  const WindowRef saysYes = AddVideo(1);
+  h.fake.messenger.ClearLog();
   OnCommand(ctx, cmd::kScheduleAsk, 0);
   OnCommand(ctx, cmd::kScheduleAsk, 1);
-  for (const LoggedMessage& m : h.fake.messenger.Log())
-    EXPECT_TRUE(m.to == video || m.to == ctx.windows.panel);
-  EXPECT_EQ(ctx.mode.peerAnswer, 0);
+  EXPECT_EQ(h.fake.messenger.CommandsTo(saysYes), std::vector<std::uint16_t>{cmd::kQueryRadio});
+  EXPECT_EQ(Log().size(), 2u);
+  EXPECT_EQ(ctx.mode.peerAnswer, 1);
 }
 
 TEST(ScheduleWindow, IsFoundByTheTitleOfTheLayoutFile) {
@@ -294,14 +243,10 @@ TEST_F(PeerTest, ATunedChannelIsStoredForTheBandUnlessTheFullScanListIsInUse) {
   EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) { panel::DrawChannelNumber(c, 65539); }));
 
   ctx.mode.airBand = 0;
-  OnCommand(ctx, cmd::kPeerTunedChannel, 21);
-  EXPECT_EQ(ctx.settings.Text(keys::kTvChannelCable), "21");
-  EXPECT_EQ(ctx.settings.Text(keys::kTvChannelAir), "65539");
-
-  // Only the exact word switches full-scan mode on.
-  ctx.settings.Write(keys::kUseFullScan, "true");
+  ctx.settings.Write(keys::kUseFullScan, "true");  // only the exact word switches it on
   OnCommand(ctx, cmd::kPeerTunedChannel, 22);
   EXPECT_EQ(ctx.settings.Text(keys::kTvChannelCable), "22");
+  EXPECT_EQ(ctx.settings.Text(keys::kTvChannelAir), "65539");
 
   ctx.settings.Write(keys::kUseFullScan, "TRUE");
   h.fake.graphics.ClearCopies();
@@ -316,24 +261,18 @@ TEST_F(PeerTest, TheEndOfAScanClearsTheScanAndRefreshesTheTvSettingsPage) {
   ctx.mode.airScan = ctx.mode.cableScan = ctx.mode.fmScan = ctx.mode.videoBusy = 1;
   OnCommand(ctx, cmd::kPeerScanEnded, 0);
   EXPECT_EQ(ctx.mode.airScan + ctx.mode.cableScan + ctx.mode.fmScan + ctx.mode.videoBusy, 0);
-  ASSERT_EQ(h.fake.messenger.LogTo(page).size(), 1u);
-  EXPECT_TRUE(h.fake.messenger.LogTo(page)[0].IsCommand(cmd::kTvPageScanEnded));
-  EXPECT_EQ(h.fake.messenger.LogTo(page)[0].lParam, 0);
+  EXPECT_EQ(h.fake.messenger.CommandsTo(page), std::vector<std::uint16_t>{cmd::kTvPageScanEnded});
 
-  // The page lists TV channels only; the radio's scan end leaves it alone.
+  // The page lists TV channels only: the radio's and a video input's scan ends leave it alone;
+  // without a page the TV source's goes nowhere.
   h.fake.messenger.ClearLog();
-  ctx.mode.fmMode = 1;
-  ctx.mode.fmScan = 1;
-  OnCommand(ctx, cmd::kPeerScanEnded, 0);
-  EXPECT_EQ(ctx.mode.fmScan, 0);
-  EXPECT_TRUE(h.fake.messenger.Log().empty());
-
-  // A video input's scan end likewise; without a page the TV source's goes nowhere.
-  ctx.mode.fmMode = 0;
-  ctx.mode.videoInput = 1;
-  OnCommand(ctx, cmd::kPeerScanEnded, 0);
-  EXPECT_TRUE(h.fake.messenger.Log().empty());
-  ctx.mode.videoInput = 0;
+  for (int* flag : {&ctx.mode.fmMode, &ctx.mode.videoInput}) {
+    *flag = 1;
+    ctx.mode.fmScan = 1;
+    OnCommand(ctx, cmd::kPeerScanEnded, 0);
+    EXPECT_EQ(ctx.mode.fmScan, 0);
+    *flag = 0;
+  }
   ctx.windows.tvPage = WindowRef{};
   OnCommand(ctx, cmd::kPeerScanEnded, 0);
   EXPECT_TRUE(h.fake.messenger.Log().empty());
@@ -344,11 +283,11 @@ TEST_F(PeerTest, TheEndOfAScanClearsTheScanAndRefreshesTheTvSettingsPage) {
 TEST_F(PeerTest, RecordingReportsDrawTimeAndSizeAndTheEndRearmsTheButton) {
   ctx.mode.recording = 1;
   OnCommand(ctx, cmd::kPeerRecordTime, 3723999);  // 1:02:03, the rest of a second dropped
-  EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) { panel::DrawRecordTime(c, 3723); }));
-
-  h.fake.graphics.ClearCopies();
   OnCommand(ctx, cmd::kPeerRecordSize, 0x1002A);
-  EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) { panel::DrawFileSize(c, 42); }));
+  EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) {
+              panel::DrawRecordTime(c, 3723);
+              panel::DrawFileSize(c, 42);
+            }));
 
   h.fake.graphics.ClearCopies();
   ctx.mode.recordArmed = 0;
@@ -366,21 +305,15 @@ TEST_F(PeerTest, ThePlayersPositionMovesTheMarkerThroughASelfPostedCommand) {
   ctx.mode.timeShift = 1;
   ctx.timeShift = TimeShiftClock{23, 59, 50, 200};
 
-  OnCommand(ctx, cmd::kPeerPlaybackSeconds, 125);
-  EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) { panel::DrawRecordTime(c, 125); }));
-  const std::vector<LoggedMessage> toPanel = h.fake.messenger.LogTo(ctx.windows.panel);
-  ASSERT_EQ(toPanel.size(), 1u);
-  EXPECT_TRUE(toPanel[0].IsCommand(cmd::kTimeShiftPosition));
-  EXPECT_EQ(toPanel[0].lParam, 125 / 6 - 1);
-  EXPECT_EQ(toPanel[0].delivery, Delivery::Posted);
-  h.fake.messenger.DispatchPosted();
-  EXPECT_EQ(ctx.ui.sliderX, barX + barW * 19 / 200);
-
   // The readout is a time of day: a position whole days later shows the same.
-  h.fake.graphics.ClearCopies();
   OnCommand(ctx, cmd::kPeerPlaybackSeconds, 125 + 1000 * 86400);
   EXPECT_EQ(OnWindow(), Drawn([](PanelContext& c) { panel::DrawRecordTime(c, 125); }));
+  h.fake.messenger.ClearLog();
+  OnCommand(ctx, cmd::kPeerPlaybackSeconds, 125);
+  EXPECT_EQ(Log(), (std::vector<Msg>{{ctx.windows.panel, kWmCommand, cmd::kTimeShiftPosition,
+                                      125 / 6 - 1, kPosted}}));
   h.fake.messenger.DispatchPosted();
+  EXPECT_EQ(ctx.ui.sliderX, barX + barW * 19 / 200);
 
   // Before the first 6 seconds the position is -1, which counts as the start of the bar.
   OnCommand(ctx, cmd::kPeerPlaybackSeconds, 3);
@@ -403,28 +336,11 @@ TEST_F(PeerTest, ThePlayerIsToldWhenTheTimeShiftStarted) {
 
   const WindowRef player = h.fake.messenger.AddWindow(kPlaybackClass, kPlaybackTitle);
   ctx.mode.timeShift = 1;
-  ctx.timeShift.startHour = 21;
-  ctx.timeShift.startMinute = 7;
-  ctx.timeShift.startSecond = 42;
+  ctx.timeShift = TimeShiftClock{21, 7, 42, 100};
   OnCommand(ctx, cmd::kPeerAskTimeShiftStart, 0);
-  const std::vector<LoggedMessage> log = h.fake.messenger.LogTo(player);
-  ASSERT_EQ(log.size(), 3u);
-  const std::pair<cmd::Id, std::intptr_t> expected[] = {{cmd::kPlaybackStartSecond, 42},
-                                                        {cmd::kPlaybackStartMinute, 7},
-                                                        {cmd::kPlaybackStartHour, 21}};
-  for (std::size_t i = 0; i < 3; ++i) {
-    EXPECT_TRUE(log[i].IsCommand(expected[i].first));
-    EXPECT_EQ(log[i].lParam, expected[i].second);
-    EXPECT_EQ(log[i].delivery, Delivery::Posted);
-  }
-}
-
-TEST_F(PeerTest, TheFilesPanelIsMarkedClosedWithoutTouchingAWindow) {
-  ctx.ui.downOpen = 1;
-  OnCommand(ctx, cmd::kPeerFilesPanelClosed, 0);
-  EXPECT_EQ(ctx.ui.downOpen, 0);
-  EXPECT_TRUE(h.fake.windows.events.empty());
-  EXPECT_TRUE(OnWindow().empty());
+  EXPECT_EQ(Log(), (std::vector<Msg>{{player, kWmCommand, cmd::kPlaybackStartSecond, 42, kPosted},
+                                     {player, kWmCommand, cmd::kPlaybackStartMinute, 7, kPosted},
+                                     {player, kWmCommand, cmd::kPlaybackStartHour, 21, kPosted}}));
 }
 
 // A peer that sends nonsense: every command the peers may send, with extreme arguments, in

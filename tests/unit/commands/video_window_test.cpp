@@ -1,4 +1,5 @@
-// Starting the video window program and finding the peers' windows.
+// Starting the video window program and finding the peers' windows. Starting from the
+// installation folder, and the scan after a launch, are checked with the source commands.
 
 #include "commands/video_window.h"
 
@@ -14,32 +15,17 @@ namespace {
 
 using tv::testing::PanelHarness;
 
-TEST(VideoWindowProgram, StartsFromTheInstallationFolderOrElseTheCurrentOne) {
+TEST(VideoWindowProgram, StartsFromTheCurrentFolderWithoutAnInstallationFolder) {
   PanelHarness h;
-  StartVideoProgram(h.ctx, kSwHide);
-  EXPECT_EQ(h.ctx.mode.videoBusy, 1);  // until the program acknowledges with 40113
-  ASSERT_EQ(h.fake.shell.started.size(), 1u);
-  EXPECT_EQ(h.fake.shell.started[0].commandLine, h.dir + "\\screen.ex_");
-  EXPECT_EQ(h.fake.shell.started[0].showState, kSwHide);
-  EXPECT_TRUE(h.received.empty());  // no wait, no follow-up
-
   WinIni(h.fake.profile).Write(keys::kAppDirectory, "");
   ASSERT_TRUE(h.fake.files.ChangeDirectory("D:\\Elsewhere"));
   StartVideoProgram(h.ctx, kSwShow);
-  ASSERT_EQ(h.fake.shell.started.size(), 2u);
-  EXPECT_EQ(h.fake.shell.started[1].commandLine, "D:\\Elsewhere\\screen.ex_");
-  EXPECT_EQ(h.fake.shell.started[1].showState, kSwShow);
+  EXPECT_EQ(h.ctx.mode.videoBusy, 1);  // until the program acknowledges with 40113
+  ASSERT_EQ(h.fake.shell.started.size(), 1u);
+  EXPECT_EQ(h.fake.shell.started[0].commandLine, "D:\\Elsewhere\\screen.ex_");
+  EXPECT_EQ(h.fake.shell.started[0].showState, kSwShow);
+  EXPECT_TRUE(h.received.empty());  // no wait, no follow-up
   EXPECT_TRUE(h.fake.time.Sleeps().empty());
-}
-
-TEST(VideoWindowProgram, AScanAfterTheLaunchWaitsSixSecondsOnThePanelsThread) {
-  PanelHarness h;
-  ScanAfterLaunch(h.ctx);
-  EXPECT_EQ(h.fake.time.Sleeps(), std::vector<std::uint32_t>{6000});
-  const std::vector<fakes::LoggedMessage> toPanel = h.fake.messenger.LogTo(h.ctx.windows.panel);
-  ASSERT_EQ(toPanel.size(), 1u);
-  EXPECT_TRUE(toPanel[0].IsCommand(cmd::kScan));
-  EXPECT_EQ(toPanel[0].delivery, fakes::Delivery::Posted);
 }
 
 TEST(VideoWindowProgram, PeersAreLookedUpAgainAtEveryUse) {

@@ -22,15 +22,19 @@ using Levels = std::vector<std::uint32_t>;
 
 constexpr std::uint32_t kVolume = 1, kBass = 2, kTreble = 3;
 
+using Texts = std::vector<std::string>;
+
 class MixerTest : public ::testing::Test {
  protected:
   MixerTest() { card.cards = {FakeMixer::TypicalCard()}; }
 
   FakeSoundCard& Card(std::size_t n = 0) { return card.cards[n]; }
-  std::string Line(int k) { return ctx.settings.Text(keys::kAudioLines, k); }
-  std::string MuteControl(int k) { return ctx.settings.Text(keys::kAudioMuteControls, k, "-"); }
-  std::string RecordName(int i) { return ctx.settings.Text(keys::kRecordSources, i); }
-  std::string RecordState(int i) { return ctx.settings.Text(keys::kRecordState, i, "-"); }
+  // Keys 0 .. n-1 of a section, "-" for a missing one.
+  Texts Keys(const keys::Section& section, int n) const {
+    Texts texts;
+    for (int k = 0; k < n; ++k) texts.push_back(ctx.settings.Text(section, k, "-"));
+    return texts;
+  }
   std::string SoundCardName() { return WinIni(h.fake.profile).Text(keys::kSoundCardName); }
 
   testing::PanelHarness h;
@@ -47,18 +51,11 @@ TEST_F(MixerTest, SetUpPublishesEachMutableLineThenNoneAndTheRecordingSources) {
   EXPECT_EQ(SoundCardName(), "Typical Sound Card");
   EXPECT_EQ(card.notifyWindow, ctx.windows.panel);
   EXPECT_EQ(h.fake.files.CurrentDirectory(), ctx.where.appDirectory);
-  EXPECT_EQ((std::vector<std::string>{Line(0), Line(1), Line(2), Line(3), Line(4)}),
-            (std::vector<std::string>{"CD", "Line", "Mic", "None", keys::kNone}));
-  EXPECT_EQ((std::vector<std::string>{MuteControl(0), MuteControl(1), MuteControl(2),
-                                      MuteControl(3), MuteControl(4)}),
-            (std::vector<std::string>{"11", "12", "13", "0", "-"}));
+  EXPECT_EQ(Keys(keys::kAudioLines, 5), (Texts{"CD", "Line", "Mic", "None", "-"}));
+  EXPECT_EQ(Keys(keys::kAudioMuteControls, 5), (Texts{"11", "12", "13", "0", "-"}));
   EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 3) << "the first run chooses None";
-
-  EXPECT_EQ((std::vector<std::string>{RecordName(0), RecordName(1), RecordName(2), RecordName(3)}),
-            (std::vector<std::string>{"CD", "Line", "Mic", "Mix"}));
-  EXPECT_EQ((std::vector<std::string>{RecordState(0), RecordState(1), RecordState(2),
-                                      RecordState(3), RecordState(4)}),
-            (std::vector<std::string>{"0", "0", "1", "0", "-"}));
+  EXPECT_EQ(Keys(keys::kRecordSources, 4), (Texts{"CD", "Line", "Mic", "Mix"}));
+  EXPECT_EQ(Keys(keys::kRecordState, 5), (Texts{"0", "0", "1", "0", "-"}));
   EXPECT_TRUE(card.sets.empty()) << "a plain set-up changes nothing on the card";
 
   // A stored choice survives the next set-up.
@@ -70,10 +67,8 @@ TEST_F(MixerTest, SetUpPublishesEachMutableLineThenNoneAndTheRecordingSources) {
 TEST_F(MixerTest, ALineWithoutMuteIsLeftOutAndTheChoiceMapsBackThroughTheList) {
   Card().destinations[0].sources = {{"CD", 11}, {"Aux", std::nullopt}, {"Mic", 13}};
   ASSERT_TRUE(SetUpMixer(ctx, 0));
-  EXPECT_EQ((std::vector<std::string>{Line(0), Line(1), Line(2)}),
-            (std::vector<std::string>{"CD", "Mic", "None"}));
-  EXPECT_EQ((std::vector<std::string>{MuteControl(0), MuteControl(1), MuteControl(2)}),
-            (std::vector<std::string>{"11", "13", "0"}));
+  EXPECT_EQ(Keys(keys::kAudioLines, 3), (Texts{"CD", "Mic", "None"}));
+  EXPECT_EQ(Keys(keys::kAudioMuteControls, 3), (Texts{"11", "13", "0"}));
   EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 2);
 
   // Entry 1 is "Mic", the card's third source line, not the unmutable second one.
@@ -110,19 +105,32 @@ TEST_F(MixerTest, TheFirstDeviceWithSpeakersIsUsedAndEveryDeviceLookedAtIsNamed)
   EXPECT_EQ(card.opened, (std::vector<std::uint32_t>{0}));
 }
 
+TEST_F(MixerTest, DevicesWithoutSpeakersStillSucceedWithNoControlsAndNoRecordingSources) {
+  FakeSoundCard recorder = FakeMixer::TypicalCard();
+  recorder.destinations.erase(recorder.destinations.begin());
+  card.cards = {recorder, recorder};
+  EXPECT_TRUE(SetUpMixer(ctx, 1));
+  EXPECT_EQ(card.opened, (std::vector<std::uint32_t>{0, 1}));
+  EXPECT_EQ(Keys(keys::kAudioLines, 1), Texts{"None"});
+  EXPECT_EQ(Keys(keys::kAudioMuteControls, 1), Texts{"0"});
+  EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 0);
+  EXPECT_EQ(Keys(keys::kRecordSources, 1), Texts{"-"});
+  EXPECT_FALSE(SetVolume(ctx, 100));
+  EXPECT_FALSE(SetBass(ctx, 100));
+  EXPECT_TRUE(card.sets.empty());
+}
+
 TEST_F(MixerTest, AnOpenFailureOrNoDeviceMeansNoMixerAndNothingPublished) {
   card.cards.clear();
   EXPECT_FALSE(SetUpMixer(ctx, 1));
-  EXPECT_EQ(Line(0), keys::kNone);
-  EXPECT_EQ(MuteControl(0), "-");
+  EXPECT_EQ(Keys(keys::kAudioLines, 1), Texts{"-"});
+  EXPECT_EQ(Keys(keys::kAudioMuteControls, 1), Texts{"-"});
   EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 500);
-  EXPECT_EQ(RecordName(0), keys::kNone);
+  EXPECT_EQ(Keys(keys::kRecordSources, 1), Texts{"-"});
   EXPECT_EQ(SoundCardName(), "");
 
-  EXPECT_FALSE(SetVolume(ctx, 100));
-  EXPECT_FALSE(SetBalance(ctx, 10));
-  EXPECT_FALSE(SetBass(ctx, 10));
-  EXPECT_FALSE(SetTreble(ctx, 10));
+  EXPECT_FALSE(SetVolume(ctx, 100) || SetBalance(ctx, 10) || SetBass(ctx, 10) ||
+               SetTreble(ctx, 10));
   int value = 7;
   EXPECT_FALSE(GetCachedValue(ctx, kCachedVolume, value));
   EXPECT_EQ(value, 7);
@@ -138,22 +146,6 @@ TEST_F(MixerTest, AnOpenFailureOrNoDeviceMeansNoMixerAndNothingPublished) {
   EXPECT_TRUE(card.sets.empty());
 }
 
-TEST_F(MixerTest, DevicesWithoutSpeakersStillSucceedWithNoControlsAndNoRecordingSources) {
-  FakeSoundCard recorder = FakeMixer::TypicalCard();
-  recorder.destinations.erase(recorder.destinations.begin());
-  card.cards = {recorder, recorder};
-
-  EXPECT_TRUE(SetUpMixer(ctx, 1));
-  EXPECT_EQ(card.opened, (std::vector<std::uint32_t>{0, 1}));
-  EXPECT_EQ(Line(0), "None");
-  EXPECT_EQ(MuteControl(0), "0");
-  EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 0);
-  EXPECT_EQ(RecordName(0), keys::kNone);
-  EXPECT_FALSE(SetVolume(ctx, 100));
-  EXPECT_FALSE(SetBass(ctx, 100));
-  EXPECT_TRUE(card.sets.empty());
-}
-
 // ---- the recording selector --------------------------------------------------------------
 
 TEST_F(MixerTest, ReselectAppliesStoredRecordStatesUpToTheFirstMissingOne) {
@@ -164,30 +156,28 @@ TEST_F(MixerTest, ReselectAppliesStoredRecordStatesUpToTheFirstMissingOne) {
   ASSERT_TRUE(SetUpMixer(ctx, 0));
   EXPECT_EQ(Card().destinations[1].itemStates, (std::vector<bool>{false, false, true, false}))
       << "only a reselect applies stored states";
-  EXPECT_EQ(RecordState(0), "0");
+  EXPECT_EQ(Keys(keys::kRecordState, 1), Texts{"0"});
 
   ctx.settings.DeleteSection(keys::kRecordState);
   ctx.settings.Write(keys::kRecordState, 0, "1");
   ctx.settings.Write(keys::kRecordState, 1, "1");
   ASSERT_TRUE(SetUpMixer(ctx, 1));
   EXPECT_EQ(Card().destinations[1].itemStates, (std::vector<bool>{true, true, true, false}));
-  EXPECT_EQ(
-      (std::vector<std::string>{RecordState(0), RecordState(1), RecordState(2), RecordState(3)}),
-      (std::vector<std::string>{"1", "1", "1", "0"}));
+  EXPECT_EQ(Keys(keys::kRecordState, 4), (Texts{"1", "1", "1", "0"}));
 }
 
 TEST_F(MixerTest, TheSelectorIsTheWaveInLinesFirstControlOnlyWhenThatIsAList) {
   // No wave-in destination: the last destination looked at is taken.
   Card().destinations[1].type = MixerLineType::Other;
   ASSERT_TRUE(SetUpMixer(ctx, 0));
-  EXPECT_EQ(RecordName(3), "Mix");
+  EXPECT_EQ(Keys(keys::kRecordSources, 4)[3], "Mix");
 
   // A first control that is no list publishes nothing.
   ctx.settings.DeleteSection(keys::kRecordSources);
   Card().destinations[1].listControl.reset();
   Card().destinations[1].volumeControl = 21;
   ASSERT_TRUE(SetUpMixer(ctx, 1));
-  EXPECT_EQ(RecordName(0), keys::kNone);
+  EXPECT_EQ(Keys(keys::kRecordSources, 1), Texts{"-"});
 }
 
 // ---- levels on the card --------------------------------------------------------------------
@@ -197,15 +187,15 @@ TEST_F(MixerTest, VolumeLevelsFollowTheBalance) {
   EXPECT_TRUE(SetBalance(ctx, 200));
   EXPECT_EQ(card.ValuesOf(kVolume), (Levels{0, 0})) << "no volume set yet: volume 0";
 
-  ASSERT_TRUE(SetBalance(ctx, 128));
   EXPECT_TRUE(SetVolume(ctx, 100));
-  EXPECT_EQ(card.ValuesOf(kVolume), (Levels{25400, 25600}));
-  SetBalance(ctx, 0);
-  EXPECT_EQ(card.ValuesOf(kVolume), (Levels{25600, 0}));
-  SetBalance(ctx, 255);
-  EXPECT_EQ(card.ValuesOf(kVolume), (Levels{0, 25600}));
-  SetBalance(ctx, 64);
-  EXPECT_EQ(card.ValuesOf(kVolume), (Levels{25600, 12800}));
+  const struct {
+    int balance;
+    Levels levels;
+  } cases[] = {{128, {25400, 25600}}, {0, {25600, 0}}, {255, {0, 25600}}, {64, {25600, 12800}}};
+  for (const auto& c : cases) {
+    SetBalance(ctx, c.balance);
+    EXPECT_EQ(card.ValuesOf(kVolume), c.levels) << c.balance;
+  }
   SetVolume(ctx, 220);
   EXPECT_EQ(card.ValuesOf(kVolume), (Levels{56320, 28160}));
 
