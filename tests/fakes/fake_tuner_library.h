@@ -20,6 +20,7 @@ struct FakeCountry {
 struct FreqInfoCall {
   std::int32_t code = 0;  // as passed in
   std::int32_t position = 0, band = 0, channel = 0, reserved1 = 0, reserved2 = 0;
+  friend bool operator==(const FreqInfoCall&, const FreqInfoCall&) = default;
 };
 
 class FakeTunerLibrary : public TunerLibrary {

@@ -1,6 +1,8 @@
 #include "fakes/virtual_time.h"
 
+#include <algorithm>
 #include <ctime>
+#include <tuple>
 
 namespace tv::fakes {
 
@@ -13,16 +15,11 @@ void VirtualTime::Advance(std::uint32_t ms) {
   if (onIdle) onIdle();
   for (;;) {
     // The earliest due timer; ties go to the one started first, as a message queue would.
-    auto next = timers_.end();
-    for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-      const Timer& t = it->second;
-      if (t.dueMs <= target &&
-          (next == timers_.end() || t.dueMs < next->second.dueMs ||
-           (t.dueMs == next->second.dueMs && t.generation < next->second.generation))) {
-        next = it;
-      }
-    }
-    if (next == timers_.end()) break;
+    const auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+      return std::tie(a.second.dueMs, a.second.generation) <
+             std::tie(b.second.dueMs, b.second.generation);
+    });
+    if (next == timers_.end() || next->second.dueMs > target) break;
     const std::uint32_t id = next->first;
     Timer& timer = next->second;
     if (timer.dueMs > nowMs_) nowMs_ = timer.dueMs;

@@ -227,9 +227,13 @@ std::vector<std::string> CountriesOfTheTunerLibrary() {
   return names;
 }
 
-TEST(DefaultSkins, LayoutFileOffersBothSkinsStartingWithTheFirst) {
+TEST(DefaultSkins, LayoutFileOffersBothSkinsAndMovesTheLogoDownWhenUnfolded) {
   EXPECT_EQ(Int("Panel", "HavePanel"), kSkins);
   EXPECT_EQ(Int("Panel", "PanelNow"), 1);
+  // Unfolded, the logo must leave the closed panel's place to the file buttons.
+  for (int skin = 1; skin <= kSkins; ++skin) {
+    EXPECT_GT(Int(Btn(skin), "BTN_LOGOMOVE_Y"), ButtonKeys(skin, "LOGOKOVA").y) << skin;
+  }
 }
 
 TEST(DefaultSkins, SkinOneIsTheBuiltInLayout) {
@@ -332,12 +336,6 @@ TEST(DefaultSkins, ButtonsAndReadoutLieInsideEachShapesPictureAndOutline) {
   }
 }
 
-TEST(DefaultSkins, UnfoldedLogoLeavesTheClosedPanelsPlaceToTheFileButtons) {
-  for (int skin = 1; skin <= kSkins; ++skin) {
-    EXPECT_GT(Int(Btn(skin), "BTN_LOGOMOVE_Y"), ButtonKeys(skin, "LOGOKOVA").y) << skin;
-  }
-}
-
 TEST(DefaultSkins, PicturesAre24BitBitmapsOfTheirShapesSize) {
   const char* looks[] = {"", "over", "bdown"};
   for (int skin = 1; skin <= kSkins; ++skin) {
@@ -348,18 +346,16 @@ TEST(DefaultSkins, PicturesAre24BitBitmapsOfTheirShapesSize) {
                       Geo(skin, shape.hKey));
       }
     }
-    const BmpInfo sheet = ReadBmp(folder + "otherbmp.bmp");
-    ExpectPicture(folder + "otherbmp.bmp", sheet.width,
-                  sheet.height < 0 ? -sheet.height : sheet.height);
   }
 }
 
 TEST(DefaultSkins, EverySpriteLiesInsideTheSpriteSheet) {
   for (int skin = 1; skin <= kSkins; ++skin) {
     SCOPED_TRACE(skin);
-    const BmpInfo sheet = ReadBmp(kOut + "/panelbmp" + std::to_string(skin) + "/otherbmp.bmp");
-    ASSERT_TRUE(sheet.ok);
+    const std::string path = kOut + "/panelbmp" + std::to_string(skin) + "/otherbmp.bmp";
+    const BmpInfo sheet = ReadBmp(path);
     const int sw = sheet.width, sh = sheet.height < 0 ? -sheet.height : sheet.height;
+    ExpectPicture(path, sw, sh);
     auto L = [&](const std::string& key) { return Lcd(skin, key); };
     const std::pair<std::string, Rect> sprites[] = {
         {"air", {L("LCD_AIR_X"), L("LCD_AIR_Y"), L("LCD_W"), L("LCD_H")}},

@@ -15,6 +15,7 @@ namespace {
 using fakes::FakeCountry;
 using fakes::FakeTunerLibrary;
 using Events = std::vector<std::string>;
+using Calls = std::vector<fakes::FreqInfoCall>;
 
 TEST(TunerBinding, BindsBothEntriesWithoutAWord) {
   FakeTunerLibrary library;
@@ -94,16 +95,8 @@ TEST_F(TunerQueries, PositionOfACodeStopsAtTheFirstMatch) {
   EXPECT_EQ(match.position, 1);
   EXPECT_EQ(match.code, 1);
   EXPECT_EQ(match.standard, 0);
-  ASSERT_EQ(library.calls.size(), 2u);
-  for (std::int32_t p = 0; p < 2; ++p) {
-    const auto& call = library.calls[static_cast<std::size_t>(p)];
-    EXPECT_EQ(call.code, -1);
-    EXPECT_EQ(call.position, p);
-    EXPECT_EQ(call.band, 1);
-    EXPECT_EQ(call.channel, 0);
-    EXPECT_EQ(call.reserved1, 0);
-    EXPECT_EQ(call.reserved2, 0);
-  }
+  // code, position, band, channel and the two reserved arguments, as passed
+  EXPECT_EQ(library.calls, (Calls{{-1, 0, 1, 0, 0, 0}, {-1, 1, 1, 0, 0, 0}}));
 }
 
 TEST_F(TunerQueries, NoMatchLeavesTheLastCountryAndANonPositiveCountAsksNothing) {
@@ -135,14 +128,7 @@ TEST_F(TunerQueries, CountryDataAsksCableThenAirThenCableWithTheReturnedCode) {
   EXPECT_EQ(data.bands.air.highest, 62);
   EXPECT_EQ(data.bands.cable.lowest, 1);
   EXPECT_EQ(data.bands.cable.highest, 63);
-  ASSERT_EQ(library.calls.size(), 3u);
-  const std::int32_t bands[] = {1, 0, 1}, codes[] = {-1, 81, 81};
-  for (std::size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(library.calls[i].band, bands[i]);
-    EXPECT_EQ(library.calls[i].code, codes[i]);
-    EXPECT_EQ(library.calls[i].position, 2);
-    EXPECT_EQ(library.calls[i].channel, 0);
-  }
+  EXPECT_EQ(library.calls, (Calls{{-1, 2, 1, 0, 0, 0}, {81, 2, 0, 0, 0, 0}, {81, 2, 1, 0, 0, 0}}));
 
   // After a position search only the two band questions are asked, with the found code.
   library.calls.clear();
@@ -152,9 +138,8 @@ TEST_F(TunerQueries, CountryDataAsksCableThenAirThenCableWithTheReturnedCode) {
   EXPECT_EQ(bands2.air.highest, 62);
   EXPECT_EQ(bands2.cable.highest, 63);
   ASSERT_EQ(library.calls.size(), 5u);
-  EXPECT_EQ(library.calls[3].band, 0);
-  EXPECT_EQ(library.calls[3].code, 81);
-  EXPECT_EQ(library.calls[4].band, 1);
+  EXPECT_EQ(library.calls[3], (fakes::FreqInfoCall{81, 2, 0, 0, 0, 0}));
+  EXPECT_EQ(library.calls[4], (fakes::FreqInfoCall{81, 2, 1, 0, 0, 0}));
 }
 
 TEST_F(TunerQueries, ChannelFrequencyUsesTheStoredPositionAndTheCurrentBand) {
