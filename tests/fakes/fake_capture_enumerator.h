@@ -13,7 +13,12 @@ namespace tv::fakes {
 class FakeCaptureEnumerator : public CaptureEnumerator {
  public:
   // Like the platform: an empty category is reported as such, with no names.
-  VideoInputDevices ListVideoInputDevices() override;
+  VideoInputDevices ListVideoInputDevices() override {
+    ++walks;
+    if (!enumeratorAvailable) return {CaptureListing::NoEnumerator, {}};
+    if (names.empty()) return {CaptureListing::NoDevices, {}};
+    return {CaptureListing::Listed, names};
+  }
 
   void Plug(std::string name) { names.emplace_back(std::move(name)); }
   void PlugNameless() { names.emplace_back(std::nullopt); }

@@ -14,7 +14,6 @@ struct Copy {
   Rect source;
   std::optional<Surface> into;  // nullopt: onto the window
   Point to;
-  bool ToWindow() const { return !into.has_value(); }
   friend bool operator==(const Copy&, const Copy&) = default;
 };
 
@@ -25,13 +24,24 @@ struct LoadedPictures {
 class FakeGraphics : public SkinGraphics {
  public:
   void LoadPictures(const std::string& normal, const std::string& hover, const std::string& pressed,
-                    const std::string& sprites) override;
-  void ReleasePictures() override;
-  void CopyToWindow(Surface from, Rect source, Point to) override;
-  void CopyToSurface(Surface from, Rect source, Surface into, Point to) override;
+                    const std::string& sprites) override {
+    loads.push_back(LoadedPictures{normal, hover, pressed, sprites});
+  }
+  void ReleasePictures() override { ++releases; }
+  void CopyToWindow(Surface from, Rect source, Point to) override {
+    copies.push_back(Copy{from, source, std::nullopt, to});
+  }
+  void CopyToSurface(Surface from, Rect source, Surface into, Point to) override {
+    copies.push_back(Copy{from, source, into, to});
+  }
 
-  std::vector<Copy> WindowCopies() const;
-  std::vector<Copy> CopiesInto(Surface surface) const;
+  std::vector<Copy> WindowCopies() const { return CopiesInto(std::nullopt); }
+  std::vector<Copy> CopiesInto(std::optional<Surface> surface) const {
+    std::vector<Copy> found;
+    for (const auto& c : copies)
+      if (c.into == surface) found.push_back(c);
+    return found;
+  }
   void ClearCopies() { copies.clear(); }
 
   std::vector<LoadedPictures> loads;

@@ -20,11 +20,23 @@ struct ShownMessageBox {
 
 class FakeMessageBoxes : public MessageBoxes {
  public:
-  int Show(WindowRef owner, const char* text, const char* caption, std::uint32_t style) override;
+  int Show(WindowRef owner, const char* text, const char* caption, std::uint32_t style) override {
+    shown_.push_back(ShownMessageBox{
+        owner, text != nullptr ? text : "",
+        caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, style});
+    if (answers_.empty()) return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+    const int answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
 
   void Answer(int result) { answers_.push_back(result); }
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
-  std::vector<std::string> Texts() const;
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : shown_) texts.push_back(box.text);
+    return texts;
+  }
 
  private:
   std::deque<int> answers_;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/ini_file.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 
@@ -14,10 +15,12 @@ namespace tv::fakes {
 
 class FakeFileSystem : public FileSystem {
  public:
-  bool ChangeDirectory(const std::string& path) override;
+  bool ChangeDirectory(const std::string& path) override {
+    current_ = path;
+    return true;
+  }
   std::string CurrentDirectory() override { return current_; }
   const std::string& Current() const { return current_; }
-  int changes = 0;
 
  private:
   std::string current_ = "C:\\";
@@ -29,22 +32,32 @@ class FakeProfile : public Profile {
       : root_(std::move(root)), files_(files) {}
 
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
-                           std::uint32_t size) override;
-  bool WriteWinIni(const char* section, const char* key, const char* value) override;
+                           std::uint32_t size) override {
+    return ReadString(section, key, def, buffer, size, "win.ini");
+  }
+  bool WriteWinIni(const char* section, const char* key, const char* value) override {
+    return WriteString(section, key, value, "win.ini");
+  }
   std::uint32_t ReadString(const char* section, const char* key, const char* def, char* buffer,
-                           std::uint32_t size, const char* file) override;
-  int ReadInt(const char* section, const char* key, int def, const char* file) override;
+                           std::uint32_t size, const char* file) override {
+    return ini::GetString(section, key, def, buffer, size, HostPath(file).c_str());
+  }
+  int ReadInt(const char* section, const char* key, int def, const char* file) override {
+    return ini::GetInt(section, key, def, HostPath(file).c_str());
+  }
   bool WriteString(const char* section, const char* key, const char* value,
-                   const char* file) override;
+                   const char* file) override {
+    ++writes;
+    return ini::WriteString(section, key, value, HostPath(file).c_str());
+  }
   std::optional<std::string> ReadAll(const char* file) override;
 
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
   std::filesystem::path WinIniPath() const { return HostPath("C:\\windows\\win.ini"); }
 
-  int writes = 0;
-  int wholeReads =
-      0;  // ReadAll calls  // every write call, for tests that must see no write at all
+  int writes = 0;      // every write call, for tests that must see no write at all
+  int wholeReads = 0;  // ReadAll calls
 
  private:
   std::filesystem::path root_;

@@ -23,23 +23,60 @@ struct ShownMenu {
 
 class FakeShell : public Shell {
  public:
-  std::uint32_t QuerySystemFlag(std::uint32_t getAction) override;
-  bool SetSystemFlag(std::uint32_t setAction, std::uint32_t value) override;
-  bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
-                      std::uint32_t virtualKey) override;
-  void StartProgram(const std::string& commandLine, int showState) override;
-  bool CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,
-                      TooltipDelays delays) override;
-  void DestroyTooltips() override;
+  std::uint32_t QuerySystemFlag(std::uint32_t getAction) override {
+    events.push_back("Query " + std::to_string(getAction));
+    return systemFlags[getAction];
+  }
+  // A set action a writes the flag read by get action a - 1 for the screen saver (16/17) and
+  // a - 2 for the power phases (83/85, 84/86).
+  bool SetSystemFlag(std::uint32_t setAction, std::uint32_t value) override {
+    events.push_back("Set " + std::to_string(setAction) + " " + std::to_string(value));
+    systemSets.emplace_back(setAction, value);
+    const bool phase = setAction == 85 || setAction == 86;
+    systemFlags[setAction == 17 ? 16 : phase ? setAction - 2 : setAction] = value;
+    return true;
+  }
+  bool RegisterHotKey(WindowRef, int, std::uint32_t, std::uint32_t virtualKey) override {
+    events.push_back("HotKey " + std::to_string(virtualKey));
+    if (hotKeyAvailable) hotKeys.push_back(virtualKey);
+    return hotKeyAvailable;
+  }
+  void StartProgram(const std::string& commandLine, int showState) override {
+    events.push_back("Start " + commandLine + " " + std::to_string(showState));
+    started.push_back(StartedProgram{commandLine, showState});
+  }
+  bool CreateTooltips(WindowRef, const std::vector<Tooltip>& newTools,
+                      TooltipDelays newDelays) override {
+    events.push_back("CreateTooltips " + std::to_string(newTools.size()));
+    if (!tooltipsCanBeCreated) return false;
+    tooltipsAlive = true;
+    tools = newTools;
+    delays = newDelays;
+    ++tooltipCreations;
+    return true;
+  }
+  void DestroyTooltips() override {
+    events.push_back("DestroyTooltips");
+    tooltipsAlive = false;
+    tools.clear();
+  }
   bool HasTooltips() override { return tooltipsAlive; }
-  bool AddTrayIcon(WindowRef window, int iconId, std::uint32_t callbackMessage,
-                   const std::string& tip) override;
-  void RemoveTrayIcon(WindowRef window, int iconId) override;
-  void ShowPopupMenu(WindowRef owner, int menu, const std::vector<MenuItemText>& items) override;
+  bool AddTrayIcon(WindowRef, int, std::uint32_t, const std::string& tip) override {
+    events.push_back("AddTrayIcon");
+    trayIcon = true;
+    trayTip = tip;
+    return true;
+  }
+  void RemoveTrayIcon(WindowRef, int) override {
+    events.push_back("RemoveTrayIcon");
+    trayIcon = false;
+  }
+  void ShowPopupMenu(WindowRef owner, int menu, const std::vector<MenuItemText>& items) override {
+    events.push_back("Menu " + std::to_string(menu));
+    menus.push_back(ShownMenu{owner, menu, items});
+  }
 
-  // Values of the "get" actions; a set action a writes the flag read by get action a - 1 for
-  // the screen saver (16/17) and a - 2 for the power phases (83/85, 84/86).
-  std::map<std::uint32_t, std::uint32_t> systemFlags;
+  std::map<std::uint32_t, std::uint32_t> systemFlags;               // values of the "get" actions
   std::vector<std::pair<std::uint32_t, std::uint32_t>> systemSets;  // (action, value) in order
   bool hotKeyAvailable = true;
   std::vector<std::uint32_t> hotKeys;  // virtual keys registered

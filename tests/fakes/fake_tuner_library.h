@@ -19,11 +19,8 @@ struct FakeCountry {
 
 struct FreqInfoCall {
   std::int32_t code = 0;  // as passed in
-  std::int32_t position = 0;
-  std::int32_t band = 0;
-  std::int32_t channel = 0;
-  std::int32_t reserved1 = 0;
-  std::int32_t reserved2 = 0;
+  std::int32_t position = 0, band = 0, channel = 0, reserved1 = 0, reserved2 = 0;
+  friend bool operator==(const FreqInfoCall&, const FreqInfoCall&) = default;
 };
 
 class FakeTunerLibrary : public TunerLibrary {
@@ -40,21 +37,43 @@ class FakeTunerLibrary : public TunerLibrary {
     return 40000000 + position * 1000000 + band * 100000 + n * 1000;
   }
 
-  bool Load(const char* fileName) override;
-  bool Lookup(TunerEntry entry) override;
-  void Release() override;
-  std::int32_t GetContryInfo() override;
+  bool Load(const char* fileName) override {
+    events.push_back(std::string("load ") + fileName);
+    return loaded = present;
+  }
+  bool Lookup(TunerEntry entry) override {
+    const bool freq = entry == TunerEntry::FreqInfo;
+    events.push_back(freq ? "lookup QvGetFreqInfo" : "lookup QvGetContryInfo");
+    return loaded && (freq ? hasFreqInfo : hasCountryInfo);
+  }
+  void Release() override {
+    events.push_back("release");
+    loaded = false;
+  }
+  std::int32_t GetContryInfo() override {
+    events.push_back("QvGetContryInfo");
+    return countryCount;
+  }
   std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position, std::int32_t band,
                            std::int32_t channel, std::int32_t reserved1, std::int32_t* standard,
                            std::int32_t* highest, std::int32_t* lowest,
-                           std::int32_t reserved2) override;
+                           std::int32_t reserved2) override {
+    calls.push_back(FreqInfoCall{*code, *position, band, channel, reserved1, reserved2});
+    // Like a real library: out of range leaves the outputs alone.
+    if (*position < 0 || *position >= static_cast<std::int32_t>(countries.size())) return -1001;
+    const FakeCountry& c = countries[static_cast<std::size_t>(*position)];
+    if (*code != -1 && *code != c.code) return -1002;
+    *code = c.code;
+    *standard = c.standard;
+    *highest = band == 0 ? c.airHighest : c.cableHighest;
+    *lowest = band == 0 ? c.airLowest : c.cableLowest;
+    return channel == 0 ? 0 : FrequencyOf(*position, band, channel);
+  }
 
   // The order of what happened: "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
   std::vector<std::string> events;
   std::vector<FreqInfoCall> calls;
   bool loaded = false;
-  bool freqInfoBound = false;
-  bool countryInfoBound = false;
 };
 
 }  // namespace tv::fakes

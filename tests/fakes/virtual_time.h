@@ -17,10 +17,15 @@ class VirtualTime : public Clock, public Timers {
   VirtualTime();
 
   // Timers
-  void Start(std::uint32_t id, std::uint32_t periodMs) override;
-  void Stop(std::uint32_t id) override;
+  void Start(std::uint32_t id, std::uint32_t periodMs) override {
+    timers_[id] = Timer{periodMs, nowMs_ + periodMs, ++generation_};
+  }
+  void Stop(std::uint32_t id) override { timers_.erase(id); }
   // Clock
-  void Sleep(std::uint32_t ms) override;
+  void Sleep(std::uint32_t ms) override {
+    sleeps_.push_back(ms);
+    nowMs_ += ms;
+  }
   LocalTime Now() override;
   std::uint32_t TickMs() override { return static_cast<std::uint32_t>(nowMs_); }
 
@@ -33,7 +38,9 @@ class VirtualTime : public Clock, public Timers {
   void SetLocalTime(int year, int month, int day, int hour, int minute, int second);
 
   bool IsRunning(std::uint32_t id) const { return timers_.count(id) != 0; }
-  std::uint32_t PeriodOf(std::uint32_t id) const;
+  std::uint32_t PeriodOf(std::uint32_t id) const {
+    return IsRunning(id) ? timers_.at(id).periodMs : 0;
+  }
   std::uint64_t ElapsedMs() const { return nowMs_; }
   const std::vector<std::uint32_t>& Sleeps() const { return sleeps_; }
   // Every tick delivered, in order, for tests that count repeats.

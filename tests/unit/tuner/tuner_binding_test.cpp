@@ -15,6 +15,7 @@ namespace {
 using fakes::FakeCountry;
 using fakes::FakeTunerLibrary;
 using Events = std::vector<std::string>;
+using Calls = std::vector<fakes::FreqInfoCall>;
 
 TEST(TunerBinding, BindsBothEntriesWithoutAWord) {
   FakeTunerLibrary library;
@@ -63,7 +64,6 @@ TEST(TunerBinding, MissingOrIncompleteLibraryIsReleasedAndReported) {
     fakes::FakeMessageBoxes boxes;
     EXPECT_FALSE(BindTunerLibrary(library, boxes)) << c.what;
     EXPECT_EQ(library.events, c.events) << c.what;
-    EXPECT_FALSE(library.freqInfoBound || library.countryInfoBound) << c.what;
     ASSERT_EQ(boxes.Texts(), c.texts) << c.what;
     // Owner-less OK boxes; only the load failure names its caption.
     for (const auto& box : boxes.Shown()) {
@@ -81,32 +81,9 @@ TEST(TunerBinding, MissingOrIncompleteLibraryIsReleasedAndReported) {
 class TunerQueries : public ::testing::Test {
  protected:
   TunerQueries() {
+    // code, standard, air lowest and highest, cable lowest and highest
     library.countries = {
-        {.code = 49,
-         .standard = 4,
-         .airLowest = 2,
-         .airHighest = 69,
-         .cableLowest = 1,
-         .cableHighest = 101},
-        {.code = 1,
-         .standard = 0,
-         .airLowest = 2,
-         .airHighest = 69,
-         .cableLowest = 1,
-         .cableHighest = 125},
-        {.code = 81,
-         .standard = 1,
-         .airLowest = 1,
-         .airHighest = 62,
-         .cableLowest = 1,
-         .cableHighest = 63},
-        {.code = 1,
-         .standard = 0,
-         .airLowest = 2,
-         .airHighest = 13,
-         .cableLowest = 1,
-         .cableHighest = 99},
-    };
+        {49, 4, 2, 69, 1, 101}, {1, 0, 2, 69, 1, 125}, {81, 1, 1, 62, 1, 63}, {1, 0, 2, 13, 1, 99}};
     library.countryCount = 4;
   }
   FakeTunerLibrary library;
@@ -118,16 +95,8 @@ TEST_F(TunerQueries, PositionOfACodeStopsAtTheFirstMatch) {
   EXPECT_EQ(match.position, 1);
   EXPECT_EQ(match.code, 1);
   EXPECT_EQ(match.standard, 0);
-  ASSERT_EQ(library.calls.size(), 2u);
-  for (std::int32_t p = 0; p < 2; ++p) {
-    const auto& call = library.calls[static_cast<std::size_t>(p)];
-    EXPECT_EQ(call.code, -1);
-    EXPECT_EQ(call.position, p);
-    EXPECT_EQ(call.band, 1);
-    EXPECT_EQ(call.channel, 0);
-    EXPECT_EQ(call.reserved1, 0);
-    EXPECT_EQ(call.reserved2, 0);
-  }
+  // code, position, band, channel and the two reserved arguments, as passed
+  EXPECT_EQ(library.calls, (Calls{{-1, 0, 1, 0, 0, 0}, {-1, 1, 1, 0, 0, 0}}));
 }
 
 TEST_F(TunerQueries, NoMatchLeavesTheLastCountryAndANonPositiveCountAsksNothing) {
@@ -159,14 +128,7 @@ TEST_F(TunerQueries, CountryDataAsksCableThenAirThenCableWithTheReturnedCode) {
   EXPECT_EQ(data.bands.air.highest, 62);
   EXPECT_EQ(data.bands.cable.lowest, 1);
   EXPECT_EQ(data.bands.cable.highest, 63);
-  ASSERT_EQ(library.calls.size(), 3u);
-  const std::int32_t bands[] = {1, 0, 1}, codes[] = {-1, 81, 81};
-  for (std::size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(library.calls[i].band, bands[i]);
-    EXPECT_EQ(library.calls[i].code, codes[i]);
-    EXPECT_EQ(library.calls[i].position, 2);
-    EXPECT_EQ(library.calls[i].channel, 0);
-  }
+  EXPECT_EQ(library.calls, (Calls{{-1, 2, 1, 0, 0, 0}, {81, 2, 0, 0, 0, 0}, {81, 2, 1, 0, 0, 0}}));
 
   // After a position search only the two band questions are asked, with the found code.
   library.calls.clear();
@@ -176,9 +138,8 @@ TEST_F(TunerQueries, CountryDataAsksCableThenAirThenCableWithTheReturnedCode) {
   EXPECT_EQ(bands2.air.highest, 62);
   EXPECT_EQ(bands2.cable.highest, 63);
   ASSERT_EQ(library.calls.size(), 5u);
-  EXPECT_EQ(library.calls[3].band, 0);
-  EXPECT_EQ(library.calls[3].code, 81);
-  EXPECT_EQ(library.calls[4].band, 1);
+  EXPECT_EQ(library.calls[3], (fakes::FreqInfoCall{81, 2, 0, 0, 0, 0}));
+  EXPECT_EQ(library.calls[4], (fakes::FreqInfoCall{81, 2, 1, 0, 0, 0}));
 }
 
 TEST_F(TunerQueries, ChannelFrequencyUsesTheStoredPositionAndTheCurrentBand) {
