@@ -56,12 +56,6 @@ LRESULT CALLBACK StandInPanel(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-std::string Quoted(const std::string& word) {
-  std::string quoted(1, '"');
-  quoted.append(word).push_back('"');
-  return quoted;
-}
-
 struct Outcome {
   int exitCode = -1;
   std::string out;
@@ -152,8 +146,8 @@ class RemoteProgram : public ::testing::Test {
       ADD_FAILURE() << "cannot create " << stem;
       return run;
     }
-    std::string commandLine = Quoted(WindowsPath(TVREMOTE_PROGRAM));
-    for (const std::string& w : words) commandLine.append(" ").append(Quoted(w));
+    std::string commandLine = '"' + WindowsPath(TVREMOTE_PROGRAM) + '"';
+    for (const std::string& w : words) commandLine += " \"" + w + '"';
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
