@@ -124,15 +124,5 @@ TEST(PlatformLayerFiles, ProfileAndLocationsWorkOnRealFiles) {
   EXPECT_EQ(settings.Text(keys::kAirList, 21), "FALSE");
 }
 
-TEST(PlatformLayerClock, LocalTimeAndTicksMove) {
-  Win32Clock clock;
-  const LocalTime now = clock.Now();
-  EXPECT_GE(now.year, 2020);
-  EXPECT_GE(now.month, 1);
-  const std::uint32_t before = clock.TickMs();
-  clock.Sleep(30);
-  EXPECT_GT(clock.TickMs() - before, 0u);  // the tick count has a coarse grain
-}
-
 }  // namespace
 }  // namespace tv::win32
