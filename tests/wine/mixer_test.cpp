@@ -69,35 +69,16 @@ TEST_F(MixerUnderWine, TheSeamReportsWhatWinmmReports) {
   EXPECT_FALSE(platform.mixer.SetValues(0, level));
 }
 
-TEST_F(MixerUnderWine, WithoutASoundCardTheSetUpFailsAndEveryOperationIsHarmless) {
+// What the behaviour does with no mixer is the native tests' business; here the real calls
+// must lead it there.
+TEST_F(MixerUnderWine, WithoutASoundCardTheSetUpFailsAndPublishesNone) {
   if (mixerGetNumDevs() != 0) GTEST_SKIP() << "this machine has a sound card";
-  // Left over from a machine that had one.
-  ctx.settings.Write(keys::kAudioLines, 0, "Line In");
-  ctx.settings.Write(keys::kAudioMuteControls, 0, "7");
-  ctx.settings.Write(keys::kAudioInput, 0);
-
   EXPECT_FALSE(CreatePanelMixer());
-  EXPECT_FALSE(settings::SetUpMixer(ctx, 1));
-
   EXPECT_EQ(ctx.settings.Text(keys::kAudioLines, 0), keys::kNone);
-  EXPECT_EQ(ctx.settings.Text(keys::kAudioMuteControls, 0, "-"), "-");
   EXPECT_EQ(ctx.settings.Text(keys::kRecordSources, 0), keys::kNone);
-  EXPECT_EQ(ctx.settings.Text(keys::kRecordState, 0, "-"), "-");
-  EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 0) << "the stored choice stays";
   EXPECT_EQ(SoundCardName(), "-");
-
   EXPECT_FALSE(settings::SetVolume(ctx, 110));
-  EXPECT_FALSE(settings::SetBalance(ctx, 0));
-  EXPECT_FALSE(settings::SetBass(ctx, 10));
-  EXPECT_FALSE(settings::SetTreble(ctx, 10));
-  int value = 42;
-  EXPECT_FALSE(settings::GetCachedValue(ctx, settings::kCachedVolume, value));
-  EXPECT_EQ(value, 42);
-
-  // Start-up unmutes the input line; a stale control id reaches no card.
   settings::SetInputMute(ctx, 0);
-  ctx.settings.Write(keys::kAudioMuteControls, 0, "7");
-  settings::SetInputMute(ctx, 1);
   EXPECT_EQ(ctx.mixer.ready, 0);
 }
 

@@ -56,12 +56,6 @@ LRESULT CALLBACK StandInPanel(HWND window, UINT message, WPARAM wParam, LPARAM l
   }
 }
 
-std::string Quoted(const std::string& word) {
-  std::string quoted(1, '"');
-  quoted.append(word).push_back('"');
-  return quoted;
-}
-
 struct Outcome {
   int exitCode = -1;
   std::string out;
@@ -152,8 +146,8 @@ class RemoteProgram : public ::testing::Test {
       ADD_FAILURE() << "cannot create " << stem;
       return run;
     }
-    std::string commandLine = Quoted(WindowsPath(TVREMOTE_PROGRAM));
-    for (const std::string& w : words) commandLine.append(" ").append(Quoted(w));
+    std::string commandLine = '"' + WindowsPath(TVREMOTE_PROGRAM) + '"';
+    for (const std::string& w : words) commandLine += " \"" + w + '"';
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -242,19 +236,9 @@ TEST_F(RemoteProgram, CommandsArriveAsPostedOrSentWithTheirArgument) {
   EXPECT_EQ(HIWORD(e->wParam), 0);
   EXPECT_FALSE(e->sent);
 
-  r = Remote({"cmd", "--send", "MUTE"});
-  EXPECT_EQ(r.exitCode, 0) << r.err;
-  e = Command(cmd::kMute);
-  ASSERT_TRUE(e);
-  EXPECT_TRUE(e->sent);
-
   // Raw ids, negative and hex arguments, names of commands that peers send.
-  EXPECT_EQ(Remote({"cmd", "40045", "7"}).exitCode, 0);
+  EXPECT_EQ(Remote({"cmd", "40045", "-5"}).exitCode, 0);
   e = Command(cmd::kNextSkin);
-  ASSERT_TRUE(e);
-  EXPECT_EQ(e->lParam, 7);
-  EXPECT_EQ(Remote({"cmd", "peer-ready", "-5"}).exitCode, 0);
-  e = Command(cmd::kPeerReady);
   ASSERT_TRUE(e);
   EXPECT_EQ(static_cast<int>(e->lParam), -5);
   EXPECT_EQ(Remote({"cmd", "scan-ended", "0x10", "--send", "--timeout", "2000"}).exitCode, 0);
@@ -285,33 +269,25 @@ TEST_F(RemoteProgram, ClickLandsInTheButtonWherePanelShapeAndSideLeaveIt) {
   ASSERT_FALSE(moves.empty());
   EXPECT_TRUE(At(*moves.back()) == *p);
 
-  // Side part unfolded on the left: the artwork moved right, the side part's button did not.
-  Resize(643, 176);
-  g_events.clear();
-  EXPECT_EQ(Remote({"click", "chup"}).exitCode, 0);
-  p = LastClick();
-  ASSERT_TRUE(p);
-  EXPECT_TRUE(Inside(
-      Rect{kChannelUp.x + kSideShift, kChannelUp.y, kChannelUp.width, kChannelUp.height}, *p))
-      << p->x << "," << p->y;
-  g_events.clear();
-  EXPECT_EQ(Remote({"click", "LeftOpen"}).exitCode, 0);
-  p = LastClick();
-  ASSERT_TRUE(p);
-  EXPECT_TRUE(Inside(Rect{0, 0, 18, 18}, *p)) << p->x << "," << p->y;
-
-  // Down part unfolded: its buttons appear and the logo moves below the list.
-  Resize(547, 356);
-  g_events.clear();
-  EXPECT_EQ(Remote({"click", "EMAIL"}).exitCode, 0);
-  p = LastClick();
-  ASSERT_TRUE(p);
-  EXPECT_TRUE(Inside(Rect{66, 140, 63, 27}, *p)) << p->x << "," << p->y;
-  g_events.clear();
-  EXPECT_EQ(Remote({"click", "logokova"}).exitCode, 0);
-  p = LastClick();
-  ASSERT_TRUE(p);
-  EXPECT_TRUE(Inside(Rect{138, 336, 87, 14}, *p)) << p->x << "," << p->y;
+  // Unfolded shapes are read from the window size: side part on the left, then the down part.
+  const struct {
+    int width, height;
+    const char* button;
+    Rect expected;
+  } shapes[] = {
+      {643, 176, "chup",
+       Rect{kChannelUp.x + kSideShift, kChannelUp.y, kChannelUp.width, kChannelUp.height}},
+      {547, 356, "EMAIL", Rect{66, 140, 63, 27}},
+  };
+  for (const auto& shape : shapes) {
+    SCOPED_TRACE(shape.button);
+    Resize(shape.width, shape.height);
+    g_events.clear();
+    EXPECT_EQ(Remote({"click", shape.button}).exitCode, 0);
+    p = LastClick();
+    ASSERT_TRUE(p);
+    EXPECT_TRUE(Inside(shape.expected, *p)) << p->x << "," << p->y;
+  }
 
   // Folded again the down part's buttons have no rectangle; a size of no shape is refused.
   Resize(547, 176);
@@ -348,15 +324,10 @@ TEST_F(RemoteProgram, ClickAtMoveAndHold) {
 }
 
 TEST_F(RemoteProgram, KeysArriveAsKeyboardInputIncludingTheHotKey) {
-  EXPECT_EQ(Remote({"key", "m"}).exitCode, 0);
-  ASSERT_TRUE(WaitFor([] { return !Events(WM_KEYDOWN).empty(); }));
-  EXPECT_EQ(Events(WM_KEYDOWN).back()->wParam, WPARAM{'M'});
-
-  g_events.clear();
-  EXPECT_EQ(Remote({"key", "pgup", "numpad5"}).exitCode, 0);
+  EXPECT_EQ(Remote({"key", "m", "pgup"}).exitCode, 0);
   ASSERT_TRUE(WaitFor([] { return Events(WM_KEYDOWN).size() >= 2; }));
-  EXPECT_EQ(Events(WM_KEYDOWN)[0]->wParam, WPARAM{VK_PRIOR});
-  EXPECT_EQ(Events(WM_KEYDOWN)[1]->wParam, WPARAM{VK_NUMPAD5});
+  EXPECT_EQ(Events(WM_KEYDOWN)[0]->wParam, WPARAM{'M'});
+  EXPECT_EQ(Events(WM_KEYDOWN)[1]->wParam, WPARAM{VK_PRIOR});
 
   // The panel's hot key, which X-level input tools cannot deliver.
   ASSERT_TRUE(RegisterHotKey(panel, 0, MOD_CONTROL | MOD_ALT, VK_F4));
@@ -374,24 +345,19 @@ TEST_F(RemoteProgram, GetSetDeleteOnNamedFilesAndPaths) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "C:\\Capture\n");
 
-  // An empty value is a value; a deleted key is missing.
+  // An empty value is a value; a deleted key is missing, and so is a deleted section.
   EXPECT_EQ(Remote({"set", "settings", "quarn", "AddItem", ""}).exitCode, 0);
-  r = Remote({"get", "settings", "quarn", "AddItem"});
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.out, "\n");
+  EXPECT_EQ(Remote({"get", "settings", "quarn", "AddItem"}).out, "\n");
   EXPECT_EQ(Remote({"delete", "settings", "quarn", "AddItem"}).exitCode, 0);
   r = Remote({"get", "settings", "quarn", "AddItem"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.out.empty());
   EXPECT_EQ(Setting("quarn", "CaptureFile", settings), "C:\\Capture");
-
-  // A whole section.
   EXPECT_EQ(Remote({"delete", "settings", "quarn"}).exitCode, 0);
   EXPECT_EQ(Setting("quarn", "CaptureFile", settings), "<missing>");
 
   // The layout file and win.ini by name.
   EXPECT_EQ(Remote({"get", "panel", "1PANEL_BTN", "BTN_CHUP_X"}).out, "440\n");
-  EXPECT_EQ(Remote({"get", "win.ini", "AP", "OmrPanelIniFile"}).out, "Panel.ini\n");
   EXPECT_EQ(Remote({"set", "win.ini", "RemoteTest", "Key", "1"}).exitCode, 0);
   char value[16] = {};
   GetProfileStringA("RemoteTest", "Key", "", value, sizeof value);
@@ -400,19 +366,14 @@ TEST_F(RemoteProgram, GetSetDeleteOnNamedFilesAndPaths) {
   // A relative path is relative to the remote's current directory, not the Windows folder.
   EXPECT_EQ(Remote({"set", "relative.ini", "S", "K", "V"}, dir.c_str()).exitCode, 0);
   EXPECT_EQ(Setting("S", "K", dir + "\\relative.ini"), "V");
-  EXPECT_EQ(Remote({"get", "relative.ini", "S", "K"}, dir.c_str()).out, "V\n");
 }
 
 TEST_F(RemoteProgram, WindowsAreReportedAndAwaited) {
-  Outcome r = Remote({"window", "Panel"});
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_EQ(r.out, "30 40 547 176 visible\n");
-
+  EXPECT_EQ(Remote({"window", "Panel"}).out, "30 40 547 176 visible\n");
   EXPECT_EQ(Remote({"wait-window", "Panel", "2", "--class", "Brivanta Zentaro"}).exitCode, 0);
-  r = Remote({"wait-window", "Panel", "0.3", "--class", "Another Class"});
+  Outcome r = Remote({"wait-window", "Panel", "0.3", "--class", "Another Class"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("timed out"), std::string::npos) << r.err;
-  EXPECT_EQ(Remote({"wait-window", "Panel", "0.3", "--hidden"}).exitCode, 1);
 
   // The window goes away while the remote waits for that.
   r = Remote(
@@ -437,12 +398,9 @@ TEST_F(RemoteProgram, ErrorsAreOneLineWithTheirExitCode) {
   expectError({"frobnicate"}, 2);
   expectError({"cmd"}, 2);
   expectError({"cmd", "channel-upp"}, 2);
-  expectError({"cmd", "65536"}, 2);
-  expectError({"cmd", "mute", "1", "2"}, 2);
   expectError({"cmd", "mute", "--loud"}, 2);
   expectError({"cmd", "mute", "4294967296"}, 2);
   expectError({"click", "NOSUCHBUTTON"}, 2);
-  expectError({"click", "CHUP", "--hold"}, 2);
   expectError({"key", "hyper+x"}, 2);
   expectError({"get", "settings", "quarn"}, 2);
   expectError({"wait-window", "Panel", "soon"}, 2);

@@ -1,11 +1,11 @@
 // screen.ex_ as the panel meets it: a separate process in an installation folder, found by
 // class and title, driven by WM_COMMAND, answering a fake panel window of this test program.
+// What the card shows and writes is the model tests' business; these check the protocol.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -17,7 +17,6 @@
 #include "commands/command_ids.h"
 #include "sim_protocol.h"
 #include "sim_tv_support.h"
-#include "station_model.h"
 
 namespace tv::sim {
 namespace {
@@ -54,13 +53,6 @@ LRESULT CALLBACK FakeDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return 0;
   }
   return CallWindowProcA(g_dialogDefault, window, message, wParam, lParam);
-}
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\'));
 }
 
 // Mean brightness of a 24-bit bitmap file's pixels.
@@ -101,8 +93,8 @@ class SimTv : public ::testing::Test {
     dir = FreshFolder("simtv");
     ASSERT_TRUE(
         CopyFileA(WindowsPath(SIM_TV_PROGRAM).c_str(), (dir + "\\screen.ex_").c_str(), FALSE));
-    ASSERT_TRUE(
-        CopyFileA((ProgramFolder() + "\\QvTV.dll").c_str(), (dir + "\\QvTV.dll").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((winetest::ProgramFolder() + "QvTV.dll").c_str(),
+                          (dir + "\\QvTV.dll").c_str(), FALSE));
     const WinIni winIni(profile);
     winIni.Write(keys::kAppDirectory, dir);
     winIni.Write(keys::kSettingsIniName, "Settings.ini");
@@ -124,18 +116,21 @@ class SimTv : public ::testing::Test {
     DestroyWindow(panel);
   }
 
-  // Starts the card on a source ("InputSource": 1 AV, 2 S-Video, 3 cable, 4 air, 5 FM) with the
-  // show state the panel would use, and waits until it reports ready.
-  void Start(int inputSource) {
-    settings.Write(keys::kInputSource, inputSource);
+  bool Launch(int show, PROCESS_INFORMATION* started) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(inputSource <= 2 ? SW_SHOW : SW_HIDE);
+    startup.wShowWindow = static_cast<WORD>(show);
     std::string commandLine = dir + "\\screen.ex_";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               dir.c_str(), &startup, &process));
-    // Ready, and free for snapshots.
+    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          dir.c_str(), &startup, started) != FALSE;
+  }
+
+  // Starts the card on a source ("InputSource": 1 AV, 2 S-Video, 3 cable, 4 air, 5 FM) with the
+  // show state the panel would use, and waits until it reports ready and free for snapshots.
+  void Start(int inputSource) {
+    settings.Write(keys::kInputSource, inputSource);
+    ASSERT_TRUE(Launch(inputSource <= 2 ? SW_SHOW : SW_HIDE, &process));
     ASSERT_TRUE(WaitFor(
         [&] { return Count(cmd::kPeerReady) > 0 && Count(cmd::kPeerSnapshotDone) > 0; }, 20000))
         << "no 40113 and 14526";
@@ -162,16 +157,6 @@ class SimTv : public ::testing::Test {
     const int before = Count(answer);
     Post(id, lParam);
     return WaitFor([&] { return Count(answer) > before; }, timeoutMs);
-  }
-
-  std::vector<std::string> TraceLines() const {
-    std::istringstream in(ReadWholeFile(dir + "\\" + kTraceFileName));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-    }
-    return lines;
   }
 
   win32::Win32Profile profile;
@@ -215,7 +200,6 @@ TEST_F(SimTv, StartsAnswersTheQueriesDuringTheSendAndAcknowledgesSourceSwitches)
     EXPECT_TRUE(WaitFor([&] { return Count(cmd::kPeerReady) > before; }, 3000)) << source;
   }
   EXPECT_TRUE(PostAndWait(cmd::kVideoChipAudio, 0, cmd::kPeerAudioDone));
-  Send(cmd::kVideoSkinChanged, 0);
 
   // Each tuned FM frequency is stored for the panel's frequency steps; outside the band not.
   // (Posts are handled in order, so the answer to the last one comes after both.)
@@ -225,33 +209,24 @@ TEST_F(SimTv, StartsAnswersTheQueriesDuringTheSendAndAcknowledgesSourceSwitches)
   EXPECT_EQ(settings.Int(keys::kFmChannel), 1017);
 
   // A double click, real or posted by the panel, toggles full screen.
-  RECT normal{}, full{};
+  RECT normal{};
   GetWindowRect(Video(), &normal);
+  const auto sizeIs = [&](int width, int height) {
+    RECT now{};
+    GetWindowRect(Video(), &now);
+    return now.right - now.left == width && now.bottom - now.top == height;
+  };
   PostMessageA(Video(), WM_LBUTTONDBLCLK, 0, 0);
   EXPECT_TRUE(WaitFor(
-      [&] {
-        GetWindowRect(Video(), &full);
-        return full.right - full.left == GetSystemMetrics(SM_CXSCREEN) &&
-               full.bottom - full.top == GetSystemMetrics(SM_CYSCREEN);
-      },
-      3000));
+      [&] { return sizeIs(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)); }));
   PostMessageA(Video(), WM_LBUTTONDBLCLK, 0, 0);
-  EXPECT_TRUE(WaitFor(
-      [&] {
-        RECT now{};
-        GetWindowRect(Video(), &now);
-        return EqualRect(&now, &normal) != FALSE;
-      },
-      3000));
+  EXPECT_TRUE(
+      WaitFor([&] { return sizeIs(normal.right - normal.left, normal.bottom - normal.top); }));
 
   // A second start leaves the running card and its trace alone.
   const HWND first = Video();
   PROCESS_INFORMATION second{};
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  std::string commandLine = dir + "\\screen.ex_";
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             dir.c_str(), &startup, &second));
+  ASSERT_TRUE(Launch(SW_SHOW, &second));
   EXPECT_TRUE(
       WaitFor([&] { return WaitForSingleObject(second.hProcess, 0) == WAIT_OBJECT_0; }, 8000));
   CloseHandle(second.hProcess);
@@ -266,61 +241,34 @@ TEST_F(SimTv, StartsAnswersTheQueriesDuringTheSendAndAcknowledgesSourceSwitches)
   EXPECT_EQ(code, 0u);
   EXPECT_LT(GetTickCount() - closing, 3000u);
 
-  // The trace: every line "ms direction delivery message id lParam window", in time order.
-  const std::vector<std::string> lines = TraceLines();
-  ASSERT_FALSE(lines.empty());
-  unsigned long lastMs = 0;
-  for (const std::string& line : lines) {
-    std::istringstream fields(line);
-    unsigned long ms = 0;
-    std::string direction, delivery, window;
-    unsigned message = 0, id = 0;
-    long long lParam = 0;
-    ASSERT_TRUE(fields >> ms >> direction >> delivery >> message >> id >> lParam >> window) << line;
-    EXPECT_GE(ms, lastMs);
-    lastMs = ms;
-    EXPECT_TRUE(direction == "in" || direction == "out") << line;
-    EXPECT_TRUE(delivery == "sent" || delivery == "posted") << line;
+  // The trace: "ms direction delivery message id lParam window" per line.
+  std::istringstream trace(ReadWholeFile(dir + "\\" + kTraceFileName));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(trace, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line.substr(std::min(line.find(' '), line.size())));
   }
-  auto has = [&](const std::string& tail) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-      return l.size() > tail.size() && l.compare(l.size() - tail.size(), tail.size(), tail) == 0;
-    });
-  };
-  EXPECT_TRUE(has(" out posted 273 40113 0 panel"));
-  EXPECT_TRUE(has(" in sent 273 42227 0 tv"));
-  EXPECT_TRUE(has(" out sent 273 42227 1 panel"));
-  EXPECT_TRUE(has(" out sent 273 42227 0 panel"));
-  EXPECT_TRUE(has(" in sent 273 2001 0 tv"));
-  EXPECT_TRUE(has(" in posted 273 2017 1017 tv"));
-  EXPECT_TRUE(has(" in posted 273 2017 5000 tv"));
-  EXPECT_TRUE(has(" in sent 273 55557 0 tv"));
-  EXPECT_TRUE(has(" in posted 16 0 0 tv"));
+  for (const char* expected :
+       {" out posted 273 40113 0 panel", " in sent 273 42227 0 tv", " out sent 273 42227 1 panel",
+        " in posted 273 2017 1017 tv", " in posted 16 0 0 tv"}) {
+    EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
+  }
 }
 
-TEST_F(SimTv, AnAirScanMarksEveryChannelOfTheBandTheSameWayEachTimeAndCanBeStopped) {
+TEST_F(SimTv, AnAirScanMarksEveryChannelOfTheBandAndCanBeStopped) {
   Start(4);
-  auto scan = [&] {
-    settings.DeleteSection(keys::kAirList);
-    const DWORD started = GetTickCount();
-    EXPECT_TRUE(PostAndWait(cmd::kVideoScanAir, 1, cmd::kPeerScanEnded, 10000));
-    const DWORD took = GetTickCount() - started;
-    EXPECT_GE(took, 1000u) << "a scan takes a moment, with its progress on the picture";
-    EXPECT_LE(took, 8000u);
-    std::vector<std::string> marks;
-    for (int n = 2; n <= 69; ++n) marks.push_back(settings.Text(keys::kAirList, n));
-    return marks;
-  };
-  const std::vector<std::string> first = scan();
-  const auto stations = std::count(first.begin(), first.end(), "TRUE");
-  EXPECT_EQ(stations + std::count(first.begin(), first.end(), "FALSE"), 68);
-  EXPECT_GT(stations, 10);
-  EXPECT_LT(stations, 40);
+  settings.DeleteSection(keys::kAirList);
+  const DWORD started = GetTickCount();
+  ASSERT_TRUE(PostAndWait(cmd::kVideoScanAir, 1, cmd::kPeerScanEnded, 10000));
+  const DWORD took = GetTickCount() - started;
+  EXPECT_GE(took, 1000u) << "a scan takes a moment, with its progress on the picture";
+  EXPECT_LE(took, 8000u);
+  int marked = 0;
   for (int n = 2; n <= 69; ++n) {
-    EXPECT_EQ(first[n - 2] == "TRUE", TvStation(1, Band::Air, n).present) << n;
+    const std::string mark = settings.Text(keys::kAirList, n);
+    marked += mark == "TRUE" || mark == "FALSE" ? 1 : 0;
   }
-  EXPECT_EQ(settings.Text(keys::kAirList, 1, "missing"), "missing");
-  EXPECT_EQ(scan(), first);
+  EXPECT_EQ(marked, 68);
 
   // Stopped early: the end is reported at once, the channels not reached keep no mark.
   settings.DeleteSection(keys::kAirList);
@@ -337,30 +285,15 @@ TEST_F(SimTv, AnAirScanMarksEveryChannelOfTheBandTheSameWayEachTimeAndCanBeStopp
   EXPECT_EQ(settings.Text(keys::kAirList, 69, "missing"), "missing");
 }
 
-TEST_F(SimTv, TheRadioStaysHiddenAndItsScanWritesADenseList) {
+TEST_F(SimTv, TheRadioStaysHiddenAndShowsItsDialInASnapshot) {
   Start(5);
   EXPECT_FALSE(IsWindowVisible(Video())) << "the panel starts the radio hidden";
-  settings.DeleteSection(keys::kFmList);
-  ASSERT_TRUE(PostAndWait(cmd::kVideoScanFm, 1, cmd::kPeerScanEnded, 10000));
-  const int count = settings.Int(keys::kFmCount);
-  EXPECT_GT(count, 10);
-  int previous = 874;
-  for (int i = 1; i <= count; ++i) {
-    const int f = settings.Int(keys::kFmList, i);
-    EXPECT_GT(f, previous);
-    EXPECT_LE(f, 1080);
-    EXPECT_TRUE(FmStation(1, f).present) << f;
-    previous = f;
-  }
-  EXPECT_EQ(settings.Text(keys::kFmList, count + 1, "missing"), "missing");
-
-  // Hidden, but a snapshot still shows the dial.
   ASSERT_TRUE(PostAndWait(cmd::kVideoSnapshot, 0, cmd::kPeerSnapshotDone));
   int w = 0, h = 0;
   EXPECT_GT(MeanLevel(settings.Text(keys::kAddItem), &w, &h), 10);
 }
 
-TEST_F(SimTv, AFullScanFillsTheFrequencyListAndKeepsTheStateDialogInformed) {
+TEST_F(SimTv, AFullScanKeepsTheStateDialogInformed) {
   Start(3);
   // The panel's state dialog, a real dialog window with its two edits.
   const HWND dialog = CreateWindowExA(0, "#32770", "Fully Scan State", WS_POPUP, 0, 0, 200, 100,
@@ -374,16 +307,7 @@ TEST_F(SimTv, AFullScanFillsTheFrequencyListAndKeepsTheStateDialogInformed) {
       SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FakeDialogProc)));
 
   ASSERT_TRUE(PostAndWait(cmd::kVideoFullScanState, 1, cmd::kPeerScanEnded, 10000));
-  const int all = settings.Int(keys::kFullScanCount);
-  EXPECT_GT(all, 20);
-  long long previous = 0;
-  for (int i = 1; i <= all; ++i) {
-    const long long hz = std::atoll(settings.Text(keys::kFullScanList, i).c_str());
-    EXPECT_GT(hz, previous);
-    EXPECT_GE(hz, 55250000);
-    EXPECT_LE(hz, 801250000);
-    previous = hz;
-  }
+  EXPECT_GT(settings.Int(keys::kFullScanCount), 20);
   Pump(100);
   long long lastFrequency = 0;
   int found = 0;
@@ -400,7 +324,7 @@ TEST_F(SimTv, AFullScanFillsTheFrequencyListAndKeepsTheStateDialogInformed) {
   DestroyWindow(dialog);
 }
 
-TEST_F(SimTv, SnapshotsAreNumberedBitmapsOfThePictureAndFollowItsBrightness) {
+TEST_F(SimTv, SnapshotsAreNumberedBitmapsOfThePictureAndFollowItsAdjustments) {
   Start(1);
   const std::string capture = dir + "\\Capture";
   CreateDirectoryA(capture.c_str(), nullptr);
@@ -419,9 +343,7 @@ TEST_F(SimTv, SnapshotsAreNumberedBitmapsOfThePictureAndFollowItsBrightness) {
   EXPECT_EQ(settings.Text(keys::kAddItem), capture + "\\qv02.bmp");
   ASSERT_EQ(Count(cmd::kPeerCapturedFile), 2);
   for (const Received& r : g_received) {
-    if (r.id == cmd::kPeerCapturedFile) {
-      EXPECT_TRUE(r.sent) << "read before the next is named";
-    }
+    EXPECT_TRUE(r.id != cmd::kPeerCapturedFile || r.sent) << "read before the next is named";
   }
   EXPECT_EQ(g_received.back().id, cmd::kPeerSnapshotDone);
 
@@ -466,22 +388,25 @@ TEST_F(SimTv, RecordingAndTimeShiftReportTheirProgressAndEnd) {
       WaitFor([&] { return (player = FindWindowA(kPlaybackClass, kPlaybackTitle)); }, 3000));
   ASSERT_TRUE(WaitFor([&] { return Count(cmd::kPeerAskTimeShiftStart) > 0; }, 3000));
   PostMessageA(player, WM_COMMAND, cmd::kPlaybackStartHour, 13);
-  for (const cmd::Id transport : {cmd::kPlaybackPause, cmd::kPlaybackPlay, cmd::kPlaybackRewind}) {
+  const auto acknowledged = [&](cmd::Id transport, bool send) {
     const int before = Count(cmd::kPeerReady);
-    PostMessageA(player, WM_COMMAND, transport, 0);
-    EXPECT_TRUE(WaitFor([&] { return Count(cmd::kPeerReady) > before; }, 2000)) << transport;
+    if (send) {
+      SendMessageA(player, WM_COMMAND, transport, 0);
+    } else {
+      PostMessageA(player, WM_COMMAND, transport, 0);
+    }
+    return WaitFor([&] { return Count(cmd::kPeerReady) > before; }, 2000);
+  };
+  for (const cmd::Id transport : {cmd::kPlaybackPause, cmd::kPlaybackPlay, cmd::kPlaybackRewind}) {
+    EXPECT_TRUE(acknowledged(transport, false)) << transport;
   }
-  const int before = Count(cmd::kPeerReady);
-  SendMessageA(player, WM_COMMAND, cmd::kPlaybackSeek, 0);
-  EXPECT_TRUE(WaitFor([&] { return Count(cmd::kPeerReady) > before; }, 2000));
+  EXPECT_TRUE(acknowledged(cmd::kPlaybackSeek, true));
   ASSERT_TRUE(WaitFor([&] { return Count(cmd::kPeerPlaybackSeconds) > 0; }, 3000));
   EXPECT_LE(Last(cmd::kPeerPlaybackSeconds)->lParam, 2);
 
   ASSERT_TRUE(PostAndWait(cmd::kVideoTimeShiftStop, 0, cmd::kPeerSnapshotDone2));
   EXPECT_TRUE(DeleteFileA((dir + "\\TimeShift.mpg").c_str())) << "closed for the panel to delete";
-  const int readyBefore = Count(cmd::kPeerReady);
-  SendMessageA(player, WM_COMMAND, cmd::kPlaybackStop, 0);
-  EXPECT_TRUE(WaitFor([&] { return Count(cmd::kPeerReady) > readyBefore; }, 2000));
+  EXPECT_TRUE(acknowledged(cmd::kPlaybackStop, true));
   EXPECT_TRUE(
       WaitFor([&] { return FindWindowA(kPlaybackClass, kPlaybackTitle) == nullptr; }, 2000));
 }
@@ -489,16 +414,18 @@ TEST_F(SimTv, RecordingAndTimeShiftReportTheirProgressAndEnd) {
 TEST_F(SimTv, FineTuningMovesAroundThePlanFrequencyAndSavingStoresIt) {
   Start(4);
   Send(cmd::kVideoTuneChannel, 12);  // sent: before the sends below
-  Send(cmd::kVideoFineTune, 510);
-  Send(cmd::kVideoSaveFrequency, 510);
-  EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), "205350000");
-  Send(cmd::kVideoFineTune, 437);
-  Send(cmd::kVideoSaveFrequency, 437);
-  EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), "204620000");
-  Send(cmd::kVideoSaveFrequency, 500);
-  EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), "205250000");
-  Send(cmd::kVideoSaveFrequency, 1001);  // beyond the slider: nothing
-  EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), "205250000");
+  const struct {
+    LPARAM slider;
+    const char* stored;
+  } steps[] = {{510, "205350000"},
+               {437, "204620000"},
+               {500, "205250000"},
+               {1001, "205250000"}};  // beyond the slider: nothing
+  for (const auto& step : steps) {
+    Send(cmd::kVideoFineTune, step.slider);
+    Send(cmd::kVideoSaveFrequency, step.slider);
+    EXPECT_EQ(settings.Text(keys::kAirFrequencies, 12), step.stored) << step.slider;
+  }
 
   Send(cmd::kVideoCable, 0);
   Send(cmd::kVideoTuneChannel, 12);
@@ -585,8 +512,6 @@ TEST_F(SimTv, ThousandsOfRandomCommandsLeaveItRunningAndTheSettingsFileWellForme
     const std::string mark = settings.Text(keys::kAirList, n, "TRUE");
     EXPECT_TRUE(mark == "TRUE" || mark == "FALSE") << n << " " << mark;
   }
-  const int fm = settings.Int(keys::kFmCount);
-  for (int i = 1; i <= fm; ++i) EXPECT_GT(settings.Int(keys::kFmList, i), 0);
 }
 
 }  // namespace

@@ -34,6 +34,14 @@ inline std::string ReadWholeFile(const std::string& path) {
   return text;
 }
 
+// The test program's folder, with a trailing backslash.
+inline std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string program = path;
+  return program.substr(0, program.find_last_of('\\') + 1);
+}
+
 inline bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -74,8 +82,7 @@ inline void InstallAt(const char* appDirectory) {
   CreateDirectoryA(appDirectory, nullptr);
   WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, appDirectory);
   WriteProfileStringA(keys::kPanelIniName.section, keys::kPanelIniName.name, "Panel.ini");
-  WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name,
-                      "Settings.ini");
+  WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name, "Settings.ini");
 }
 
 }  // namespace tv::winetest

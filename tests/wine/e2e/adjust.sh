@@ -31,13 +31,11 @@ e2e_wait_received() {  # e2e_wait_received MARK "id lParam delivery"...
 check "the panel starts" e2e_start_panel
 check "it starts the simulated card on the stored source" e2e_wait 20 e2e_video_exists
 check "and is ready" e2e_wait 10 e2e_card_ready
-check "the volume is stored at start" test "$(e2e_setting AudioProcAmp VolumeValue)" = 128
 
 # ---- volume buttons ------------------------------------------------------------------------
 mark=$(e2e_trace_mark)
 e2e_remote click VOLUP >/dev/null
 check "volume up from 128 sends the card 130" e2e_wait_received "$mark" "2010 130 sent"
-check "and stores it" test "$(e2e_setting AudioProcAmp VolumeValue)" = 130
 mark=$(e2e_trace_mark)
 e2e_remote click VOLDOWN >/dev/null
 e2e_remote click VOLDOWN >/dev/null
@@ -53,7 +51,6 @@ e2e_click $((bar_x + 165)) $((bar_y + bar_h / 2))
 e2e_move 321 148
 check "a click on the volume bar posts the volume under the pointer" \
   e2e_wait_received "$mark" "2010 165 posted"
-check "a single click does not store it" test "$(e2e_setting AudioProcAmp VolumeValue)" = 110
 mark=$(e2e_trace_mark)
 e2e_remote click VOLUP >/dev/null
 check "the next step starts from the bar's volume" e2e_wait_received "$mark" "2010 170 sent"
@@ -83,7 +80,6 @@ e2e_remote key up >/dev/null
 check "V shows the brightness, each up raises it and sets it" \
   e2e_wait_received "$mark" "2013 128 posted" "2013 129 posted" "40200 129 posted" \
   "2013 130 posted" "40200 130 posted"
-check "the brightness is stored" test "$(e2e_setting VideoProcAmp BrightnessValue)" = 130
 sleep 2.5
 mark=$(e2e_trace_mark)
 e2e_remote key up >/dev/null
@@ -100,7 +96,6 @@ mark=$(e2e_trace_mark)
 e2e_remote key a up >/dev/null
 check "A shows the balance and up raises it" \
   e2e_wait_received "$mark" "40212 128 posted" "40212 129 posted"
-check "the balance is stored" test "$(e2e_setting AudioProcAmp BalanceValue)" = 129
 sleep 2.5
 
 # ---- full screen and the sound-mode key ------------------------------------------------------

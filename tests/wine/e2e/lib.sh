@@ -94,11 +94,6 @@ e2e_panel_geometry() {
   xwininfo -id "$w" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
                            /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
 }
-e2e_panel_geometry_is() {
-  local now
-  now=$(e2e_panel_geometry)
-  [ "$now" = "$1" ] || { echo "  (the panel is at $now)"; return 1; }
-}
 e2e_panel_size_is() { [ "$(e2e_panel_geometry | cut -d' ' -f3-4)" = "$1 $2" ]; }
 
 # Screen point of a panel window point.
