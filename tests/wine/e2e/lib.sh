@@ -91,6 +91,7 @@ e2e_wait() {  # e2e_wait SECONDS command...: polls until the command succeeds
 e2e_panel_geometry() {
   local w
   w=$(e2e_panel_window)
+  [ -n "$w" ] || { echo "(no panel window)"; return 1; }  # xwininfo would wait for a click
   xwininfo -id "$w" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
                            /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
 }

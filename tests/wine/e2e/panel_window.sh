@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The panel under Wine with real input: it opens shaped at its place, input outside its
 # outline does not reach it, hover and press change its picture, it drags from empty skin
-# only, folds and unfolds into all four shapes, changes skin and sits in the notification
-# area. (protocol.sh covers the second start and the hot key.)
+# only, folds and unfolds into all four shapes of both skins and sits in the notification area.
+# (protocol.sh covers the second start and the hot key.)
 #   panel_window.sh WIN64_BUILD_DIR
 source "$(dirname "$0")/lib.sh" "$1"
 
@@ -72,12 +72,24 @@ e2e_screenshot side-skin1
 e2e_click "$lx" "$ly"
 check "folding the side part closes the panel again (547 x 176)" e2e_wait 5 e2e_panel_size_is 547 176
 
-# The next skin, and back.
+# The next skin, and its shapes.
 read -r sx sy <<<"$(e2e_button_centre 1 SKIN)"
 e2e_click "$sx" "$sy"
 check "the skin button shows skin 2 (236 x 448)" e2e_wait 5 e2e_panel_size_is 236 448
 check "the choice is written to the layout file" test "$(e2e_layout Panel PanelNow)" = 2
 e2e_screenshot closed-skin2
+read -r fx fy <<<"$(e2e_button_centre 2 OPENPANEL)"
+read -r lx ly <<<"$(e2e_button_centre 2 LEFTOPEN)"
+e2e_click "$fx" "$fy"
+check "skin 2 unfolds its files part (236 x 620)" e2e_wait 5 e2e_panel_size_is 236 620
+e2e_click "$lx" "$ly"
+check "skin 2 unfolds its side on the right (360 x 620)" e2e_wait 5 e2e_panel_size_is 360 620
+e2e_screenshot all-skin2
+read -r cx cy <<<"$(e2e_button_centre 2 DOWNCLOSE)"
+e2e_click "$cx" "$cy"
+check "skin 2's close button folds the files part (360 x 448)" e2e_wait 5 e2e_panel_size_is 360 448
+e2e_click $((lx + 124)) "$ly"
+check "the moved list button folds the side (236 x 448)" e2e_wait 5 e2e_panel_size_is 236 448
 read -r sx sy <<<"$(e2e_button_centre 2 SKIN)"
 e2e_click "$sx" "$sy"
 check "the skin button cycles back to skin 1" e2e_wait 5 e2e_panel_size_is 547 176

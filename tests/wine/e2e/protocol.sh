@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The panel and the simulated card under Wine, as the card's video window program sees them:
 # the launch on the saved source, closing and reopening the TV, the hot key, a second start,
-# the query 42227 the schedule program triggers, a busy launch, a hostile peer posting
-# thousands of random commands, and the end of the program from the tray.
+# the query 42227 the schedule program triggers, the command gate, a busy launch, a hostile
+# peer posting thousands of random commands, and the end of the program from the tray.
 #   protocol.sh WIN64_BUILD_DIR
 source "$(dirname "$0")/lib.sh" "$1"
 
@@ -41,6 +41,17 @@ check "the schedule program's question makes the panel send query 42227 to the c
   e2e_wait 5 e2e_trace_has '^42227 0 sent$'
 check "the card answers inside the panel's send" \
   e2e_wait 5 eval "e2e_trace | grep -q ' out sent 273 42227 1 panel$'"
+
+# ---- the gate ----------------------------------------------------------------------------
+before=$(e2e_trace_raw_in | wc -l)
+for c in play forward back pause stop time-shift-position; do e2e_remote cmd $c 5 >/dev/null; done
+# A command that does reach the card marks the end of the ones before it.
+e2e_remote cmd schedule-ask 2 >/dev/null
+e2e_wait 5 eval "test \$(e2e_trace_count '^.* in sent 273 42227 0 tv$') -ge 2"
+after=$(e2e_trace_raw_in | tail -n +$((before + 1)))
+check "without time shift the transport commands go nowhere; the marker arrives alone" \
+  test "$after" = "sent 273 42227 0 tv"
+check "no playback window was opened" test -z "$(e2e_trace | awk '$7 == "playback"')"
 
 # ---- close the TV and reopen it from the tray menu ---------------------------------------
 e2e_remote click CLOSE >/dev/null 2>&1
