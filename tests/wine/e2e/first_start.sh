@@ -6,9 +6,8 @@
 source "$(dirname "$0")/lib.sh" "$1"
 
 e2e_install
-# Fresh: the settings file has never seen a country.
-printf '[TovixCrossbar]\r\nInputSource=4\r\n[AudioProcAmp]\r\nVolumeValue=128\r\n' \
-  >"$E2E_APP/Settings.ini"
+# Fresh: the settings file as it ships, which has never seen a country.
+cp "$E2E_SOURCE/dist/Settings.ini" "$E2E_APP/Settings.ini"
 
 e2e_settings_value() {  # e2e_settings_value SECTION KEY: straight from the file
   tr -d '\r' <"$E2E_APP/Settings.ini" | awk -v s="[$1]" -v k="$2" '

@@ -56,7 +56,8 @@ e2e_install() {
     "$E2E_BUILD/sim/tv/screen.ex_" "$E2E_BUILD/tools/remote/tvremote.exe" "$E2E_APP/"
   cp "$E2E_BUILD/skins/Panel.ini" "$E2E_APP/"
   cp -r "$E2E_BUILD"/skins/panelbmp* "$E2E_APP/"
-  cp "${TVPANEL_SETTINGS_SEED:-$E2E_SOURCE/dist/Settings.ini}" "$E2E_APP/"
+  # Set up as the first start leaves it: the United States, the simulated card chosen.
+  cp "${TVPANEL_SETTINGS_SEED:-$E2E_SOURCE/tests/wine/e2e/settings-set-up.ini}" "$E2E_APP/Settings.ini"
   # The panel only runs with the capture device it was set up for: the simulated card.
   "$E2E_SOURCE/tests/wine/register-capture-device" "Simulated TV Card"
   printf '[AP]\r\n907APDirectory=C:\\TvPanel\r\nOmrPanelIniFile=Panel.ini\r\nOmrSettingIniFile=Settings.ini\r\n' \
