@@ -100,14 +100,14 @@ inline std::optional<long long> ParseSecondsAsMs(std::string_view text) {
 
 // What a subcommand accepts besides its positional words: flags ("--send") and options that
 // take the next word as their value ("--hold 500"). "--" ends the options.
-struct OptionSpec {
+struct KnownOptions {
   std::vector<std::string_view> flags;
   std::vector<std::string_view> valued;
 };
 
 class Arguments {
  public:
-  Arguments(std::span<const std::string> words, const OptionSpec& spec) {
+  Arguments(std::span<const std::string> words, const KnownOptions& known) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
       const std::string& word = words[i];
@@ -118,9 +118,9 @@ class Arguments {
           positional_.push_back(word);
         continue;
       }
-      if (Contains(spec.flags, word)) {
+      if (Contains(known.flags, word)) {
         flags_.push_back(word);
-      } else if (Contains(spec.valued, word)) {
+      } else if (Contains(known.valued, word)) {
         if (i + 1 >= words.size()) UsageError("option " + word + " needs a value");
         values_.emplace_back(word, words[++i]);
       } else {
