@@ -318,14 +318,7 @@ class SkinOne(Skin):
 
     def draw_sprites(self, doc):
         k = self.lcd
-        sw, sh = self.sprite_size
-        doc.add(rect(0, 0, sw, sh, fill=LCD["glass"]))
-        for stem, word in (("AIR", "AIR TV"), ("CABLE", "CABLE"), ("AVIN", "AV-IN"),
-                           ("SVIDEO", "S-VIDEO"), ("FM", "FM RADIO")):
-            doc.add(self._source_label(k[f"LCD_{stem}_X"], k[f"LCD_{stem}_Y"], word))
-        doc.add(self._band_label(k["LCD_CH_X"], k["LCD_CH_Y"], "CH"))
-        doc.add(self._band_label(k["LCD_FMFREQ_X"], k["LCD_FMFREQ_Y"], "FM"))
-        doc.add(self._band_label(k["LCD_AVSV_X"], k["LCD_AVSV_Y"], "AV"))
+        self.draw_sprite_labels(doc, LCD["glass"])
         doc.add(digit_row(k["OSD_NUMFORCH_X"], k["OSD_NUMFORCH_Y"], k["CH_NUM_W"],
                           k["CH_NUM_H"], k["CH_NUM_W"], LCD, thick=1.7))
         if (k["FM_NUM_X"], k["FM_NUM_Y"]) != (k["OSD_NUMFORCH_X"], k["OSD_NUMFORCH_Y"]):

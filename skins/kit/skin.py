@@ -42,6 +42,18 @@ class Skin:
         """Adds every LCD sprite at the layout's sprite coordinates."""
         raise NotImplementedError
 
+    def draw_sprite_labels(self, doc, background):
+        """The sheet's background, the five source labels and the three band labels, drawn
+        with the skin's own _source_label(x, y, word) and _band_label(x, y, which)."""
+        k = self.lcd
+        sw, sh = self.sprite_size
+        doc.add(rect(0, 0, sw, sh, fill=background))
+        for stem, word in (("AIR", "AIR TV"), ("CABLE", "CABLE"), ("AVIN", "AV-IN"),
+                           ("SVIDEO", "S-VIDEO"), ("FM", "FM RADIO")):
+            doc.add(self._source_label(k[f"LCD_{stem}_X"], k[f"LCD_{stem}_Y"], word))
+        for stem, which in (("CH", "CH"), ("FMFREQ", "FM"), ("AVSV", "AV")):
+            doc.add(self._band_label(k[f"LCD_{stem}_X"], k[f"LCD_{stem}_Y"], which))
+
     # -- derived layout ----------------------------------------------------------------------
     def g(self, key):
         return self.geometry[key]
