@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "panel/tooltips.h"
 #include "unit/panel/panel_harness.h"
 
 namespace tv::panel {
@@ -13,34 +14,6 @@ using testing::PanelHarness;
 
 Rect RectOf(const PanelLayout& layout, int index) {
   return layout.buttons[index].Bounds();
-}
-
-// Is there any point of the window at which the button could be hit?
-bool CanBeHit(const PanelLayout& layout, int index) {
-  return layout.buttons[index].width > 1 && layout.buttons[index].height > 1;
-}
-
-TEST(LayoutLoad, AnEmptyFileGivesTheBuiltInSkin) {
-  PanelHarness h;
-  const PanelLayout& l = h.ctx.layout;
-  EXPECT_EQ(l.skin, 1);
-
-  // The geometry and most places and texts are shown by the skin, tooltip and LCD tests.
-  EXPECT_EQ(RectOf(l, 0), (Rect{522, 104, 13, 13}));
-  EXPECT_EQ(RectOf(l, 46), (Rect{138, 135, 87, 14}));
-  EXPECT_EQ(l.buttons[47].tooltip, "Close");
-  EXPECT_EQ(l.buttons[46].command, 44001);
-  EXPECT_EQ(l.buttons[38].command, l.buttons[47].command);
-  for (int i = 0; i < kButtonCount; ++i) EXPECT_EQ(l.buttons[i].enabled, 1) << i;
-
-  // The down part's buttons exist only while it is unfolded.
-  for (int i : {39, 40, 41, 42, 47}) {
-    EXPECT_EQ(RectOf(l, i), Rect{}) << i;
-    EXPECT_FALSE(CanBeHit(l, i)) << i;
-  }
-
-  EXPECT_EQ(l.Text(Caption::IDCBUTTONAUDIO), "713X Chip  Audio Settings");
-  EXPECT_EQ(l.Text(Caption::IDS_PLANNER_DIALOG), "Schedule Recording Settings");
 }
 
 TEST(LayoutLoad, ButtonsWithOddlySpelledKeysReadTheirOwnSpelling) {
@@ -82,38 +55,26 @@ TEST(LayoutLoad, TextsAreCutToTheirCapacity) {
   const std::string tip300(300, 't');
   PanelHarness h("[Panel]\nIDS_PLANNER_DIALOG=" + std::string(70, 's') +
                  "\n[1PANEL_BTN]\nIDS_SKIN=" + tip300 +
-                 "\nBIDOK=OKOKOKOKOKOK\nIDCVISION=" + tip300 + "\n");
+                 "\nBIDOK=OKOKOKOKOKOK\nIDCVISION=" + tip300 + "\nIDS_PRODUCT=" + tip300 + "\n");
   const PanelLayout& l = h.ctx.layout;
   EXPECT_EQ(l.buttons[37].tooltip, tip300.substr(0, 259));
   EXPECT_EQ(l.Text(Caption::BIDOK), "OKOKOKOKO");
   EXPECT_EQ(l.Text(Caption::IDCVISION), tip300.substr(0, 259));
   EXPECT_EQ(l.Text(Caption::IDS_PLANNER_DIALOG), std::string(49, 's'));
-}
-
-TEST(LayoutLoad, TheFullLoadIgnoresKeysOfTheDownPartButtons) {
-  PanelHarness h(
-      "[1PANEL_BTN]\nBTN_EMAIL_X=5\nBTN_EMAIL_Y=5\nBTN_EMAIL_W=50\nBTN_EMAIL_H=50\n"
-      "BTN_DOWNCLOSE_X=5\nBTN_DOWNCLOSE_W=50\nIDS_EMAIL=Mail it\n");
-  ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
-  LoadPanelLayout(h.ctx.layout, h.ctx.panelIni);
-  EXPECT_EQ(RectOf(h.ctx.layout, 39), Rect{});
-  EXPECT_EQ(RectOf(h.ctx.layout, 47), Rect{});
-  EXPECT_EQ(h.ctx.layout.buttons[39].tooltip, "Mail it");
-  EXPECT_EQ(h.ctx.layout.buttons[39].command, 40118);
+  TrayIcon(h.ctx, TrayOperation::Add);
+  EXPECT_EQ(h.fake.shell.trayTip, tip300.substr(0, 63));
 }
 
 TEST(LayoutOverrides, UnfoldingPlacesTheDownPartButtonsAndFoldingRemovesThem) {
-  PanelHarness h("[1PANEL_BTN]\nBTN_PAINT_Y=150\nBTN_LOGOKOVA_W=1\nBTN_LOGOMOVE_W=2\n");
+  PanelHarness h(
+      "[1PANEL_BTN]\nBTN_PAINT_Y=150\nBTN_LOGOKOVA_W=1\nBTN_LOGOMOVE_W=2\n"
+      "BTN_EMAIL_X=5\nBTN_EMAIL_W=50\n");
   PanelLayout& l = h.ctx.layout;
-  l.buttons[38].enabled = 0;
-  l.buttons[38].command = 1;
-  l.buttons[38].tooltip.clear();
+  l.buttons[38] = PanelButton{};
 
   ApplyOpenStateOverrides(l, h.ctx.panelIni, 1);
-  EXPECT_EQ(RectOf(l, 39), (Rect{66, 140, 63, 27}));
-  EXPECT_EQ(RectOf(l, 40), (Rect{129, 140, 63, 27}));
+  EXPECT_EQ(RectOf(l, 39), (Rect{5, 140, 50, 27}));
   EXPECT_EQ(RectOf(l, 41), (Rect{255, 150, 63, 27}));
-  EXPECT_EQ(RectOf(l, 42), (Rect{192, 140, 63, 27}));
   EXPECT_EQ(RectOf(l, 47), (Rect{50, 141, 17, 25}));
   EXPECT_EQ(RectOf(l, 46), (Rect{138, 336, 1, 14}));  // moved, size kept
   EXPECT_EQ(l.buttons[38].enabled, 1);
@@ -121,13 +82,14 @@ TEST(LayoutOverrides, UnfoldingPlacesTheDownPartButtonsAndFoldingRemovesThem) {
   EXPECT_EQ(l.buttons[38].tooltip, "Open/Close");
 
   ApplyOpenStateOverrides(l, h.ctx.panelIni, 0);
-  for (int i : {39, 40, 41, 42, 47}) EXPECT_FALSE(CanBeHit(l, i)) << i;
+  for (int i : {39, 40, 41, 42, 47}) EXPECT_EQ(RectOf(l, i), Rect{}) << i;
   EXPECT_EQ(RectOf(l, 46), (Rect{138, 135, 1, 14}));
   EXPECT_EQ(RectOf(l, 38), (Rect{35, 135, 19, 20}));
 
-  const PanelLayout before = l;
-  ApplyOpenStateOverrides(l, h.ctx.panelIni, 2);
-  for (int i = 0; i < kButtonCount; ++i) EXPECT_EQ(RectOf(l, i), RectOf(before, i)) << i;
+  // The full load ignores the down part's own keys.
+  ApplyOpenStateOverrides(l, h.ctx.panelIni, 1);
+  LoadPanelLayout(l, h.ctx.panelIni);
+  EXPECT_EQ(RectOf(l, 39), Rect{});
 }
 
 TEST(LayoutOverrides, TheFoldButtonMovesOnlyWhenTheSkinGivesItAnOpenPlace) {
@@ -143,27 +105,6 @@ TEST(LayoutOverrides, TheFoldButtonMovesOnlyWhenTheSkinGivesItAnOpenPlace) {
     ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
     EXPECT_EQ(RectOf(h.ctx.layout, 38), c.open);
   }
-}
-
-TEST(LayoutOverrides, TheSkinNumberIsReadAgain) {
-  PanelHarness h;
-  h.fake.WriteFile(
-      h.ctx.where.panelIni,
-      "[Panel]\nPanelNow=2\n[1PANEL_BTN]\nBTN_EMAIL_X=1\n[2PANEL_BTN]\nBTN_EMAIL_X=2\n");
-  ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 1);
-  EXPECT_EQ(h.ctx.layout.buttons[39].x, 2);
-}
-
-// The default names are shown by the source command tests.
-TEST(LayoutTooltips, TheStepButtonsReadTheSkinsNamesCutToCapacity) {
-  PanelHarness h("[1PANEL_BTN]\nIDS_FREQDOWN=F-\nIDS_FREQUP=" + std::string(300, 'u') +
-                 "\nIDS_CHDOWN=C-\nIDS_CHUP=C+\n");
-  LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, true);
-  EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "F-");
-  EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, std::string(259, 'u'));
-  LoadStepTooltips(h.ctx.layout, h.ctx.panelIni, false);
-  EXPECT_EQ(h.ctx.layout.buttons[12].tooltip, "C-");
-  EXPECT_EQ(h.ctx.layout.buttons[13].tooltip, "C+");
 }
 
 }  // namespace
