@@ -1,6 +1,6 @@
 #pragma once
 // A panel whose own commands and posted timers are handled as its window procedure would, a
-// scripted video window program, and read-backs of what the peer got and the LCD shows.
+// video window program, and read-backs of what the peer got and the LCD shows.
 
 #include <cstdint>
 #include <initializer_list>
@@ -27,16 +27,7 @@ class ChannelBench {
     fake.time.onTimer = [this](std::uint32_t id) { panel::OnTimer(ctx, id); };
   }
 
-  // The video window program; it answers query 42227 during the call with radioAnswer.
-  void AddVideo() {
-    video = fake.messenger.AddWindow(
-        kVideoClass, kVideoTitle, [this](std::uint32_t message, std::uintptr_t w, std::intptr_t) {
-          if (message == kWmCommand && (w & 0xFFFF) == cmd::kQueryRadio)
-            SendCommand(fake.messenger, ctx.windows.panel, cmd::kQueryRadio, radioAnswer);
-          return std::intptr_t{0};
-        });
-  }
-
+  void AddVideo() { video = h.AddVideoWindow(); }
   void Issue(cmd::Id id) { commands::OnCommand(ctx, id, 0); }
   // Each digit is followed by what it posted (the completion of the number).
   void Type(std::initializer_list<int> digits) {
@@ -62,7 +53,7 @@ class ChannelBench {
   }
 
   // The LCD read back from the last glyph copied onto the window at each digit slot (-1: a
-  // slot never drawn), and the source label drawn last (1 air ... 5 FM, 0 none).
+  // slot never drawn).
   int LcdChannel() const {
     using panel::Lcd;
     const int x = L(Lcd::OSD_TUNER_FIRSTNUM_X), y = L(Lcd::OSD_TUNER_FIRSTNUM_Y);
@@ -78,32 +69,13 @@ class ChannelBench {
                    {L(Lcd::FM_NUM1_X), L(Lcd::FM_NUM1_Y)}},
                   L(Lcd::FM_NUM_X), L(Lcd::FM_NUM_Y), L(Lcd::FM_NUM_W));
   }
-  int LcdSource() const {
-    using panel::Lcd;
-    const Lcd labels[][2] = {{Lcd::LCD_AIR_X, Lcd::LCD_AIR_Y},
-                             {Lcd::LCD_CABLE_X, Lcd::LCD_CABLE_Y},
-                             {Lcd::LCD_AVIN_X, Lcd::LCD_AVIN_Y},
-                             {Lcd::LCD_SVIDEO_X, Lcd::LCD_SVIDEO_Y},
-                             {Lcd::LCD_FM_X, Lcd::LCD_FM_Y}};
-    int shown = 0;
-    for (const fakes::Copy& c : fake.graphics.WindowCopies())
-      if (c.to == Point{L(Lcd::LCD_SOURCE_X), L(Lcd::LCD_SOURCE_Y)})
-        for (int i = 0; i < 5; ++i)
-          if (c.source.x == L(labels[i][0]) && c.source.y == L(labels[i][1])) shown = i + 1;
-    return shown;
-  }
-
   // "-" for a missing key.
   std::string Setting(const keys::Key& key) const { return ctx.settings.Text(key, "-", 40); }
-  std::string Setting(const keys::Section& section, int key) const {
-    return ctx.settings.Text(section, key, "-");
-  }
 
   PanelHarness h;
   fakes::FakePlatform& fake = h.fake;
   PanelContext& ctx = h.ctx;
   WindowRef video;
-  int radioAnswer = 1;
 
  private:
   int L(panel::Lcd key) const { return ctx.layout.Value(key); }

@@ -76,13 +76,6 @@ TEST_F(DigitEntry, BandsWithHundredsWaitForAThirdDigitOnlyWhileOneFits) {
   ctx.settings.Write(keys::kMaxCable, 99);
   EXPECT_EQ(Typing({1, 2}).atOnce, Values{12});
   EXPECT_EQ(Setting(keys::kTvChannelCable), "12");
-
-  for (int* flag : {&ctx.mode.tvClosed, &ctx.mode.videoBusy, &ctx.mode.videoInput}) {
-    *flag = 1;
-    EXPECT_TRUE(Typing({7}).afterWait.empty());
-    EXPECT_TRUE(Partial().empty());
-    *flag = 0;
-  }
 }
 
 TEST_F(DigitEntry, TheFullScanListWaitsAfterThreeDigitsAndRefusesIndicesBeyondIt) {
@@ -105,7 +98,7 @@ TEST_F(DigitEntry, TheFullScanListWaitsAfterThreeDigitsAndRefusesIndicesBeyondIt
   EXPECT_EQ(Setting(keys::kFullScanNow), "125");
 }
 
-// ---- FM frequencies ---------------------------------------------------------------------------
+// ---- FM frequencies -----------------------------------------------------------------------
 
 class FmEntry : public DigitEntry {
  protected:
@@ -124,13 +117,6 @@ TEST_F(FmEntry, TheCommonBandRefusesDigitsThatCannotMakeOneOfItsFrequencies) {
   Type({1, 0, 8, 5, 0});        // 108.5 is refused, 108.0 is not
   Type({2, 3, 1, 3, 0, 0, 9});  // only 1, 8 or 9 lead, only 0 follows a leading 1
   EXPECT_EQ(Tuned(), (Values{1080, 875, 1055, 1080, 1009}));
-
-  // Accepted digits are shown as they come; refused ones leave the LCD alone.
-  fake.graphics.ClearCopies();
-  Type({4});
-  EXPECT_TRUE(fake.graphics.copies.empty());
-  Type({9});
-  EXPECT_FALSE(fake.graphics.copies.empty());
 }
 
 TEST_F(FmEntry, CountryCode81TypesTheLowBand) {

@@ -36,28 +36,6 @@ TEST_F(CaptureDevices, NumbersEveryListedDeviceAndLeavesOtherKeysAlone) {
   EXPECT_TRUE(h.fake.messageBoxes.Shown().empty());
 }
 
-TEST_F(CaptureDevices, WithoutEnumeratorOrDevicesBothOperationsWarnAndWriteNothing) {
-  const struct {
-    bool enumerator;
-    const char* text;
-  } cases[] = {{false, "Error Creating Device Enumerator!"}, {true, "Can Not Find Any TV Card!"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    testing::PanelHarness other;
-    other.fake.captureDevices.enumeratorAvailable = c.enumerator;
-    other.fake.WriteFile(other.ctx.where.settingsIni, "[DEVICE]\n0=TV Card\n");
-    other.fake.profile.writes = 0;
-
-    settings::EnumerateCaptureDevices(other.ctx);
-    EXPECT_EQ(settings::VerifySelectedDevice(other.ctx), 0);
-
-    EXPECT_EQ(other.fake.messageBoxes.Texts(), (std::vector<std::string>{c.text, c.text}));
-    for (const auto& box : other.fake.messageBoxes.Shown())
-      EXPECT_TRUE(box.caption == "Warning" && box.style == kMbOk && !box.owner);
-    EXPECT_EQ(other.fake.profile.writes, 0);
-  }
-}
-
 TEST_F(CaptureDevices, TheChosenDeviceMustBeListedAtItsNumberUnderItsExactName) {
   const struct {
     const char* what;
@@ -88,18 +66,6 @@ TEST_F(CaptureDevices, TheChosenDeviceMustBeListedAtItsNumberUnderItsExactName) 
     EXPECT_EQ(settings::VerifySelectedDevice(other.ctx), c.expected);
     EXPECT_TRUE(other.fake.messageBoxes.Shown().empty());
   }
-}
-
-TEST_F(CaptureDevices, AVeryLongNameIsRecordedCutAndStillRecognisedFromAnyFolder) {
-  const std::string name(1500, 'n');
-  devices.Plug(name);
-  settings::EnumerateCaptureDevices(ctx);
-  EXPECT_EQ(Device(0), name.substr(0, 1023));
-  // Each operation finds the settings file from win.ini again.
-  h.fake.files.ChangeDirectory("C:\\elsewhere");
-  EXPECT_EQ(settings::VerifySelectedDevice(ctx), 1);
-  EXPECT_EQ(h.fake.files.Current(), "C:\\Tv");
-  EXPECT_EQ(devices.walks, 2);
 }
 
 }  // namespace
