@@ -19,10 +19,7 @@
 
 namespace {
 
-using tv::panel::kButtonTable;
-
 const std::string kOut = std::string(TVPANEL_BINARY_DIR) + "/skins";
-const std::string kIni = kOut + "/Panel.ini";
 
 struct Rect {
   int x, y, w, h;
@@ -33,7 +30,7 @@ using Named = std::vector<std::pair<std::string, Rect>>;
 struct Skin {
   int n;
   static int Int(const std::string& section, const std::string& key, int def = INT_MIN) {
-    return tv::ini::GetInt(section.c_str(), key.c_str(), def, kIni.c_str());
+    return tv::ini::GetInt(section.c_str(), key.c_str(), def, (kOut + "/Panel.ini").c_str());
   }
   std::string Btn() const { return std::to_string(n) + "PANEL_BTN"; }
   int Geo(const std::string& key) const { return Int("Panel", std::to_string(n) + key); }
@@ -66,7 +63,7 @@ Named Placed(const Skin& skin, const Shape& shape) {
   const int dx = shape.side && skin.Geo("PANEL_LORR") == 0 ? sideWidth : 0;
   Named out;
   for (int i = 0; i < tv::panel::kButtonCount; ++i) {
-    const std::string stem = kButtonTable[i].stem;
+    const std::string stem = tv::panel::kButtonTable[i].stem;
     Rect r = skin.Button(stem);
     const bool openOnly = (i >= 39 && i <= 42) || i == tv::panel::kButtonDownClose;
     if (openOnly && !shape.down) continue;
@@ -146,7 +143,7 @@ TEST(DefaultSkins, SkinOneIsTheBuiltInLayout) {
     keys >> key;
     EXPECT_EQ(one.Geo("PANEL_" + key), value) << key;
   }
-  for (const auto& b : kButtonTable) {
+  for (const auto& b : tv::panel::kButtonTable) {
     if (b.width == 0 && b.height == 0) continue;  // placed only by the open-state keys
     const Rect r = one.Button(b.stem);
     EXPECT_TRUE(r.x == b.x && r.y == b.y && r.w == b.width && r.h == b.height) << b.stem;

@@ -61,7 +61,6 @@ TEST(ChannelTable, AnswersAndFailureCodesLikeTheLibrary) {
   code = 1;
   EXPECT_EQ(ask(kAirBand, 2), 55250000);
   EXPECT_EQ(standard, 0);
-
   // A handful of published carriers, the odd ones among them.
   const struct {
     const char* country;
@@ -78,7 +77,6 @@ TEST(ChannelTable, AnswersAndFailureCodesLikeTheLibrary) {
     position = positionOf(c.country);
     EXPECT_EQ(ask(c.band, c.channel), c.freqHz) << c.country << " " << c.band << " " << c.channel;
   }
-
   // Failures leave the outputs alone.
   standard = high = low = -9;
   const struct {

@@ -14,14 +14,13 @@
 namespace tv {
 namespace {
 
-using fakes::FakeTunerLibrary;
 using Events = std::vector<std::string>;
 using Calls = std::vector<fakes::FreqInfoCall>;
 
 TEST(TunerBinding, MissingOrIncompleteLibraryIsReleasedAndReported) {
   auto bind = [](bool present, bool hasFreqInfo, bool hasCountryInfo, const Events& events,
                  const std::vector<std::string>& texts) {
-    FakeTunerLibrary library;
+    fakes::FakeTunerLibrary library;
     library.present = present;
     library.hasFreqInfo = hasFreqInfo;
     library.hasCountryInfo = hasCountryInfo;
@@ -47,24 +46,22 @@ TEST(TunerBinding, MissingOrIncompleteLibraryIsReleasedAndReported) {
 }
 
 TEST(TunerBinding, CountryQueriesAskInTheLibrarysOrder) {
-  FakeTunerLibrary library;
+  fakes::FakeTunerLibrary library;
   // code, standard, air lowest and highest, cable lowest and highest
   library.countries = {
       {49, 4, 2, 69, 1, 101}, {1, 0, 2, 69, 1, 125}, {81, 1, 1, 62, 1, 63}, {1, 0, 2, 13, 1, 99}};
 
-  // A position search asks by position (code -1) on the cable band and stops at the first match.
+  // A position search asks by position (code -1) on the cable band and stops at the first match;
+  // calls list code, position, band, channel and the two reserved arguments, as passed.
   const CountryMatch match = FindCountryPosition(library, 4, 1);
   EXPECT_TRUE(match.found && match.position == 1) << match.position;
-  // code, position, band, channel and the two reserved arguments, as passed
   EXPECT_EQ(library.calls, (Calls{{-1, 0, 1, 0, 0, 0}, {-1, 1, 1, 0, 0, 0}}));
-
   // The full read: cable by position for code and standard, then air and cable by that code.
   library.calls.clear();
   const CountryData data = ReadCountryData(library, 2, -1);
   EXPECT_EQ(std::tuple(data.code, data.standard, data.bands.air.highest, data.bands.cable.highest),
             std::tuple(81, 1, 62, 63));
   EXPECT_EQ(library.calls, (Calls{{-1, 2, 1, 0, 0, 0}, {81, 2, 0, 0, 0, 0}, {81, 2, 1, 0, 0, 0}}));
-
   // The count the library gave bounds the search; a non-positive count asks nothing.
   library.calls.clear();
   EXPECT_FALSE(FindCountryPosition(library, 2, 81).found);
