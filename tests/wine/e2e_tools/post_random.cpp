@@ -30,71 +30,34 @@ constexpr Id kExcluded[] = {
     kFileEmailButton, kOpenSnapshot, kOpenMovie,  // captured files
     kRecord,          kTimeShift,    kPreview};   // long runs
 
-constexpr Id kKnown[] = {kVolumeDown,
-                         kVolumeUp,
-                         kChannelDown,
-                         kChannelUp,
-                         kSourceComposite,
-                         kSourceSVideo,
-                         kSourceAir,
-                         kSourceCable,
-                         kSourceFm,
-                         kAddChannel,
-                         kRemoveChannel,
-                         kPlay,
-                         kForward,
-                         kBack,
-                         kPause,
-                         kStop,
-                         kMute,
-                         kSnapshot,
-                         kNextSkin,
-                         kDigit0,
-                         kDigit0 + 3,
-                         kDigit0 + 7,
-                         kDigit9,
-                         kRecall,
-                         kToggleDownPart,
-                         kListViewMode,
-                         kToggleSidePart,
-                         kAirCableSwitch,
-                         kCycleSource,
-                         kAudioAdjustMode,
-                         kVideoAdjustMode,
-                         kSoundModeKey,
-                         kPlus,
-                         kMinus,
-                         kFullScreen,
-                         kReopenTv,
-                         kRefillChannelList,
-                         kPeerSnapshotDone,
-                         kPeerChannelChanged,
-                         kPeerScanEnded,
-                         kPeerReady,
-                         kPeerRecordingState,
-                         kPeerPreviewEnded,
-                         kPeerScheduleClosed,
-                         kPeerCapturedFile,
-                         kPeerFilesPanelClosed,
-                         kPeerRecordSize,
-                         kTimeShiftPosition,
-                         kPeerRecordTime,
-                         kPeerRecordingEnded,
-                         kPeerSnapshotDone2,
-                         kPeerPlaybackSeconds,
-                         kPeerSidePanels,
-                         kScheduleAsk,
-                         kScheduleActive,
-                         kPeerTunedChannel,
-                         kPeerAudioAnswer,
-                         kQueryRadio,
-                         kPeerReselectSource,
-                         kPeerAskTimeShiftStart,
-                         kPeerAudioDone,
-                         kPeerTvPageDone,
-                         kPeerRecordPageAnswer1,
-                         kPeerRecordPageAnswer2,
-                         kPeerSoundCardVolume};
+constexpr Id kDigit3 = kDigit0 + 3, kDigit7 = kDigit0 + 7;
+// In three lists only for their layout: the order keeps the commands of a seed as they were.
+constexpr Id kButtons[] = {kVolumeDown,    kVolumeUp,  kChannelDown, kChannelUp, kSourceComposite,
+                           kSourceSVideo,  kSourceAir, kSourceCable, kSourceFm,  kAddChannel,
+                           kRemoveChannel, kPlay,      kForward,     kBack,      kPause,
+                           kStop,          kMute,      kSnapshot,    kNextSkin,  kDigit0,
+                           kDigit3,        kDigit7,    kDigit9,      kRecall};
+constexpr Id kModes[] = {
+    kToggleDownPart,  kListViewMode,    kToggleSidePart,   kAirCableSwitch, kCycleSource,
+    kAudioAdjustMode, kVideoAdjustMode, kSoundModeKey,     kPlus,           kMinus,
+    kFullScreen,      kReopenTv,        kRefillChannelList};
+constexpr Id kFromPeers[] = {
+    kPeerSnapshotDone,     kPeerChannelChanged,    kPeerScanEnded,         kPeerReady,
+    kPeerRecordingState,   kPeerPreviewEnded,      kPeerScheduleClosed,    kPeerCapturedFile,
+    kPeerFilesPanelClosed, kPeerRecordSize,        kTimeShiftPosition,     kPeerRecordTime,
+    kPeerRecordingEnded,   kPeerSnapshotDone2,     kPeerPlaybackSeconds,   kPeerSidePanels,
+    kScheduleAsk,          kScheduleActive,        kPeerTunedChannel,      kPeerAudioAnswer,
+    kQueryRadio,           kPeerReselectSource,    kPeerAskTimeShiftStart, kPeerAudioDone,
+    kPeerTvPageDone,       kPeerRecordPageAnswer1, kPeerRecordPageAnswer2, kPeerSoundCardVolume};
+
+// Half the ids are the panel's own commands or what its peers send, half any id at all.
+Id RandomId(std::mt19937& random) {
+  if (random() % 2 != 0) return static_cast<Id>(random() & 0xFFFF);
+  std::size_t i = random() % (std::size(kButtons) + std::size(kModes) + std::size(kFromPeers));
+  if (i < std::size(kButtons)) return kButtons[i];
+  i -= std::size(kButtons);
+  return i < std::size(kModes) ? kModes[i] : kFromPeers[i - std::size(kModes)];
+}
 
 bool Excluded(Id id) {
   for (Id e : kExcluded)
@@ -131,8 +94,7 @@ int main(int argc, char** argv) {
   for (long i = 0; i < count; ++i) {
     Id id = 0;
     do {
-      id = random() % 2 == 0 ? kKnown[random() % std::size(kKnown)]
-                             : static_cast<Id>(random() & 0xFFFF);
+      id = RandomId(random);
     } while (Excluded(id));
     const LPARAM lParam = RandomLParam(random);
     // Looked up every time: the panel must still be there after each command.
