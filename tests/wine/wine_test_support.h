@@ -21,6 +21,7 @@ inline std::string FreshFolder(const char* stem) {
   return dir;
 }
 
+// Shared every way, as the writer may still hold the file open.
 inline std::string ReadWholeFile(const std::string& path) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -42,39 +43,25 @@ inline std::string ProgramFolder() {
   return program.substr(0, program.find_last_of('\\') + 1);
 }
 
-inline bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // A path on the Linux host as a program in the prefix names it (Wine maps / to drive Z:).
 inline std::string WindowsPath(std::string unixPath) {
   std::replace(unixPath.begin(), unixPath.end(), '/', '\\');
   return "Z:" + unixPath;
 }
 
-inline void DispatchWaiting() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-// Lets this thread's windows receive what others post and send for `ms` milliseconds.
-inline void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  do {
-    DispatchWaiting();
-    Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-// Pumps until `done` holds or the time is up; false when it never held.
+// Lets this thread's windows receive what others post and send until `done` holds; false when
+// it never held within the time.
 inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
   const DWORD end = GetTickCount() + timeoutMs;
-  while (!done()) {
+  for (MSG msg; !done(); Sleep(5)) {
     if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-    DispatchWaiting();
-    Sleep(5);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
   return true;
+}
+
+inline void Pump(DWORD ms) {
+  WaitFor([] { return false; }, ms);
 }
 
 // Makes `appDirectory` the installation that win.ini points to, with the usual file names.

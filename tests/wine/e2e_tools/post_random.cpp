@@ -9,6 +9,7 @@
 //   post_random N [SEED]      exit 0 when every command was posted, 1 without a panel
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -60,22 +61,16 @@ Id RandomId(std::mt19937& random) {
 }
 
 bool Excluded(Id id) {
-  for (Id e : kExcluded)
-    if (e == id) return true;
-  return false;
+  return std::find(std::begin(kExcluded), std::end(kExcluded), id) != std::end(kExcluded);
 }
 
 // Small values, the edges of 16 and 32 bits, and anything.
 LPARAM RandomLParam(std::mt19937& random) {
   const std::int32_t kEdges[] = {0, 1, -1, 2, 6, 0xFFFF, 0x10000, 0x10001, INT32_MAX, INT32_MIN};
-  switch (random() % 3) {
-    case 0:
-      return kEdges[random() % std::size(kEdges)];
-    case 1:
-      return static_cast<LPARAM>(random() % 200);
-    default:
-      return static_cast<LPARAM>(static_cast<std::int32_t>(random()));
-  }
+  const unsigned kind = random() % 3;
+  if (kind == 0) return kEdges[random() % std::size(kEdges)];
+  return kind == 1 ? static_cast<LPARAM>(random() % 200)
+                   : static_cast<LPARAM>(static_cast<std::int32_t>(random()));
 }
 
 }  // namespace
