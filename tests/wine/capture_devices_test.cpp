@@ -9,7 +9,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,24 +27,21 @@ constexpr const char* kInstances =
     "Software\\Classes\\CLSID\\{860BB310-5D01-11D0-BD3B-00A0C911CE86}\\Instance";
 constexpr const char* kAppDirectory = "C:\\CaptureTest";
 
-// The devices in this order; nullopt registers a device without a friendly name.
-void RegisterDevices(const std::vector<std::optional<std::wstring>>& names) {
+// The devices in this order; an empty name registers a device without a friendly name.
+void RegisterDevices(const std::vector<std::wstring>& names) {
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, kInstances);
-  int n = 0;
-  for (const auto& name : names) {
+  for (std::size_t n = 0; n < names.size(); ++n) {
     char instance[64];
-    std::snprintf(instance, sizeof instance, "{5E1A7C0D-0000-4000-8000-0000000000%02d}", ++n);
+    std::snprintf(instance, sizeof instance, "{5E1A7C0D-0000-4000-8000-0000000000%02d}",
+                  static_cast<int>(n + 1));
     const std::string path = std::string(kInstances) + "\\" + instance;
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
+    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, path.c_str(), "CLSID", REG_SZ, instance,
+                              static_cast<DWORD>(std::strlen(instance) + 1)),
               ERROR_SUCCESS);
-    RegSetValueExA(key, "CLSID", 0, REG_SZ, reinterpret_cast<const BYTE*>(instance),
-                   static_cast<DWORD>(std::strlen(instance) + 1));
-    if (name)
-      RegSetValueExW(key, L"FriendlyName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name->c_str()),
-                     static_cast<DWORD>((name->size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    if (!names[n].empty())
+      RegSetKeyValueW(HKEY_LOCAL_MACHINE, std::wstring(path.begin(), path.end()).c_str(),
+                      L"FriendlyName", REG_SZ, names[n].c_str(),
+                      static_cast<DWORD>((names[n].size() + 1) * sizeof(wchar_t)));
   }
 }
 
@@ -119,7 +115,7 @@ TEST_F(CaptureDevicesUnderWine, WithoutAnyDeviceBothOperationsSayNoCardAndWriteN
 
 TEST_F(CaptureDevicesUnderWine, DevicesAreNumberedInOrderAsAnsiTextAndTheChosenOneIsFound) {
   const std::wstring accented = L"Cam\u00e9ra TV";
-  RegisterDevices({L"Simulated TV Card", std::nullopt, accented});
+  RegisterDevices({L"Simulated TV Card", L"", accented});
   Write(keys::kDevices.name, "3", "Stale card");
   MessageBoxWatcher boxes;
 

@@ -188,7 +188,6 @@ TEST_F(RemoteProgram, ErrorsAreOneLineWithTheirExitCode) {
   for (const char* line : {"cmd mute", "click CHUP", "get settings quarn NoSuchKey"})
     expectError(line, 1);
   EXPECT_NE(Remote("cmd mute").second.find("no panel"), std::string::npos);
-  EXPECT_EQ(Remote("--help").first, 0);
 }
 
 }  // namespace
