@@ -1,7 +1,6 @@
-// The capture devices through the real system device enumerator. Devices are registered the
-// way tests/wine/register-capture-device registers them for the end-to-end tests and the demo:
-// instances of the video input device category with a friendly name. The warnings are the
-// real message boxes; a watcher reads and dismisses them.
+// The capture devices through the real system device enumerator, registered the way
+// tests/wine/register-capture-device registers them for the end-to-end tests and the demo. The
+// warnings are the real message boxes; a watcher reads and dismisses them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,14 +17,12 @@
 #include "app/panel_context.h"
 #include "settings/capture_devices.h"
 #include "win32/platform/win32_platform.h"
-#include "wine_test_support.h"
 
 namespace tv {
 namespace {
 
 constexpr const char* kInstances =
     "Software\\Classes\\CLSID\\{860BB310-5D01-11D0-BD3B-00A0C911CE86}\\Instance";
-constexpr const char* kAppDirectory = "C:\\CaptureTest";
 
 // The devices in this order; an empty name registers a device without a friendly name.
 void RegisterDevices(const std::vector<std::wstring>& names) {
@@ -77,63 +74,49 @@ class MessageBoxWatcher {
   std::thread thread_{[this] { Watch(); }};
 };
 
-class CaptureDevicesUnderWine : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { winetest::InstallAt(kAppDirectory); }
-  void SetUp() override {
-    if (GetFileAttributesA("Z:\\dev\\video0") != INVALID_FILE_ATTRIBUTES)
-      GTEST_SKIP() << "the host has a video device of its own, which Wine lists too";
-    DeleteFileA(ctx.where.settingsIni.c_str());
-  }
-
-  std::string Device(const char* key) {
-    char value[1100] = {};
-    GetPrivateProfileStringA(keys::kDevices.name, key, "-", value, sizeof value,
-                             ctx.where.settingsIni.c_str());
-    return value;
-  }
-  void Write(const char* section, const char* key, const char* value) {
-    WritePrivateProfileStringA(section, key, value, ctx.where.settingsIni.c_str());
-  }
-
+TEST(CaptureDevicesUnderWine, NoDeviceIsWarnedAboutAndDevicesAreNumberedInOrderAsAnsiText) {
+  if (GetFileAttributesA("Z:\\dev\\video0") != INVALID_FILE_ATTRIBUTES)
+    GTEST_SKIP() << "the host has a video device of its own, which Wine lists too";
+  CreateDirectoryA("C:\\CaptureTest", nullptr);  // the installation win.ini points to
+  WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, "C:\\CaptureTest");
+  WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name, "Settings.ini");
   win32::Win32Platform platform;
   PanelContext ctx{platform.platform, ResolveLocations(platform.profile, platform.files)};
-};
-
-TEST_F(CaptureDevicesUnderWine, WithoutAnyDeviceBothOperationsSayNoCardAndWriteNothing) {
-  RegisterDevices({});
-  Write(keys::kDevices.name, "0", "Old card");
+  const char* ini = ctx.where.settingsIni.c_str();
+  const auto device = [&](const char* key) {
+    char value[1100] = {};
+    GetPrivateProfileStringA(keys::kDevices.name, key, "-", value, sizeof value, ini);
+    return std::string(value);
+  };
+  DeleteFileA(ini);
   MessageBoxWatcher boxes;
 
+  // Without any device both operations say so and write nothing.
+  RegisterDevices({});
+  WritePrivateProfileStringA(keys::kDevices.name, "0", "Old card", ini);
   settings::EnumerateCaptureDevices(ctx);
   EXPECT_EQ(settings::VerifySelectedDevice(ctx), 0);
+  EXPECT_EQ(device("0"), "Old card");
 
-  EXPECT_EQ(boxes.Finish(), (std::vector<std::string>{"Warning: Can Not Find Any TV Card!",
-                                                      "Warning: Can Not Find Any TV Card!"}));
-  EXPECT_EQ(Device("0"), "Old card");
-}
-
-TEST_F(CaptureDevicesUnderWine, DevicesAreNumberedInOrderAsAnsiTextAndTheChosenOneIsFound) {
+  // A device without a name keeps its number; keys past the last device stay.
   const std::wstring accented = L"Cam\u00e9ra TV";
   RegisterDevices({L"Simulated TV Card", L"", accented});
-  Write(keys::kDevices.name, "3", "Stale card");
-  MessageBoxWatcher boxes;
-
+  WritePrivateProfileStringA(keys::kDevices.name, "3", "Stale card", ini);
   settings::EnumerateCaptureDevices(ctx);
-
   char ansi[64] = {};
   WideCharToMultiByte(CP_ACP, 0, accented.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
-  EXPECT_EQ(Device("0"), "Simulated TV Card");
-  EXPECT_EQ(Device("1"), "-") << "a device without a name keeps its number";
-  EXPECT_EQ(Device("2"), ansi);
-  EXPECT_EQ(Device("3"), "Stale card");
+  EXPECT_EQ(device("0"), "Simulated TV Card");
+  EXPECT_EQ(device("1"), "-");
+  EXPECT_EQ(device("2"), ansi);
+  EXPECT_EQ(device("3"), "Stale card");
 
   // The chosen device must be listed at its number under its exact name.
-  Write(keys::kSelectedDevice.section, keys::kSelectedDevice.name, "2");
+  WritePrivateProfileStringA(keys::kSelectedDevice.section, keys::kSelectedDevice.name, "2", ini);
   EXPECT_EQ(settings::VerifySelectedDevice(ctx), 1);
-  Write(keys::kDevices.name, "2", "cam\xE9ra tv");
+  WritePrivateProfileStringA(keys::kDevices.name, "2", "cam\xE9ra tv", ini);
   EXPECT_EQ(settings::VerifySelectedDevice(ctx), 0);
-  EXPECT_TRUE(boxes.Finish().empty());
+  EXPECT_EQ(boxes.Finish(), (std::vector<std::string>{"Warning: Can Not Find Any TV Card!",
+                                                      "Warning: Can Not Find Any TV Card!"}));
 }
 
 }  // namespace

@@ -39,15 +39,14 @@ LRESULT CALLBACK StandInPanel(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 std::optional<Point> Last(UINT message) {
-  for (auto it = g_mouse.rbegin(); it != g_mouse.rend(); ++it)
-    if (it->first == message) return it->second;
-  return std::nullopt;
+  const auto it = std::find_if(g_mouse.rbegin(), g_mouse.rend(),
+                               [&](const auto& event) { return event.first == message; });
+  return it == g_mouse.rend() ? std::nullopt : std::optional<Point>(it->second);
 }
 
 // The layout file's CHUP, away from the built-in place so that only a remote reading the file
 // finds it.
 constexpr Rect kChannelUp{440, 30, 24, 20};
-constexpr int kSideShift = 643 - 547;  // the default side part on the left
 
 class RemoteProgram : public ::testing::Test {
  protected:
@@ -151,9 +150,9 @@ TEST_F(RemoteProgram, ClickLandsInTheButtonWherePanelShapeAndSideLeaveIt) {
   // Closed: the layout file's rectangle. Unfolded shapes are read from the window size: the
   // side part on the left, then the down part.
   ExpectClickInside("CHUP", kChannelUp);
-  Resize(643, 176);
-  ExpectClickInside(
-      "chup", Rect{kChannelUp.x + kSideShift, kChannelUp.y, kChannelUp.width, kChannelUp.height});
+  Resize(643, 176);  // the default side part, 96 wide
+  ExpectClickInside("chup",
+                    Rect{kChannelUp.x + 96, kChannelUp.y, kChannelUp.width, kChannelUp.height});
   Resize(547, 356);
   ExpectClickInside("EMAIL", Rect{66, 140, 63, 27});
 

@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "app/key_table.h"
-
 namespace tv::winetest {
 
 inline std::string FreshFolder(const char* stem) {
@@ -38,8 +36,7 @@ inline std::string ReadWholeFile(const std::string& path) {
 // The test program's folder, with a trailing backslash.
 inline std::string ProgramFolder() {
   char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string program = path;
+  const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
   return program.substr(0, program.find_last_of('\\') + 1);
 }
 
@@ -62,14 +59,6 @@ inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
 
 inline void Pump(DWORD ms) {
   WaitFor([] { return false; }, ms);
-}
-
-// Makes `appDirectory` the installation that win.ini points to, with the usual file names.
-inline void InstallAt(const char* appDirectory) {
-  CreateDirectoryA(appDirectory, nullptr);
-  WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, appDirectory);
-  WriteProfileStringA(keys::kPanelIniName.section, keys::kPanelIniName.name, "Panel.ini");
-  WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name, "Settings.ini");
 }
 
 }  // namespace tv::winetest

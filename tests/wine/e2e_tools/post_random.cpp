@@ -1,12 +1,9 @@
-// post_random: a hostile peer for the end-to-end tests. Posts N WM_COMMANDs with random ids and
-// random lParams to the running panel, half of them ids the panel knows and half any id at
-// all, and prints each as "id lParam" so a failing run can be replayed.
-//
-// Left out: the ids that end, hide or close the panel or the TV, those that open a modal
-// dialog or message box, start another program or act on the captured files, and the record,
-// time-shift, scan and preview starts, whose long runs would outlast the test.
-//
-//   post_random N [SEED]      exit 0 when every command was posted, 1 without a panel
+// post_random N [SEED]: a hostile peer for the end-to-end tests. Posts N WM_COMMANDs with random
+// ids and lParams to the running panel, half of them ids the panel knows and half any id at all,
+// and prints each as "id lParam" so that a failing run can be replayed. Exits 0 when every
+// command was posted, 1 without a panel. Left out: the ids that end, hide or close the panel or
+// the TV, open a modal dialog or message box, start another program or act on the captured
+// files, and the record, time-shift, scan and preview starts, whose long runs would outlast it.
 #include <windows.h>
 
 #include <algorithm>
@@ -87,10 +84,8 @@ int main(int argc, char** argv) {
   std::printf("seed %u\n", seed);
 
   for (long i = 0; i < count; ++i) {
-    Id id = 0;
-    do {
-      id = RandomId(random);
-    } while (Excluded(id));
+    Id id = RandomId(random);
+    while (Excluded(id)) id = RandomId(random);
     const LPARAM lParam = RandomLParam(random);
     // Looked up every time: the panel must still be there after each command.
     HWND panel = FindWindowA(tv::kPanelClass, tv::kPanelTitle);
