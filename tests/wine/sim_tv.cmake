@@ -2,7 +2,6 @@
 # driven by a fake panel. The test program's folder holds QvTV.dll, which both the in-process
 # tests load and the installations the tests lay out receive.
 tvpanel_wine_test(sim_tv_test
-  ${CMAKE_CURRENT_LIST_DIR}/sim_tv_model_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sim_tv_test.cpp
   LIBS sim_tv_core)
 target_compile_definitions(sim_tv_test PRIVATE SIM_TV_PROGRAM="$<TARGET_FILE:screen>")

@@ -1,16 +1,6 @@
-# QvTV.dll through the real loader, and the start-up binding against real library files.
-# Each program has a folder of its own, because the library is found by its bare name next
-# to the program: one folder holds our QvTV.dll, the other holds none until a test puts one.
-
-# The native table, served by the DLL: compared entry by entry.
-tvpanel_wine_test(tuner_library_test ${CMAKE_CURRENT_LIST_DIR}/tuner_library_test.cpp
-                  LIBS platform_win32 tuner_tables)
-set_target_properties(tuner_library_test PROPERTIES
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/tuner_library)
-add_dependencies(tuner_library_test QvTV)
-add_custom_command(TARGET tuner_library_test POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:QvTV>
-          $<TARGET_FILE_DIR:tuner_library_test>/QvTV.dll)
+# The start-up binding against real library files through the real loader (our QvTV.dll
+# itself is loaded by the simulated card's tests). The program has a folder of its own, because
+# the library is found by its bare name next to the program: it holds none until a test puts one.
 
 # A library that lacks QvGetContryInfo: only QvGetFreqInfo, which is never called.
 set(TUNER_FREQ_ONLY_SOURCE ${CMAKE_CURRENT_BINARY_DIR}/tuner_freq_only.cpp)

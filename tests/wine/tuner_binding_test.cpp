@@ -1,5 +1,5 @@
 // The start-up binding against real library files through the Win32 loader: no QvTV.dll at
-// all, and one that lacks an entry. The program's folder holds no QvTV.dll of its own; each
+// all, and one that lacks an entry. The program's folder holds no QvTV.dll of its own; the
 // test puts there what it needs. The boxes' captions and styles are the native tests' business.
 #include <windows.h>
 
@@ -25,34 +25,26 @@ class RecordedBoxes : public MessageBoxes {
   std::vector<std::string> shown;
 };
 
-const std::string kLibraryHere = winetest::ProgramFolder() + "QvTV.dll";
+TEST(TunerBindingOnWindows, AMissingLibraryOrEntryIsRefusedWithItsMessagesAndUnloaded) {
+  const std::string here = winetest::ProgramFolder() + "QvTV.dll";
+  DeleteFileA(here.c_str());
+  RecordedBoxes missing;
+  EXPECT_FALSE(BindTunerLibrary(*MakeSystemTunerLibrary(), missing));
+  EXPECT_EQ(missing.shown, (std::vector<std::string>{"QvTV.DLL Failed", "invalid QvTV.DLL"}));
 
-TEST(TunerBindingOnWindows, MissingLibraryShowsBothMessagesInOrder) {
-  DeleteFileA(kLibraryHere.c_str());
+  // A library that offers the frequency entry but not the country count.
+  ASSERT_TRUE(
+      CopyFileA((winetest::ProgramFolder() + "QvTVFreqOnly.dll").c_str(), here.c_str(), FALSE));
+  const HMODULE module = LoadLibraryA(here.c_str());
+  ASSERT_NE(module, nullptr);
+  EXPECT_NE(GetProcAddress(module, "QvGetFreqInfo"), nullptr);
+  FreeLibrary(module);
+  RecordedBoxes refused;
   const auto library = MakeSystemTunerLibrary();
-  RecordedBoxes boxes;
-  EXPECT_FALSE(BindTunerLibrary(*library, boxes));
-  EXPECT_EQ(boxes.shown, (std::vector<std::string>{"QvTV.DLL Failed", "invalid QvTV.DLL"}));
-}
-
-TEST(TunerBindingOnWindows, LibraryWithoutTheCountryEntryIsRefusedAndUnloaded) {
-  ASSERT_TRUE(CopyFileA((winetest::ProgramFolder() + "QvTVFreqOnly.dll").c_str(),
-                        kLibraryHere.c_str(), FALSE));
-  {
-    // The file really offers the frequency entry, so the refusal is for the missing count.
-    const HMODULE module = LoadLibraryA(kLibraryHere.c_str());
-    ASSERT_NE(module, nullptr);
-    EXPECT_NE(GetProcAddress(module, "QvGetFreqInfo"), nullptr);
-    EXPECT_EQ(GetProcAddress(module, "QvGetContryInfo"), nullptr);
-    FreeLibrary(module);
-
-    const auto library = MakeSystemTunerLibrary();
-    RecordedBoxes boxes;
-    EXPECT_FALSE(BindTunerLibrary(*library, boxes));
-    EXPECT_EQ(boxes.shown, std::vector<std::string>{"invalid QvTV.DLL"});
-    EXPECT_EQ(GetModuleHandleA("QvTV.dll"), nullptr);
-  }
-  EXPECT_TRUE(DeleteFileA(kLibraryHere.c_str()));
+  EXPECT_FALSE(BindTunerLibrary(*library, refused));
+  EXPECT_EQ(refused.shown, std::vector<std::string>{"invalid QvTV.DLL"});
+  EXPECT_EQ(GetModuleHandleA("QvTV.dll"), nullptr) << "unloaded by the binding itself";
+  EXPECT_TRUE(DeleteFileA(here.c_str()));
 }
 
 }  // namespace

@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "app/key_table.h"
-
 namespace tv::winetest {
 
 inline std::string FreshFolder(const char* stem) {
@@ -21,6 +19,7 @@ inline std::string FreshFolder(const char* stem) {
   return dir;
 }
 
+// Shared every way, as the writer may still hold the file open.
 inline std::string ReadWholeFile(const std::string& path) {
   const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -37,13 +36,8 @@ inline std::string ReadWholeFile(const std::string& path) {
 // The test program's folder, with a trailing backslash.
 inline std::string ProgramFolder() {
   char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string program = path;
+  const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
   return program.substr(0, program.find_last_of('\\') + 1);
-}
-
-inline bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // A path on the Linux host as a program in the prefix names it (Wine maps / to drive Z:).
@@ -52,37 +46,19 @@ inline std::string WindowsPath(std::string unixPath) {
   return "Z:" + unixPath;
 }
 
-inline void DispatchWaiting() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-// Lets this thread's windows receive what others post and send for `ms` milliseconds.
-inline void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  do {
-    DispatchWaiting();
-    Sleep(5);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-// Pumps until `done` holds or the time is up; false when it never held.
+// Lets this thread's windows receive what others post and send until `done` holds; false when
+// it never held within the time.
 inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 3000) {
   const DWORD end = GetTickCount() + timeoutMs;
-  while (!done()) {
+  for (MSG msg; !done(); Sleep(5)) {
     if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-    DispatchWaiting();
-    Sleep(5);
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
   return true;
 }
 
-// Makes `appDirectory` the installation that win.ini points to, with the usual file names.
-inline void InstallAt(const char* appDirectory) {
-  CreateDirectoryA(appDirectory, nullptr);
-  WriteProfileStringA(keys::kAppDirectory.section, keys::kAppDirectory.name, appDirectory);
-  WriteProfileStringA(keys::kPanelIniName.section, keys::kPanelIniName.name, "Panel.ini");
-  WriteProfileStringA(keys::kSettingsIniName.section, keys::kSettingsIniName.name, "Settings.ini");
+inline void Pump(DWORD ms) {
+  WaitFor([] { return false; }, ms);
 }
 
 }  // namespace tv::winetest
