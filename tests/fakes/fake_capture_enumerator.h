@@ -1,6 +1,6 @@
 #pragma once
-// Video capture devices as a test plugs them in: names in the enumerator's order, a device
-// whose name cannot be read, or a machine without the system device enumerator.
+// Video capture devices as a test plugs them in: names in the enumerator's order, or a device
+// whose name cannot be read.
 
 #include <optional>
 #include <string>
@@ -14,18 +14,15 @@ class FakeCaptureEnumerator : public CaptureEnumerator {
  public:
   // Like the platform: an empty category is reported as such, with no names.
   VideoInputDevices ListVideoInputDevices() override {
-    ++walks;
-    if (!enumeratorAvailable) return {CaptureListing::NoEnumerator, {}};
-    if (names.empty()) return {CaptureListing::NoDevices, {}};
-    return {CaptureListing::Listed, names};
+    if (names_.empty()) return {CaptureListing::NoDevices, {}};
+    return {CaptureListing::Listed, names_};
   }
 
-  void Plug(std::string name) { names.emplace_back(std::move(name)); }
-  void PlugNameless() { names.emplace_back(std::nullopt); }
+  void Plug(std::string name) { names_.emplace_back(std::move(name)); }
+  void PlugNameless() { names_.emplace_back(std::nullopt); }
 
-  bool enumeratorAvailable = true;
-  std::vector<std::optional<std::string>> names;
-  int walks = 0;
+ private:
+  std::vector<std::optional<std::string>> names_;
 };
 
 }  // namespace tv::fakes

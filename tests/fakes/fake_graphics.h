@@ -18,35 +18,37 @@ struct Copy {
 };
 
 struct LoadedPictures {
-  std::string normal, hover, pressed, sprites;
+  std::string normal;
 };
 
 class FakeGraphics : public SkinGraphics {
  public:
-  void LoadPictures(const std::string& normal, const std::string& hover, const std::string& pressed,
-                    const std::string& sprites) override {
-    loads.push_back(LoadedPictures{normal, hover, pressed, sprites});
+  void LoadPictures(const std::string& normal, const std::string&, const std::string&,
+                    const std::string&) override {
+    loads.push_back(LoadedPictures{normal});
   }
   void ReleasePictures() override { ++releases; }
   void CopyToWindow(Surface from, Rect source, Point to) override {
-    copies.push_back(Copy{from, source, std::nullopt, to});
+    copies_.push_back(Copy{from, source, std::nullopt, to});
   }
   void CopyToSurface(Surface from, Rect source, Surface into, Point to) override {
-    copies.push_back(Copy{from, source, into, to});
+    copies_.push_back(Copy{from, source, into, to});
   }
 
   std::vector<Copy> WindowCopies() const { return CopiesInto(std::nullopt); }
   std::vector<Copy> CopiesInto(std::optional<Surface> surface) const {
     std::vector<Copy> found;
-    for (const auto& c : copies)
+    for (const auto& c : copies_)
       if (c.into == surface) found.push_back(c);
     return found;
   }
-  void ClearCopies() { copies.clear(); }
+  void ClearCopies() { copies_.clear(); }
 
   std::vector<LoadedPictures> loads;
-  std::vector<Copy> copies;
   int releases = 0;
+
+ private:
+  std::vector<Copy> copies_;
 };
 
 }  // namespace tv::fakes

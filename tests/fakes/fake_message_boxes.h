@@ -1,8 +1,6 @@
 #pragma once
-// Message boxes recorded, and answered from a script the test sets up. Unscripted boxes get
-// the first button's answer (OK or Yes), as a user pressing Enter would.
+// Message boxes recorded and answered as a user pressing Enter would: OK, or Yes.
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,13 +22,9 @@ class FakeMessageBoxes : public MessageBoxes {
     shown_.push_back(ShownMessageBox{
         owner, text != nullptr ? text : "",
         caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, style});
-    if (answers_.empty()) return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
-    const int answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+    return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
   }
 
-  void Answer(int result) { answers_.push_back(result); }
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -39,7 +33,6 @@ class FakeMessageBoxes : public MessageBoxes {
   }
 
  private:
-  std::deque<int> answers_;
   std::vector<ShownMessageBox> shown_;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// Windows and messages in a test: every post and send is logged in order; windows can be
-// given a handler (a scripted peer, or the panel itself) that runs during a send — and may
-// send back before the send returns — or when posted messages are dispatched.
+// Windows and messages in a test: every post and send is logged in order; a window's handler
+// (a scripted peer, or the panel itself) runs during a send, and may send back before the send
+// returns, or when posted messages are dispatched.
 
 #include <cstdint>
 #include <deque>
@@ -41,16 +41,15 @@ class FakeMessenger : public Messenger {
     return ref;
   }
   void SetHandler(WindowRef window, WindowHandler handler) {
-    if (windows_.count(window.id) != 0) windows_[window.id].handler = std::move(handler);
+    windows_.at(window.id).handler = std::move(handler);
   }
   void RemoveWindow(WindowRef window) { windows_.erase(window.id); }  // the peer closed
 
   WindowRef Find(const char* className, const char* title) override {
-    for (const auto& [id, window] : windows_) {
-      if (className != nullptr && window.className != className) continue;
-      if (title != nullptr && window.title != title) continue;
-      return WindowRef{id};
-    }
+    for (const auto& [id, window] : windows_)
+      if ((className == nullptr || window.className == className) &&
+          (title == nullptr || window.title == title))
+        return WindowRef{id};
     return {};
   }
   bool Post(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
@@ -67,18 +66,13 @@ class FakeMessenger : public Messenger {
     return Deliver(to, message, wParam, lParam);
   }
 
-  // Delivers queued posts, oldest first, including posts made while delivering; returns how
-  // many were delivered.
-  int DispatchPosted() {
-    int delivered = 0;
+  // Delivers queued posts, oldest first, including posts made while delivering.
+  void DispatchPosted() {
     while (!queue_.empty()) {
       const LoggedMessage next = queue_.front();
       queue_.pop_front();
-      if (windows_.count(next.to.id) == 0) continue;
-      Deliver(next.to, next.message, next.wParam, next.lParam);
-      ++delivered;
+      if (windows_.count(next.to.id) != 0) Deliver(next.to, next.message, next.wParam, next.lParam);
     }
-    return delivered;
   }
 
   const std::vector<LoggedMessage>& Log() const { return log_; }

@@ -11,14 +11,12 @@ FakePlatform::FakePlatform() {
   std::filesystem::create_directories(profile.HostPath("C:\\windows\\"));
 }
 
-std::string FakePlatform::Install(const std::string& appDirectory, const std::string& panelIniName,
-                                  const std::string& settingsIniName) {
+std::string FakePlatform::Install(const std::string& appDirectory) {
   std::filesystem::create_directories(profile.HostPath(appDirectory + "\\"));
   const WinIni winIni(profile);
   winIni.Write(keys::kAppDirectory, appDirectory);
-  winIni.Write(keys::kPanelIniName, panelIniName);
-  winIni.Write(keys::kSettingsIniName, settingsIniName);
-  profile.writes = 0;
+  winIni.Write(keys::kPanelIniName, "Panel.ini");
+  winIni.Write(keys::kSettingsIniName, "Settings.ini");
   return appDirectory;
 }
 

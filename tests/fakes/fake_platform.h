@@ -1,6 +1,6 @@
 #pragma once
 // The whole fake platform of one test: a private folder standing for drive C:, win.ini in it,
-// virtual time, logged messages and scripted message boxes. A test builds one in a line.
+// virtual time, logged messages and the recording fakes of the desktop.
 
 #include <string>
 
@@ -23,11 +23,9 @@ class FakePlatform {
  public:
   FakePlatform();
 
-  // An installation folder with [AP] in win.ini pointing at it and its two INI file names.
-  // Returns the Windows path of the folder.
-  std::string Install(const std::string& appDirectory = "C:\\Tv",
-                      const std::string& panelIniName = "Panel.ini",
-                      const std::string& settingsIniName = "Settings.ini");
+  // An installation folder with [AP] in win.ini pointing at it and at Panel.ini and
+  // Settings.ini. Returns the Windows path of the folder.
+  std::string Install(const std::string& appDirectory = "C:\\Tv");
 
   // Whole-file access by Windows path.
   std::string ReadFile(const std::string& windowsPath) const;

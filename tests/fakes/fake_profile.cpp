@@ -22,13 +22,8 @@ std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) cons
     return c == '\\' ? '/' : static_cast<char>(std::tolower(c));
   });
   std::string rest = full.substr(2);
-  // A trailing separator names the folder itself: reads then fail and writes are refused,
-  // as for a path that is a directory.
-  const bool endsInSeparator = !rest.empty() && rest.back() == '/';
   rest.erase(0, rest.find_first_not_of('/'));
-  std::filesystem::path host = root_ / full.substr(0, 1) / rest;
-  if (endsInSeparator) host /= "";
-  return host;
+  return root_ / full.substr(0, 1) / rest;
 }
 
 std::optional<std::string> FakeProfile::ReadAll(const char* file) {

@@ -47,16 +47,13 @@ class FakeProfile : public Profile {
   }
   bool WriteString(const char* section, const char* key, const char* value,
                    const char* file) override {
-    ++writes;
     return ini::WriteString(section, key, value, HostPath(file).c_str());
   }
   std::optional<std::string> ReadAll(const char* file) override;
 
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
-  std::filesystem::path WinIniPath() const { return HostPath("C:\\windows\\win.ini"); }
 
-  int writes = 0;      // every write call, for tests that must see no write at all
   int wholeReads = 0;  // ReadAll calls
 
  private:

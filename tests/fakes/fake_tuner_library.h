@@ -1,6 +1,6 @@
 #pragma once
 // A tuner library scripted by the test: whether it loads, which entries it has, its country
-// count and countries. Every call is recorded with its arguments as passed.
+// count and countries. Calls are recorded in order, frequency questions with their arguments.
 
 #include <cstdint>
 #include <string>
@@ -25,35 +25,26 @@ struct FreqInfoCall {
 
 class FakeTunerLibrary : public TunerLibrary {
  public:
-  // What the "file" offers.
   bool present = true;
   bool hasFreqInfo = true;
   bool hasCountryInfo = true;
   std::int32_t countryCount = 0;  // the answer of GetContryInfo, whatever countries holds
   std::vector<FakeCountry> countries;
 
-  // Frequency the fake gives channel n of a position's band: recognisable in assertions.
-  static std::int32_t FrequencyOf(std::int32_t position, std::int32_t band, std::int32_t n) {
-    return 40000000 + position * 1000000 + band * 100000 + n * 1000;
-  }
-
   bool Load(const char* fileName) override {
     events.push_back(std::string("load ") + fileName);
-    return loaded = present;
+    return loaded_ = present;
   }
   bool Lookup(TunerEntry entry) override {
     const bool freq = entry == TunerEntry::FreqInfo;
     events.push_back(freq ? "lookup QvGetFreqInfo" : "lookup QvGetContryInfo");
-    return loaded && (freq ? hasFreqInfo : hasCountryInfo);
+    return loaded_ && (freq ? hasFreqInfo : hasCountryInfo);
   }
   void Release() override {
     events.push_back("release");
-    loaded = false;
+    loaded_ = false;
   }
-  std::int32_t GetContryInfo() override {
-    events.push_back("QvGetContryInfo");
-    return countryCount;
-  }
+  std::int32_t GetContryInfo() override { return countryCount; }
   std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position, std::int32_t band,
                            std::int32_t channel, std::int32_t reserved1, std::int32_t* standard,
                            std::int32_t* highest, std::int32_t* lowest,
@@ -67,13 +58,14 @@ class FakeTunerLibrary : public TunerLibrary {
     *standard = c.standard;
     *highest = band == 0 ? c.airHighest : c.cableHighest;
     *lowest = band == 0 ? c.airLowest : c.cableLowest;
-    return channel == 0 ? 0 : FrequencyOf(*position, band, channel);
+    return 0;
   }
 
-  // The order of what happened: "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
-  std::vector<std::string> events;
+  std::vector<std::string> events;  // "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
   std::vector<FreqInfoCall> calls;
-  bool loaded = false;
+
+ private:
+  bool loaded_ = false;
 };
 
 }  // namespace tv::fakes

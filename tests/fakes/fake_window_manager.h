@@ -1,6 +1,6 @@
 #pragma once
-// Window operations recorded: the current state of every window the behaviour touched, and the
-// order of operations as readable lines ("Resize 0x100 643x356") for tests that check order.
+// Window operations recorded: the state of every window the behaviour touched, and the order
+// of operations as readable lines ("Destroy 0x9000") for tests that check order.
 
 #include <cstdio>
 #include <map>
@@ -20,12 +20,9 @@ inline std::string Hex(WindowRef window) {
 struct FakeWindowState {
   bool visible = false;
   int lastShow = -1;
-  bool topmost = false;
   bool destroyed = false;
   ScreenRect rect;
-  std::vector<Point> region;  // empty: never shaped
   int invalidations = 0;
-  int updates = 0;
 };
 
 class FakeWindowManager : public WindowManager {
@@ -33,32 +30,24 @@ class FakeWindowManager : public WindowManager {
   void Show(WindowRef window, int showState) override {
     State(window).lastShow = showState;
     State(window).visible = showState != kSwHide && showState != kSwMinimize;
-    Log("Show", window, " " + std::to_string(showState));
+    Log("Show", window);
   }
-  void SetTopmost(WindowRef window, bool topmost) override {
-    State(window).topmost = topmost;
-    Log("Topmost", window, topmost ? " 1" : " 0");
-  }
+  void SetTopmost(WindowRef window, bool) override { Log("Topmost", window); }
   void Resize(WindowRef window, int width, int height) override {
     auto& r = State(window).rect;
     r.right = r.left + width;
     r.bottom = r.top + height;
-    Log("Resize", window, " " + std::to_string(width) + "x" + std::to_string(height));
+    Log("Resize", window);
   }
-  void Move(WindowRef window, int x, int y, int width, int height, bool repaint) override {
+  void Move(WindowRef window, int x, int y, int width, int height, bool) override {
     State(window).rect = ScreenRect{x, y, x + width, y + height};
-    Log("Move", window,
-        " " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-            std::to_string(height) + (repaint ? " repaint" : ""));
+    Log("Move", window);
   }
   ScreenRect WindowRect(WindowRef window) override { return State(window).rect; }
-  Size ScreenSize() override { return screen; }
+  Size ScreenSize() override { return Size{1024, 768}; }
   bool SetRegion(WindowRef window, const std::vector<Point>& polygon) override {
-    // A polygon needs at least three corners, as a region would.
-    if (polygon.size() < 3) return false;
-    State(window).region = polygon;
-    Log("Region", window, " " + std::to_string(polygon.size()));
-    return true;
+    Log("Region", window);
+    return polygon.size() >= 3;  // as a region needs
   }
   void BringToForeground(WindowRef window) override {
     foreground = window;
@@ -72,10 +61,7 @@ class FakeWindowManager : public WindowManager {
     ++State(window).invalidations;
     Log("Invalidate", window);
   }
-  void UpdateNow(WindowRef window) override {
-    ++State(window).updates;
-    Log("Update", window);
-  }
+  void UpdateNow(WindowRef window) override { Log("Update", window); }
   void Destroy(WindowRef window) override {
     State(window).destroyed = true;
     State(window).visible = false;
@@ -84,14 +70,14 @@ class FakeWindowManager : public WindowManager {
   void CaptureMouse(WindowRef window) override { captured = window; }
   void ReleaseMouse() override { captured = {}; }
   void SetCursor(Cursor shape) override { cursor = shape; }
-  WindowRef CreateList(ListWindow kind) override {
+  WindowRef CreateList(ListWindow) override {
     const WindowRef list{0x9000 + 0x10 * static_cast<std::uintptr_t>(listsCreated++)};
-    Log(kind == ListWindow::Down ? "CreateList Down" : "CreateList Side", list);
+    Log("CreateList", list);
     return list;
   }
 
-  FakeWindowState& State(WindowRef window) { return windows[window.id]; }
-  // Lines of the event log that start with prefix ("Resize", "Show 0x100", ...).
+  FakeWindowState& State(WindowRef window) { return windows_[window.id]; }
+  // Lines of the event log that start with prefix ("Destroy", "Show 0x100", ...).
   std::vector<std::string> EventsStartingWith(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const auto& e : events)
@@ -99,8 +85,6 @@ class FakeWindowManager : public WindowManager {
     return found;
   }
 
-  Size screen{1024, 768};
-  std::map<std::uintptr_t, FakeWindowState> windows;
   std::vector<std::string> events;
   WindowRef captured;
   WindowRef foreground;
@@ -109,9 +93,10 @@ class FakeWindowManager : public WindowManager {
   int listsCreated = 0;
 
  private:
-  void Log(const std::string& what, WindowRef window, const std::string& rest = {}) {
-    events.push_back(what + " " + Hex(window) + rest);
+  void Log(const std::string& what, WindowRef window) {
+    events.push_back(what + " " + Hex(window));
   }
+  std::map<std::uintptr_t, FakeWindowState> windows_;
 };
 
 }  // namespace tv::fakes

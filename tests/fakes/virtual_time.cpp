@@ -15,16 +15,16 @@ void VirtualTime::Advance(std::uint32_t ms) {
   if (onIdle) onIdle();
   for (;;) {
     // The earliest due timer; ties go to the one started first, as a message queue would.
-    const auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
-      return std::tie(a.second.dueMs, a.second.generation) <
-             std::tie(b.second.dueMs, b.second.generation);
-    });
+    const auto next =
+        std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+          return std::tie(a.second.dueMs, a.second.generation) <
+                 std::tie(b.second.dueMs, b.second.generation);
+        });
     if (next == timers_.end() || next->second.dueMs > target) break;
     const std::uint32_t id = next->first;
     Timer& timer = next->second;
     if (timer.dueMs > nowMs_) nowMs_ = timer.dueMs;
     timer.dueMs = nowMs_ + (timer.periodMs == 0 ? 1 : timer.periodMs);
-    fired_.push_back(id);
     if (onTimer) onTimer(id);
     if (onIdle) onIdle();
   }

@@ -41,10 +41,7 @@ class VirtualTime : public Clock, public Timers {
   std::uint32_t PeriodOf(std::uint32_t id) const {
     return IsRunning(id) ? timers_.at(id).periodMs : 0;
   }
-  std::uint64_t ElapsedMs() const { return nowMs_; }
   const std::vector<std::uint32_t>& Sleeps() const { return sleeps_; }
-  // Every tick delivered, in order, for tests that count repeats.
-  const std::vector<std::uint32_t>& Fired() const { return fired_; }
 
  private:
   struct Timer {
@@ -55,9 +52,8 @@ class VirtualTime : public Clock, public Timers {
   std::map<std::uint32_t, Timer> timers_;
   std::uint64_t nowMs_ = 0;
   std::uint64_t generation_ = 0;
-  long long epochSecondsAtStart_ = 0;  // local wall-clock time at ElapsedMs() == 0
+  long long epochSecondsAtStart_ = 0;  // local wall-clock time at nowMs_ == 0
   std::vector<std::uint32_t> sleeps_;
-  std::vector<std::uint32_t> fired_;
 };
 
 }  // namespace tv::fakes
