@@ -19,20 +19,17 @@
 
 namespace tv::fakes {
 
-// Virtual time: the clock, the sleeps and the panel window's timers of a test. Nothing runs
-// until the test advances time; timers then fire in time order. Like window timers they
-// repeat until stopped, and ticks missed while the thread slept are delivered once.
-
+// The clock, the sleeps and the window timers of a test. Nothing runs until the test advances
+// time; timers then fire in time order, repeat until stopped, and ticks missed while the
+// thread slept are delivered once.
 class VirtualTime : public Clock, public Timers {
  public:
   VirtualTime();
 
-  // Timers
   void Start(std::uint32_t id, std::uint32_t periodMs) override {
     timers_[id] = Timer{periodMs, nowMs_ + periodMs, ++generation_};
   }
   void Stop(std::uint32_t id) override { timers_.erase(id); }
-  // Clock
   void Sleep(std::uint32_t ms) override {
     sleeps_.push_back(ms);
     nowMs_ += ms;
@@ -57,33 +54,28 @@ class VirtualTime : public Clock, public Timers {
  private:
   struct Timer {
     std::uint32_t periodMs;
-    std::uint64_t dueMs;
-    std::uint64_t generation;
+    std::uint64_t dueMs, generation;  // generation: the order timers were started in
   };
   std::map<std::uint32_t, Timer> timers_;
-  std::uint64_t nowMs_ = 0;
-  std::uint64_t generation_ = 0;
+  std::uint64_t nowMs_ = 0, generation_ = 0;
   long long epochSecondsAtStart_ = 0;  // local wall-clock time at nowMs_ == 0
   std::vector<std::uint32_t> sleeps_;
+};
+
+class FakeFileSystem : public FileSystem {
+ public:
+  bool ChangeDirectory(const std::string& path) override {
+    current = path;
+    return true;
+  }
+  std::string CurrentDirectory() override { return current; }
+  std::string current = "C:\\";
 };
 
 // Profile calls against the portable INI layer, with Windows paths mapped into a test folder:
 // "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case),
 // win.ini is <root>/c/windows/win.ini, a bare file name resolves to the Windows folder the
 // way the platform's profile calls do, and other relative paths to the current directory.
-
-class FakeFileSystem : public FileSystem {
- public:
-  bool ChangeDirectory(const std::string& path) override {
-    current_ = path;
-    return true;
-  }
-  std::string CurrentDirectory() override { return current_; }
-  const std::string& Current() const { return current_; }
-
- private:
-  std::string current_ = "C:\\";
-};
 
 class FakeProfile : public Profile {
  public:
@@ -120,10 +112,9 @@ class FakeProfile : public Profile {
   const FakeFileSystem& files_;
 };
 
-// Windows and messages in a test: every post and send is logged in order; a window's handler
-// (a scripted peer, or the panel itself) runs during a send, and may send back before the send
-// returns, or when posted messages are dispatched.
-
+// Windows and messages: every post and send is logged in order. A window's handler (a peer, or
+// the panel itself) runs during a send, and may send back before it returns, or when posted
+// messages are dispatched.
 enum class Delivery { Posted, Sent };
 
 struct LoggedMessage {
@@ -203,8 +194,7 @@ class FakeMessenger : public Messenger {
 
  private:
   struct Window {
-    std::string className;
-    std::string title;
+    std::string className, title;
     WindowHandler handler;
   };
   std::intptr_t Deliver(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
@@ -220,7 +210,6 @@ class FakeMessenger : public Messenger {
 };
 
 // Message boxes recorded and answered as a user pressing Enter would: OK, or Yes.
-
 struct ShownMessageBox {
   WindowRef owner;
   std::string text;
@@ -248,9 +237,8 @@ class FakeMessageBoxes : public MessageBoxes {
   std::vector<ShownMessageBox> shown_;
 };
 
-// Window operations recorded: the state of every window the behaviour touched, and the order
-// of operations as readable lines ("Destroy 0x9000") for tests that check order.
-
+// Window operations recorded: the state of every window touched, and the operations in order
+// as lines such as "Destroy 0x9000".
 inline std::string Hex(WindowRef window) {
   char text[32];
   std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(window.id));
@@ -268,20 +256,18 @@ struct FakeWindowState {
 class FakeWindowManager : public WindowManager {
  public:
   void Show(WindowRef window, int showState) override {
-    State(window).lastShow = showState;
-    State(window).visible = showState != kSwHide && showState != kSwMinimize;
-    Log("Show", window);
+    FakeWindowState& state = Log("Show", window);
+    state.lastShow = showState;
+    state.visible = showState != kSwHide && showState != kSwMinimize;
   }
   void SetTopmost(WindowRef window, bool) override { Log("Topmost", window); }
   void Resize(WindowRef window, int width, int height) override {
-    auto& r = State(window).rect;
+    ScreenRect& r = Log("Resize", window).rect;
     r.right = r.left + width;
     r.bottom = r.top + height;
-    Log("Resize", window);
   }
   void Move(WindowRef window, int x, int y, int width, int height, bool) override {
-    State(window).rect = ScreenRect{x, y, x + width, y + height};
-    Log("Move", window);
+    Log("Move", window).rect = ScreenRect{x, y, x + width, y + height};
   }
   ScreenRect WindowRect(WindowRef window) override { return State(window).rect; }
   Size ScreenSize() override { return Size{1024, 768}; }
@@ -289,23 +275,14 @@ class FakeWindowManager : public WindowManager {
     Log("Region", window);
     return polygon.size() >= 3;  // as a region needs
   }
-  void BringToForeground(WindowRef window) override {
-    foreground = window;
-    Log("Foreground", window);
-  }
-  void SetFocus(WindowRef window) override {
-    focus = window;
-    Log("Focus", window);
-  }
-  void Invalidate(WindowRef window) override {
-    ++State(window).invalidations;
-    Log("Invalidate", window);
-  }
+  void BringToForeground(WindowRef window) override { Log("Foreground", foreground = window); }
+  void SetFocus(WindowRef window) override { Log("Focus", focus = window); }
+  void Invalidate(WindowRef window) override { ++Log("Invalidate", window).invalidations; }
   void UpdateNow(WindowRef window) override { Log("Update", window); }
   void Destroy(WindowRef window) override {
-    State(window).destroyed = true;
-    State(window).visible = false;
-    Log("Destroy", window);
+    FakeWindowState& state = Log("Destroy", window);
+    state.destroyed = true;
+    state.visible = false;
   }
   void CaptureMouse(WindowRef window) override { captured = window; }
   void ReleaseMouse() override { captured = {}; }
@@ -333,14 +310,14 @@ class FakeWindowManager : public WindowManager {
   int listsCreated = 0;
 
  private:
-  void Log(const std::string& what, WindowRef window) {
+  FakeWindowState& Log(const std::string& what, WindowRef window) {
     events.push_back(what + " " + Hex(window));
+    return State(window);
   }
   std::map<std::uintptr_t, FakeWindowState> windows_;
 };
 
-// Skin pictures recorded: which files were loaded, and every rectangle copy in order.
-
+// Skin pictures recorded: the files loaded, and every rectangle copy in order.
 struct Copy {
   Surface from = Surface::Normal;
   Rect source;
@@ -383,9 +360,8 @@ class FakeGraphics : public SkinGraphics {
   std::vector<Copy> copies_;
 };
 
-// The desktop's services recorded: system flags as a little table, started programs, the
-// tooltip control and the tray icon, with the order of the calls that tests check as events.
-
+// The desktop's services recorded: system flags as a table, started programs, the tooltip
+// control and the tray icon, with the order of the calls tests check as events.
 struct StartedProgram {
   std::string commandLine;
   int showState = 0;
@@ -440,12 +416,10 @@ class FakeShell : public Shell {
   std::vector<std::string> events;
 };
 
-// Video capture devices as a test plugs them in: names in the enumerator's order, or a device
-// whose name cannot be read.
-
+// Capture devices as a test plugs them in, in the enumerator's order; an empty category is
+// reported as such, as the platform does.
 class FakeCaptureEnumerator : public CaptureEnumerator {
  public:
-  // Like the platform: an empty category is reported as such, with no names.
   VideoInputDevices ListVideoInputDevices() override {
     if (names_.empty()) return {CaptureListing::NoDevices, {}};
     return {CaptureListing::Listed, names_};
@@ -458,9 +432,8 @@ class FakeCaptureEnumerator : public CaptureEnumerator {
   std::vector<std::optional<std::string>> names_;
 };
 
-// Dialogs without windows: controls that keep what the behaviour puts into them, and a user
-// who clicks through the behaviour's own entry point. A modal run is answered with OK.
-
+// Dialogs without windows: controls keep what the behaviour puts into them; a modal run is
+// answered with OK.
 struct FakeControl {
   std::string text;
   std::vector<std::string> items;
@@ -508,7 +481,6 @@ class FakeDialog : public DialogControls {
     if (handler_ != nullptr && !closed) handler_->OnCommand(*this, control, kBnClicked);
   }
 
-  // Controls as the behaviour left them; one it never touched reads as a fresh control.
   FakeControl& Control(int id) { return controls_[id]; }
   bool closed = false;
   int result = -1;
@@ -520,8 +492,6 @@ class FakeDialog : public DialogControls {
 
 class FakeDialogs : public Dialogs {
  public:
-  // Starts the handler on a fresh dialog where the user presses Enter (OK); returns what the
-  // dialog closed with, -1 when it stayed open.
   int RunModal(int, WindowRef, DialogHandler& handler) override {
     FakeDialog dialog;
     dialog.Attach(handler);
@@ -533,7 +503,6 @@ class FakeDialogs : public Dialogs {
 
 // A scripted sound card: destinations with their volume, bass and treble controls, source
 // lines with or without a mute control, and a recording selector.
-
 struct FakeSourceLine {
   std::string shortName;
   std::optional<std::uint32_t> muteControl;
@@ -585,21 +554,20 @@ class FakeMixer : public MixerDevice {
   // Line ids: destination d is (d + 1) << 16, its source s is that plus s + 1.
   std::optional<MixerLine> Destination(std::uint32_t index) override {
     const FakeDestination& dest = card_->destinations.at(index);
-    return MixerLine{(index + 1) << 16,
-                     index,
-                     dest.type,
-                     dest.channels,
-                     static_cast<std::uint32_t>(dest.sources.size()),
-                     "Destination"};
+    const auto sources = static_cast<std::uint32_t>(dest.sources.size());
+    return MixerLine{(index + 1) << 16, index, dest.type, dest.channels, sources, "Destination"};
   }
   std::optional<MixerLine> Source(std::uint32_t destination, std::uint32_t index) override {
-    const FakeDestination& dest = card_->destinations.at(destination);
-    return MixerLine{
-        ((destination + 1) << 16) + index + 1, destination, MixerLineType::Other, dest.channels, 0,
-        dest.sources.at(index).shortName};
+    const std::uint32_t id = ((destination + 1) << 16) + index + 1;
+    return MixerLine{id,
+                     destination,
+                     MixerLineType::Other,
+                     Line(id).channels,
+                     0,
+                     Line(id).sources.at(index).shortName};
   }
   std::optional<MixerControl> ControlOfType(std::uint32_t lineId, MixerControlType type) override {
-    const FakeDestination& dest = card_->destinations.at((lineId >> 16) - 1);
+    const FakeDestination& dest = Line(lineId);
     const std::uint32_t s = lineId & 0xFFFF;
     std::optional<std::uint32_t> id;
     if (s != 0)
@@ -615,18 +583,13 @@ class FakeMixer : public MixerDevice {
   }
   // The selector's control id is its line id.
   std::optional<MixerControl> FirstControl(std::uint32_t lineId) override {
-    const FakeDestination& dest = card_->destinations.at((lineId >> 16) - 1);
-    if (dest.items.empty()) return std::nullopt;
-    return MixerControl{lineId, static_cast<std::uint32_t>(dest.items.size())};
+    if (Line(lineId).items.empty()) return std::nullopt;
+    return MixerControl{lineId, static_cast<std::uint32_t>(Line(lineId).items.size())};
   }
-  std::vector<std::string> ItemNames(const MixerControl& control) override {
-    return Selector(control).items;
-  }
-  std::vector<bool> ItemStates(const MixerControl& control) override {
-    return Selector(control).itemStates;
-  }
-  bool SetItemStates(const MixerControl& control, const std::vector<bool>& states) override {
-    Selector(control).itemStates = states;
+  std::vector<std::string> ItemNames(const MixerControl& c) override { return Line(c.id).items; }
+  std::vector<bool> ItemStates(const MixerControl& c) override { return Line(c.id).itemStates; }
+  bool SetItemStates(const MixerControl& c, const std::vector<bool>& states) override {
+    Line(c.id).itemStates = states;
     return true;
   }
   bool SetValues(std::uint32_t controlId, std::span<const std::uint32_t> perChannel) override {
@@ -638,8 +601,7 @@ class FakeMixer : public MixerDevice {
   // The last values set on a control, if any.
   std::optional<std::vector<std::uint32_t>> ValuesOf(std::uint32_t control) const {
     const auto it = values_.find(control);
-    if (it == values_.end()) return std::nullopt;
-    return it->second;
+    return it == values_.end() ? std::nullopt : std::optional(it->second);
   }
 
   std::vector<FakeSoundCard> cards;
@@ -647,9 +609,7 @@ class FakeMixer : public MixerDevice {
   std::vector<std::uint32_t> sets;  // the control of every SetValues, in order
 
  private:
-  FakeDestination& Selector(const MixerControl& control) {
-    return card_->destinations.at((control.id >> 16) - 1);
-  }
+  FakeDestination& Line(std::uint32_t lineId) { return card_->destinations.at((lineId >> 16) - 1); }
   FakeSoundCard* card_ = nullptr;
   std::map<std::uint32_t, std::vector<std::uint32_t>> values_;
 };

@@ -23,12 +23,6 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
   std::error_code ignored;
-  // Tests may leave read-only files behind; make them removable first.
-  for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
-       it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
-    std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-  }
   std::filesystem::remove_all(path_, ignored);
 }
 
@@ -53,7 +47,7 @@ std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) cons
   } else if (windowsPath.find_first_of("\\/") == std::string::npos) {
     full = "C:\\windows\\" + windowsPath;
   } else {
-    full = files_.Current() + "\\" + windowsPath;
+    full = files_.current + "\\" + windowsPath;
   }
   if (full[0] == '\\') full = "C:" + full;  // rooted paths are on the current drive
   std::transform(full.begin(), full.end(), full.begin(), [](unsigned char c) {
@@ -68,8 +62,8 @@ std::optional<std::string> FakeProfile::ReadAll(const char* file) {
   ++wholeReads;
   const std::filesystem::path host = HostPath(file);
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(host, ec)) return std::nullopt;
-  return TempDir::ReadFile(host);
+  return std::filesystem::is_regular_file(host, ec) ? std::optional(TempDir::ReadFile(host))
+                                                    : std::nullopt;
 }
 
 VirtualTime::VirtualTime() {
