@@ -511,11 +511,11 @@ struct FakeSourceLine {
 struct FakeDestination {
   MixerLineType type = MixerLineType::Other;
   std::uint32_t channels = 2;
-  std::optional<std::uint32_t> volumeControl, bassControl, trebleControl;
-  std::vector<FakeSourceLine> sources;
+  std::map<MixerControlType, std::uint32_t> controls{};  // of the line itself: volume, bass...
+  std::vector<FakeSourceLine> sources{};
   // When not empty, the line's first control is a list of these items: the recording selector.
-  std::vector<std::string> items;
-  std::vector<bool> itemStates;
+  std::vector<std::string> items{};
+  std::vector<bool> itemStates{};
 };
 
 struct FakeSoundCard {
@@ -528,11 +528,13 @@ class FakeMixer : public MixerDevice {
   // Speakers (two channels; volume 1, bass 2, treble 3; sources CD/11, Line/12, Mic/13) and a
   // wave-in destination whose selector lists CD, Line, Mic, Mix with Mic selected.
   static FakeSoundCard TypicalCard() {
-    const FakeDestination speakers{
-        MixerLineType::Speakers, 2, 1, 2, 3, {{"CD", 11}, {"Line", 12}, {"Mic", 13}}, {}, {}};
-    const FakeDestination waveIn{
-        MixerLineType::WaveIn,      2, {}, {}, {}, {}, {"CD", "Line", "Mic", "Mix"},
-        {false, false, true, false}};
+    using enum MixerControlType;
+    const FakeDestination speakers{.type = MixerLineType::Speakers,
+                                   .controls = {{Volume, 1}, {Bass, 2}, {Treble, 3}},
+                                   .sources = {{"CD", 11}, {"Line", 12}, {"Mic", 13}}};
+    const FakeDestination waveIn{.type = MixerLineType::WaveIn,
+                                 .items = {"CD", "Line", "Mic", "Mix"},
+                                 .itemStates = {false, false, true, false}};
     return FakeSoundCard{"Typical Sound Card", {speakers, waveIn}};
   }
 
@@ -570,14 +572,8 @@ class FakeMixer : public MixerDevice {
     const FakeDestination& dest = Line(lineId);
     const std::uint32_t s = lineId & 0xFFFF;
     std::optional<std::uint32_t> id;
-    if (s != 0)
-      id = type == MixerControlType::Mute ? dest.sources.at(s - 1).muteControl : std::nullopt;
-    else if (type == MixerControlType::Volume)
-      id = dest.volumeControl;
-    else if (type == MixerControlType::Bass)
-      id = dest.bassControl;
-    else if (type == MixerControlType::Treble)
-      id = dest.trebleControl;
+    if (s != 0 && type == MixerControlType::Mute) id = dest.sources.at(s - 1).muteControl;
+    if (s == 0 && dest.controls.count(type) != 0) id = dest.controls.at(type);
     if (!id) return std::nullopt;
     return MixerControl{*id, 0};
   }
