@@ -1,7 +1,6 @@
 #pragma once
 // The whole fake platform of one test: a private folder standing for drive C:, win.ini in it,
-// virtual time, logged messages and the recording fakes of the desktop. A test builds one in
-// a line.
+// virtual time, logged messages and the recording fakes of the desktop.
 
 #include <cstdint>
 #include <cstdio>
@@ -16,12 +15,12 @@
 #include "app/ini_file.h"
 #include "fakes/temp_dir.h"
 #include "platform/platform.h"
+#include "platform/tuner_library.h"
 
 namespace tv::fakes {
 
-// The clock, the sleeps and the window timers of a test. Nothing runs until the test advances
-// time; timers then fire in time order, repeat until stopped, and ticks missed while the
-// thread slept are delivered once.
+// Nothing runs until the test advances time; timers then fire in time order, repeat until
+// stopped, and ticks missed while the thread slept are delivered once.
 class VirtualTime : public Clock, public Timers {
  public:
   VirtualTime();
@@ -37,10 +36,8 @@ class VirtualTime : public Clock, public Timers {
   LocalTime Now() override;
   std::uint32_t TickMs() override { return static_cast<std::uint32_t>(nowMs_); }
 
-  // Called for every timer tick while time advances (the panel's timer entry point).
-  std::function<void(std::uint32_t id)> onTimer;
-  // Called between timer ticks so posted messages are delivered as a message loop would.
-  std::function<void()> onIdle;
+  std::function<void(std::uint32_t id)> onTimer;  // every tick, as the panel's timer entry
+  std::function<void()> onIdle;  // between ticks, to deliver posts as a message loop would
 
   void Advance(std::uint32_t ms);
   void SetLocalTime(int year, int month, int day, int hour, int minute, int second);
@@ -144,7 +141,7 @@ class FakeMessenger : public Messenger {
   void SetHandler(WindowRef window, WindowHandler handler) {
     windows_.at(window.id).handler = std::move(handler);
   }
-  void RemoveWindow(WindowRef window) { windows_.erase(window.id); }  // the peer closed
+  void RemoveWindow(WindowRef window) { windows_.erase(window.id); }
 
   WindowRef Find(const char* className, const char* title) override {
     for (const auto& [id, window] : windows_)
@@ -183,7 +180,6 @@ class FakeMessenger : public Messenger {
       if (m.to == window) result.push_back(m);
     return result;
   }
-  // The ids of the WM_COMMANDs that went to a window, in order.
   std::vector<std::uint16_t> CommandsTo(WindowRef window) const {
     std::vector<std::uint16_t> ids;
     for (const auto& m : LogTo(window))
@@ -294,7 +290,6 @@ class FakeWindowManager : public WindowManager {
   }
 
   FakeWindowState& State(WindowRef window) { return windows_[window.id]; }
-  // Lines of the event log that start with prefix ("Destroy", "Show 0x100", ...).
   std::vector<std::string> EventsStartingWith(const std::string& prefix) const {
     std::vector<std::string> found;
     for (const auto& e : events)
@@ -470,20 +465,16 @@ class FakeDialog : public DialogControls {
     for (int id = first; id <= last; ++id) Control(id).checked = id == checked;
   }
   bool IsChecked(int control) override { return Control(control).checked; }
-  void Close(int closeResult) override {
-    closed = true;
-    result = closeResult;
-  }
+  void Close(int closeResult) override { result = closeResult; }
 
   // The user clicks a button of the dialog run by handler.
   void Attach(DialogHandler& handler) { handler_ = &handler; }
   void Click(int control) {
-    if (handler_ != nullptr && !closed) handler_->OnCommand(*this, control, kBnClicked);
+    if (handler_ != nullptr && !result) handler_->OnCommand(*this, control, kBnClicked);
   }
 
   FakeControl& Control(int id) { return controls_[id]; }
-  bool closed = false;
-  int result = -1;
+  std::optional<int> result;  // set when closed
 
  private:
   DialogHandler* handler_ = nullptr;
@@ -497,12 +488,12 @@ class FakeDialogs : public Dialogs {
     dialog.Attach(handler);
     handler.OnInit(dialog);
     dialog.Click(kIdDialogOk);
-    return dialog.closed ? dialog.result : -1;
+    return dialog.result.value_or(-1);
   }
 };
 
-// A scripted sound card: destinations with their volume, bass and treble controls, source
-// lines with or without a mute control, and a recording selector.
+// A scripted sound card: destinations, source lines with or without a mute control, and a
+// recording selector.
 struct FakeSourceLine {
   std::string shortName;
   std::optional<std::uint32_t> muteControl;
@@ -608,6 +599,66 @@ class FakeMixer : public MixerDevice {
   FakeDestination& Line(std::uint32_t lineId) { return card_->destinations.at((lineId >> 16) - 1); }
   FakeSoundCard* card_ = nullptr;
   std::map<std::uint32_t, std::vector<std::uint32_t>> values_;
+};
+
+// A tuner library scripted by the test: whether it loads, which entries it has, its country
+// count and countries. Calls are recorded in order, frequency questions with their arguments.
+struct FakeCountry {
+  std::int32_t code = 0;
+  std::int32_t standard = 0;
+  std::int32_t airLowest = 0, airHighest = 0;
+  std::int32_t cableLowest = 0, cableHighest = 0;
+};
+
+struct FreqInfoCall {
+  std::int32_t code = 0;  // as passed in
+  std::int32_t position = 0, band = 0, channel = 0, reserved1 = 0, reserved2 = 0;
+  friend bool operator==(const FreqInfoCall&, const FreqInfoCall&) = default;
+};
+
+class FakeTunerLibrary : public TunerLibrary {
+ public:
+  bool present = true;
+  bool hasFreqInfo = true;
+  bool hasCountryInfo = true;
+  std::int32_t countryCount = 0;  // the answer of GetContryInfo, whatever countries holds
+  std::vector<FakeCountry> countries;
+
+  bool Load(const char* fileName) override {
+    events.push_back(std::string("load ") + fileName);
+    return loaded_ = present;
+  }
+  bool Lookup(TunerEntry entry) override {
+    const bool freq = entry == TunerEntry::FreqInfo;
+    events.push_back(freq ? "lookup QvGetFreqInfo" : "lookup QvGetContryInfo");
+    return loaded_ && (freq ? hasFreqInfo : hasCountryInfo);
+  }
+  void Release() override {
+    events.push_back("release");
+    loaded_ = false;
+  }
+  std::int32_t GetContryInfo() override { return countryCount; }
+  std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position, std::int32_t band,
+                           std::int32_t channel, std::int32_t reserved1, std::int32_t* standard,
+                           std::int32_t* highest, std::int32_t* lowest,
+                           std::int32_t reserved2) override {
+    calls.push_back(FreqInfoCall{*code, *position, band, channel, reserved1, reserved2});
+    // Like a real library: out of range leaves the outputs alone.
+    if (*position < 0 || *position >= static_cast<std::int32_t>(countries.size())) return -1001;
+    const FakeCountry& c = countries[static_cast<std::size_t>(*position)];
+    if (*code != -1 && *code != c.code) return -1002;
+    *code = c.code;
+    *standard = c.standard;
+    *highest = band == 0 ? c.airHighest : c.cableHighest;
+    *lowest = band == 0 ? c.airLowest : c.cableLowest;
+    return 0;
+  }
+
+  std::vector<std::string> events;  // "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
+  std::vector<FreqInfoCall> calls;
+
+ private:
+  bool loaded_ = false;
 };
 
 class FakePlatform {

@@ -40,16 +40,12 @@ void TempDir::WriteFile(const std::filesystem::path& file, const std::string& by
 }
 
 std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) const {
-  std::string full;
-  if ((windowsPath.size() >= 2 && windowsPath[1] == ':') ||
-      (!windowsPath.empty() && windowsPath[0] == '\\')) {
-    full = windowsPath;
-  } else if (windowsPath.find_first_of("\\/") == std::string::npos) {
+  // A bare file name is in the Windows folder; other relative paths are below the current one.
+  std::string full = windowsPath;
+  if (windowsPath.find_first_of("\\/") == std::string::npos)
     full = "C:\\windows\\" + windowsPath;
-  } else {
+  else if (windowsPath.size() < 2 || windowsPath[1] != ':')
     full = files_.current + "\\" + windowsPath;
-  }
-  if (full[0] == '\\') full = "C:" + full;  // rooted paths are on the current drive
   std::transform(full.begin(), full.end(), full.begin(), [](unsigned char c) {
     return c == '\\' ? '/' : static_cast<char>(std::tolower(c));
   });
