@@ -59,25 +59,20 @@ class VirtualTime : public Clock, public Timers {
   std::vector<std::uint32_t> sleeps_;
 };
 
-class FakeFileSystem : public FileSystem {
- public:
-  bool ChangeDirectory(const std::string& path) override {
-    current = path;
-    return true;
-  }
-  std::string CurrentDirectory() override { return current; }
-  std::string current = "C:\\";
-};
-
 // Profile calls against the portable INI layer, with Windows paths mapped into a test folder:
 // "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case),
 // win.ini is <root>/c/windows/win.ini, a bare file name resolves to the Windows folder the
-// way the platform's profile calls do, and other relative paths to the current directory.
-
-class FakeProfile : public Profile {
+// way the platform's profile calls do, and other relative paths to the current directory,
+// which the fake keeps as the file system's.
+class FakeProfile : public Profile, public FileSystem {
  public:
-  FakeProfile(std::filesystem::path root, const FakeFileSystem& files)
-      : root_(std::move(root)), files_(files) {}
+  explicit FakeProfile(std::filesystem::path root) : root_(std::move(root)) {}
+
+  bool ChangeDirectory(const std::string& path) override {
+    current_ = path;
+    return true;
+  }
+  std::string CurrentDirectory() override { return current_; }
 
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
                            std::uint32_t size) override {
@@ -106,7 +101,7 @@ class FakeProfile : public Profile {
 
  private:
   std::filesystem::path root_;
-  const FakeFileSystem& files_;
+  std::string current_ = "C:\\";
 };
 
 // Windows and messages: every post and send is logged in order. A window's handler (a peer, or
@@ -674,8 +669,8 @@ class FakePlatform {
   void WriteFile(const std::string& windowsPath, const std::string& bytes) const;
 
   TempDir root;
-  FakeFileSystem files;
-  FakeProfile profile{root.Path(), files};
+  FakeProfile profile{root.Path()};
+  FakeProfile& files = profile;
   FakeMessenger messenger;
   VirtualTime time;
   FakeMessageBoxes messageBoxes;

@@ -45,7 +45,7 @@ std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) cons
   if (windowsPath.find_first_of("\\/") == std::string::npos)
     full = "C:\\windows\\" + windowsPath;
   else if (windowsPath.size() < 2 || windowsPath[1] != ':')
-    full = files_.current + "\\" + windowsPath;
+    full = current_ + "\\" + windowsPath;
   std::transform(full.begin(), full.end(), full.begin(), [](unsigned char c) {
     return c == '\\' ? '/' : static_cast<char>(std::tolower(c));
   });
