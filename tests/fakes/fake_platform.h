@@ -24,7 +24,6 @@ namespace tv::fakes {
 class VirtualTime : public Clock, public Timers {
  public:
   VirtualTime();
-
   void Start(std::uint32_t id, std::uint32_t periodMs) override {
     timers_[id] = Timer{periodMs, nowMs_ + periodMs, ++generation_};
   }
@@ -35,13 +34,10 @@ class VirtualTime : public Clock, public Timers {
   }
   LocalTime Now() override;
   std::uint32_t TickMs() override { return static_cast<std::uint32_t>(nowMs_); }
-
   std::function<void(std::uint32_t id)> onTimer;  // every tick, as the panel's timer entry
   std::function<void()> onIdle;  // between ticks, to deliver posts as a message loop would
-
   void Advance(std::uint32_t ms);
   void SetLocalTime(int year, int month, int day, int hour, int minute, int second);
-
   bool IsRunning(std::uint32_t id) const { return timers_.count(id) != 0; }
   std::uint32_t PeriodOf(std::uint32_t id) const {
     return IsRunning(id) ? timers_.at(id).periodMs : 0;
@@ -60,20 +56,15 @@ class VirtualTime : public Clock, public Timers {
 };
 
 // Profile calls against the portable INI layer, with Windows paths mapped into a test folder:
-// "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case),
-// win.ini is <root>/c/windows/win.ini, a bare file name resolves to the Windows folder the
-// way the platform's profile calls do, and other relative paths to the current directory,
-// which the fake keeps as the file system's.
+// "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case).
 class FakeProfile : public Profile, public FileSystem {
  public:
   explicit FakeProfile(std::filesystem::path root) : root_(std::move(root)) {}
-
   bool ChangeDirectory(const std::string& path) override {
     current_ = path;
     return true;
   }
   std::string CurrentDirectory() override { return current_; }
-
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
                            std::uint32_t size) override {
     return ReadString(section, key, def, buffer, size, "win.ini");
@@ -93,10 +84,8 @@ class FakeProfile : public Profile, public FileSystem {
     return ini::WriteString(section, key, value, HostPath(file).c_str());
   }
   std::optional<std::string> ReadAll(const char* file) override;
-
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
-
   int wholeReads = 0;  // ReadAll calls
 
  private:
@@ -104,9 +93,8 @@ class FakeProfile : public Profile, public FileSystem {
   std::string current_ = "C:\\";
 };
 
-// Windows and messages: every post and send is logged in order. A window's handler (a peer, or
-// the panel itself) runs during a send, and may send back before it returns, or when posted
-// messages are dispatched.
+// Every post and send is logged in order. A window's handler runs during a send, and may send
+// back before it returns, or when posted messages are dispatched.
 enum class Delivery { Posted, Sent };
 
 struct LoggedMessage {
@@ -115,7 +103,6 @@ struct LoggedMessage {
   std::uintptr_t wParam = 0;
   std::intptr_t lParam = 0;
   Delivery delivery = Delivery::Posted;
-
   bool IsCommand(std::uint16_t id) const {
     return message == kWmCommand && (wParam & 0xFFFF) == id;
   }
@@ -137,7 +124,6 @@ class FakeMessenger : public Messenger {
     windows_.at(window.id).handler = std::move(handler);
   }
   void RemoveWindow(WindowRef window) { windows_.erase(window.id); }
-
   WindowRef Find(const char* className, const char* title) override {
     for (const auto& [id, window] : windows_)
       if ((className == nullptr || window.className == className) &&
@@ -158,7 +144,6 @@ class FakeMessenger : public Messenger {
     log_.push_back(LoggedMessage{to, message, wParam, lParam, Delivery::Sent});
     return Deliver(to, message, wParam, lParam);
   }
-
   // Delivers queued posts, oldest first, including posts made while delivering.
   void DispatchPosted() {
     while (!queue_.empty()) {
@@ -167,7 +152,6 @@ class FakeMessenger : public Messenger {
       if (windows_.count(next.to.id) != 0) Deliver(next.to, next.message, next.wParam, next.lParam);
     }
   }
-
   const std::vector<LoggedMessage>& Log() const { return log_; }
   std::vector<LoggedMessage> LogTo(WindowRef window) const {
     std::vector<LoggedMessage> result;
@@ -216,7 +200,6 @@ class FakeMessageBoxes : public MessageBoxes {
         caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, style});
     return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
   }
-
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -228,8 +211,7 @@ class FakeMessageBoxes : public MessageBoxes {
   std::vector<ShownMessageBox> shown_;
 };
 
-// Window operations recorded: the state of every window touched, and the operations in order
-// as lines such as "Destroy 0x9000".
+// The state of every window touched, and the operations in order ("Destroy 0x9000").
 inline std::string Hex(WindowRef window) {
   char text[32];
   std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(window.id));
@@ -283,7 +265,6 @@ class FakeWindowManager : public WindowManager {
     Log("CreateList", list);
     return list;
   }
-
   FakeWindowState& State(WindowRef window) { return windows_[window.id]; }
   std::vector<std::string> EventsStartingWith(const std::string& prefix) const {
     std::vector<std::string> found;
@@ -291,7 +272,6 @@ class FakeWindowManager : public WindowManager {
       if (e.rfind(prefix, 0) == 0) found.push_back(e);
     return found;
   }
-
   std::vector<std::string> events;
   WindowRef captured;
   WindowRef foreground;
@@ -333,7 +313,6 @@ class FakeGraphics : public SkinGraphics {
   void CopyToSurface(Surface from, Rect source, Surface into, Point to) override {
     copies_.push_back(Copy{from, source, into, to});
   }
-
   std::vector<Copy> WindowCopies() const { return CopiesInto(std::nullopt); }
   std::vector<Copy> CopiesInto(std::optional<Surface> surface) const {
     std::vector<Copy> found;
@@ -342,7 +321,6 @@ class FakeGraphics : public SkinGraphics {
     return found;
   }
   void ClearCopies() { copies_.clear(); }
-
   std::vector<LoadedPictures> loads;
   int releases = 0;
 
@@ -350,8 +328,7 @@ class FakeGraphics : public SkinGraphics {
   std::vector<Copy> copies_;
 };
 
-// The desktop's services recorded: system flags as a table, started programs, the tooltip
-// control and the tray icon, with the order of the calls tests check as events.
+// System flags as a table, started programs, tooltips and the tray icon, calls in order.
 struct StartedProgram {
   std::string commandLine;
   int showState = 0;
@@ -395,7 +372,6 @@ class FakeShell : public Shell {
     trayIcon = false;
   }
   void ShowPopupMenu(WindowRef, int, const std::vector<MenuItemText>&) override {}
-
   std::map<std::uint32_t, std::uint32_t> systemFlags;               // values of the "get" actions
   std::vector<std::pair<std::uint32_t, std::uint32_t>> systemSets;  // (action, value) in order
   std::vector<StartedProgram> started;
@@ -406,15 +382,13 @@ class FakeShell : public Shell {
   std::vector<std::string> events;
 };
 
-// Capture devices as a test plugs them in, in the enumerator's order; an empty category is
-// reported as such, as the platform does.
+// Capture devices as a test plugs them in, in the enumerator's order.
 class FakeCaptureEnumerator : public CaptureEnumerator {
  public:
   VideoInputDevices ListVideoInputDevices() override {
     if (names_.empty()) return {CaptureListing::NoDevices, {}};
     return {CaptureListing::Listed, names_};
   }
-
   void Plug(std::string name) { names_.emplace_back(std::move(name)); }
   void PlugNameless() { names_.emplace_back(std::nullopt); }
 
@@ -422,8 +396,7 @@ class FakeCaptureEnumerator : public CaptureEnumerator {
   std::vector<std::optional<std::string>> names_;
 };
 
-// Dialogs without windows: controls keep what the behaviour puts into them; a modal run is
-// answered with OK.
+// Controls keep what the behaviour puts into them; a modal run is answered with OK.
 struct FakeControl {
   std::string text;
   std::vector<std::string> items;
@@ -461,13 +434,10 @@ class FakeDialog : public DialogControls {
   }
   bool IsChecked(int control) override { return Control(control).checked; }
   void Close(int closeResult) override { result = closeResult; }
-
-  // The user clicks a button of the dialog run by handler.
   void Attach(DialogHandler& handler) { handler_ = &handler; }
   void Click(int control) {
     if (handler_ != nullptr && !result) handler_->OnCommand(*this, control, kBnClicked);
   }
-
   FakeControl& Control(int id) { return controls_[id]; }
   std::optional<int> result;  // set when closed
 
@@ -487,8 +457,7 @@ class FakeDialogs : public Dialogs {
   }
 };
 
-// A scripted sound card: destinations, source lines with or without a mute control, and a
-// recording selector.
+// A scripted sound card: destinations, source lines and a recording selector.
 struct FakeSourceLine {
   std::string shortName;
   std::optional<std::uint32_t> muteControl;
@@ -523,7 +492,6 @@ class FakeMixer : public MixerDevice {
                                  .itemStates = {false, false, true, false}};
     return FakeSoundCard{"Typical Sound Card", {speakers, waveIn}};
   }
-
   std::uint32_t DeviceCount() override { return static_cast<std::uint32_t>(cards.size()); }
   bool Open(std::uint32_t device, WindowRef notify) override {
     card_ = device < cards.size() ? &cards[device] : nullptr;
@@ -579,13 +547,10 @@ class FakeMixer : public MixerDevice {
     values_[controlId].assign(perChannel.begin(), perChannel.end());
     return card_ != nullptr;
   }
-
-  // The last values set on a control, if any.
   std::optional<std::vector<std::uint32_t>> ValuesOf(std::uint32_t control) const {
     const auto it = values_.find(control);
     return it == values_.end() ? std::nullopt : std::optional(it->second);
   }
-
   std::vector<FakeSoundCard> cards;
   WindowRef notifyWindow;
   std::vector<std::uint32_t> sets;  // the control of every SetValues, in order
@@ -596,8 +561,7 @@ class FakeMixer : public MixerDevice {
   std::map<std::uint32_t, std::vector<std::uint32_t>> values_;
 };
 
-// A tuner library scripted by the test: whether it loads, which entries it has, its country
-// count and countries. Calls are recorded in order, frequency questions with their arguments.
+// A scripted tuner library; calls are recorded in order, frequency questions with arguments.
 struct FakeCountry {
   std::int32_t code = 0;
   std::int32_t standard = 0;
@@ -618,7 +582,6 @@ class FakeTunerLibrary : public TunerLibrary {
   bool hasCountryInfo = true;
   std::int32_t countryCount = 0;  // the answer of GetContryInfo, whatever countries holds
   std::vector<FakeCountry> countries;
-
   bool Load(const char* fileName) override {
     events.push_back(std::string("load ") + fileName);
     return loaded_ = present;
@@ -648,7 +611,6 @@ class FakeTunerLibrary : public TunerLibrary {
     *lowest = band == 0 ? c.airLowest : c.cableLowest;
     return 0;
   }
-
   std::vector<std::string> events;  // "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
   std::vector<FreqInfoCall> calls;
 
@@ -659,15 +621,10 @@ class FakeTunerLibrary : public TunerLibrary {
 class FakePlatform {
  public:
   FakePlatform();
-
-  // An installation folder with [AP] in win.ini pointing at it and at Panel.ini and
-  // Settings.ini. Returns the Windows path of the folder.
+  // An installation folder that win.ini's [AP] points at, with Panel.ini and Settings.ini.
   std::string Install(const std::string& appDirectory = "C:\\Tv");
-
-  // Whole-file access by Windows path.
   std::string ReadFile(const std::string& windowsPath) const;
   void WriteFile(const std::string& windowsPath, const std::string& bytes) const;
-
   TempDir root;
   FakeProfile profile{root.Path()};
   FakeProfile& files = profile;

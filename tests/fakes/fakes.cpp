@@ -2,42 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <tuple>
 
 #include "app/key_table.h"
 #include "app/settings_file.h"
 
 namespace tv::fakes {
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tvpanel-test.XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempDir::ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void TempDir::WriteFile(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::create_directories(file.parent_path());
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
 
 std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) const {
   // A bare file name is in the Windows folder; other relative paths are below the current one.
