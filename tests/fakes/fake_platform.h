@@ -1,41 +1,633 @@
 #pragma once
 // The whole fake platform of one test: a private folder standing for drive C:, win.ini in it,
-// virtual time, logged messages and scripted message boxes. A test builds one in a line.
+// virtual time, logged messages and the recording fakes of the desktop.
 
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "fakes/fake_capture_enumerator.h"
-#include "fakes/fake_dialog.h"
-#include "fakes/fake_graphics.h"
-#include "fakes/fake_message_boxes.h"
-#include "fakes/fake_messenger.h"
-#include "fakes/fake_mixer.h"
-#include "fakes/fake_profile.h"
-#include "fakes/fake_shell.h"
-#include "fakes/fake_window_manager.h"
+#include "app/ini_file.h"
 #include "fakes/temp_dir.h"
-#include "fakes/virtual_time.h"
 #include "platform/platform.h"
+#include "platform/tuner_library.h"
 
 namespace tv::fakes {
+
+// Nothing runs until the test advances time; timers then fire in time order, repeat until
+// stopped, and ticks missed while the thread slept are delivered once.
+class VirtualTime : public Clock, public Timers {
+ public:
+  VirtualTime();
+  void Start(std::uint32_t id, std::uint32_t periodMs) override {
+    timers_[id] = Timer{periodMs, nowMs_ + periodMs, ++generation_};
+  }
+  void Stop(std::uint32_t id) override { timers_.erase(id); }
+  void Sleep(std::uint32_t ms) override {
+    sleeps_.push_back(ms);
+    nowMs_ += ms;
+  }
+  LocalTime Now() override;
+  std::uint32_t TickMs() override { return static_cast<std::uint32_t>(nowMs_); }
+  std::function<void(std::uint32_t id)> onTimer;  // every tick, as the panel's timer entry
+  std::function<void()> onIdle;  // between ticks, to deliver posts as a message loop would
+  void Advance(std::uint32_t ms);
+  void SetLocalTime(int year, int month, int day, int hour, int minute, int second);
+  bool IsRunning(std::uint32_t id) const { return timers_.count(id) != 0; }
+  std::uint32_t PeriodOf(std::uint32_t id) const {
+    return IsRunning(id) ? timers_.at(id).periodMs : 0;
+  }
+  const std::vector<std::uint32_t>& Sleeps() const { return sleeps_; }
+
+ private:
+  struct Timer {
+    std::uint32_t periodMs;
+    std::uint64_t dueMs, generation;  // generation: the order timers were started in
+  };
+  std::map<std::uint32_t, Timer> timers_;
+  std::uint64_t nowMs_ = 0, generation_ = 0;
+  long long epochSecondsAtStart_ = 0;  // local wall-clock time at nowMs_ == 0
+  std::vector<std::uint32_t> sleeps_;
+};
+
+// Profile calls against the portable INI layer, with Windows paths mapped into a test folder:
+// "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case).
+class FakeProfile : public Profile, public FileSystem {
+ public:
+  explicit FakeProfile(std::filesystem::path root) : root_(std::move(root)) {}
+  bool ChangeDirectory(const std::string& path) override {
+    current_ = path;
+    return true;
+  }
+  std::string CurrentDirectory() override { return current_; }
+  std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
+                           std::uint32_t size) override {
+    return ReadString(section, key, def, buffer, size, "win.ini");
+  }
+  bool WriteWinIni(const char* section, const char* key, const char* value) override {
+    return WriteString(section, key, value, "win.ini");
+  }
+  std::uint32_t ReadString(const char* section, const char* key, const char* def, char* buffer,
+                           std::uint32_t size, const char* file) override {
+    return ini::GetString(section, key, def, buffer, size, HostPath(file).c_str());
+  }
+  int ReadInt(const char* section, const char* key, int def, const char* file) override {
+    return ini::GetInt(section, key, def, HostPath(file).c_str());
+  }
+  bool WriteString(const char* section, const char* key, const char* value,
+                   const char* file) override {
+    return ini::WriteString(section, key, value, HostPath(file).c_str());
+  }
+  std::optional<std::string> ReadAll(const char* file) override;
+  // The host file behind a Windows path, for setting up and inspecting files in tests.
+  std::filesystem::path HostPath(const std::string& windowsPath) const;
+  int wholeReads = 0;  // ReadAll calls
+
+ private:
+  std::filesystem::path root_;
+  std::string current_ = "C:\\";
+};
+
+// Every post and send is logged in order. A window's handler runs during a send, and may send
+// back before it returns, or when posted messages are dispatched.
+enum class Delivery { Posted, Sent };
+
+struct LoggedMessage {
+  WindowRef to;
+  std::uint32_t message = 0;
+  std::uintptr_t wParam = 0;
+  std::intptr_t lParam = 0;
+  Delivery delivery = Delivery::Posted;
+  bool IsCommand(std::uint16_t id) const {
+    return message == kWmCommand && (wParam & 0xFFFF) == id;
+  }
+};
+
+using WindowHandler = std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam,
+                                                  std::intptr_t lParam)>;
+
+class FakeMessenger : public Messenger {
+ public:
+  // A top-level window; without a handler it accepts and ignores everything.
+  WindowRef AddWindow(std::string className, std::string title, WindowHandler handler = {}) {
+    const WindowRef ref{nextId_};
+    nextId_ += 0x10;
+    windows_[ref.id] = Window{std::move(className), std::move(title), std::move(handler)};
+    return ref;
+  }
+  void SetHandler(WindowRef window, WindowHandler handler) {
+    windows_.at(window.id).handler = std::move(handler);
+  }
+  void RemoveWindow(WindowRef window) { windows_.erase(window.id); }
+  WindowRef Find(const char* className, const char* title) override {
+    for (const auto& [id, window] : windows_)
+      if ((className == nullptr || window.className == className) &&
+          (title == nullptr || window.title == title))
+        return WindowRef{id};
+    return {};
+  }
+  bool Post(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
+            std::intptr_t lParam) override {
+    if (windows_.count(to.id) == 0) return false;
+    log_.push_back(LoggedMessage{to, message, wParam, lParam, Delivery::Posted});
+    queue_.push_back(log_.back());
+    return true;
+  }
+  std::intptr_t Send(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
+                     std::intptr_t lParam) override {
+    if (windows_.count(to.id) == 0) return 0;
+    log_.push_back(LoggedMessage{to, message, wParam, lParam, Delivery::Sent});
+    return Deliver(to, message, wParam, lParam);
+  }
+  // Delivers queued posts, oldest first, including posts made while delivering.
+  void DispatchPosted() {
+    while (!queue_.empty()) {
+      const LoggedMessage next = queue_.front();
+      queue_.pop_front();
+      if (windows_.count(next.to.id) != 0) Deliver(next.to, next.message, next.wParam, next.lParam);
+    }
+  }
+  const std::vector<LoggedMessage>& Log() const { return log_; }
+  std::vector<LoggedMessage> LogTo(WindowRef window) const {
+    std::vector<LoggedMessage> result;
+    for (const auto& m : log_)
+      if (m.to == window) result.push_back(m);
+    return result;
+  }
+  std::vector<std::uint16_t> CommandsTo(WindowRef window) const {
+    std::vector<std::uint16_t> ids;
+    for (const auto& m : LogTo(window))
+      if (m.message == kWmCommand) ids.push_back(static_cast<std::uint16_t>(m.wParam & 0xFFFF));
+    return ids;
+  }
+  void ClearLog() { log_.clear(); }
+
+ private:
+  struct Window {
+    std::string className, title;
+    WindowHandler handler;
+  };
+  std::intptr_t Deliver(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
+                        std::intptr_t lParam) {
+    // Copy: the handler may add or remove windows while it runs.
+    const WindowHandler handler = windows_[to.id].handler;
+    return handler ? handler(message, wParam, lParam) : 0;
+  }
+  std::map<std::uintptr_t, Window> windows_;
+  std::uintptr_t nextId_ = 0x100;
+  std::vector<LoggedMessage> log_;
+  std::deque<LoggedMessage> queue_;
+};
+
+// Message boxes recorded and answered as a user pressing Enter would: OK, or Yes.
+struct ShownMessageBox {
+  WindowRef owner;
+  std::string text;
+  std::optional<std::string> caption;  // nullopt: the platform's default caption
+  std::uint32_t style = 0;
+};
+
+class FakeMessageBoxes : public MessageBoxes {
+ public:
+  int Show(WindowRef owner, const char* text, const char* caption, std::uint32_t style) override {
+    shown_.push_back(ShownMessageBox{
+        owner, text != nullptr ? text : "",
+        caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, style});
+    return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+  }
+  const std::vector<ShownMessageBox>& Shown() const { return shown_; }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : shown_) texts.push_back(box.text);
+    return texts;
+  }
+
+ private:
+  std::vector<ShownMessageBox> shown_;
+};
+
+// The state of every window touched, and the operations in order ("Destroy 0x9000").
+inline std::string Hex(WindowRef window) {
+  char text[32];
+  std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(window.id));
+  return text;
+}
+
+struct FakeWindowState {
+  bool visible = false;
+  int lastShow = -1;
+  bool destroyed = false;
+  ScreenRect rect;
+  int invalidations = 0;
+};
+
+class FakeWindowManager : public WindowManager {
+ public:
+  void Show(WindowRef window, int showState) override {
+    FakeWindowState& state = Log("Show", window);
+    state.lastShow = showState;
+    state.visible = showState != kSwHide && showState != kSwMinimize;
+  }
+  void SetTopmost(WindowRef window, bool) override { Log("Topmost", window); }
+  void Resize(WindowRef window, int width, int height) override {
+    ScreenRect& r = Log("Resize", window).rect;
+    r.right = r.left + width;
+    r.bottom = r.top + height;
+  }
+  void Move(WindowRef window, int x, int y, int width, int height, bool) override {
+    Log("Move", window).rect = ScreenRect{x, y, x + width, y + height};
+  }
+  ScreenRect WindowRect(WindowRef window) override { return State(window).rect; }
+  Size ScreenSize() override { return Size{1024, 768}; }
+  bool SetRegion(WindowRef window, const std::vector<Point>& polygon) override {
+    Log("Region", window);
+    return polygon.size() >= 3;  // as a region needs
+  }
+  void BringToForeground(WindowRef window) override { Log("Foreground", foreground = window); }
+  void SetFocus(WindowRef window) override { Log("Focus", focus = window); }
+  void Invalidate(WindowRef window) override { ++Log("Invalidate", window).invalidations; }
+  void UpdateNow(WindowRef window) override { Log("Update", window); }
+  void Destroy(WindowRef window) override {
+    FakeWindowState& state = Log("Destroy", window);
+    state.destroyed = true;
+    state.visible = false;
+  }
+  void CaptureMouse(WindowRef window) override { captured = window; }
+  void ReleaseMouse() override { captured = {}; }
+  void SetCursor(Cursor shape) override { cursor = shape; }
+  WindowRef CreateList(ListWindow) override {
+    const WindowRef list{0x9000 + 0x10 * static_cast<std::uintptr_t>(listsCreated++)};
+    Log("CreateList", list);
+    return list;
+  }
+  FakeWindowState& State(WindowRef window) { return windows_[window.id]; }
+  std::vector<std::string> EventsStartingWith(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const auto& e : events)
+      if (e.rfind(prefix, 0) == 0) found.push_back(e);
+    return found;
+  }
+  std::vector<std::string> events;
+  WindowRef captured;
+  WindowRef foreground;
+  WindowRef focus;
+  Cursor cursor = Cursor::Arrow;
+  int listsCreated = 0;
+
+ private:
+  FakeWindowState& Log(const std::string& what, WindowRef window) {
+    events.push_back(what + " " + Hex(window));
+    return State(window);
+  }
+  std::map<std::uintptr_t, FakeWindowState> windows_;
+};
+
+// Skin pictures recorded: the files loaded, and every rectangle copy in order.
+struct Copy {
+  Surface from = Surface::Normal;
+  Rect source;
+  std::optional<Surface> into;  // nullopt: onto the window
+  Point to;
+  friend bool operator==(const Copy&, const Copy&) = default;
+};
+
+struct LoadedPictures {
+  std::string normal;
+};
+
+class FakeGraphics : public SkinGraphics {
+ public:
+  void LoadPictures(const std::string& normal, const std::string&, const std::string&,
+                    const std::string&) override {
+    loads.push_back(LoadedPictures{normal});
+  }
+  void ReleasePictures() override { ++releases; }
+  void CopyToWindow(Surface from, Rect source, Point to) override {
+    copies_.push_back(Copy{from, source, std::nullopt, to});
+  }
+  void CopyToSurface(Surface from, Rect source, Surface into, Point to) override {
+    copies_.push_back(Copy{from, source, into, to});
+  }
+  std::vector<Copy> WindowCopies() const { return CopiesInto(std::nullopt); }
+  std::vector<Copy> CopiesInto(std::optional<Surface> surface) const {
+    std::vector<Copy> found;
+    for (const auto& c : copies_)
+      if (c.into == surface) found.push_back(c);
+    return found;
+  }
+  void ClearCopies() { copies_.clear(); }
+  std::vector<LoadedPictures> loads;
+  int releases = 0;
+
+ private:
+  std::vector<Copy> copies_;
+};
+
+// System flags as a table, started programs, tooltips and the tray icon, calls in order.
+struct StartedProgram {
+  std::string commandLine;
+  int showState = 0;
+};
+
+class FakeShell : public Shell {
+ public:
+  std::uint32_t QuerySystemFlag(std::uint32_t getAction) override {
+    events.push_back("Query " + std::to_string(getAction));
+    return systemFlags[getAction];
+  }
+  bool SetSystemFlag(std::uint32_t setAction, std::uint32_t value) override {
+    events.push_back("Set " + std::to_string(setAction) + " " + std::to_string(value));
+    systemSets.emplace_back(setAction, value);
+    return true;
+  }
+  bool RegisterHotKey(WindowRef, int, std::uint32_t, std::uint32_t) override { return true; }
+  void StartProgram(const std::string& commandLine, int showState) override {
+    started.push_back(StartedProgram{commandLine, showState});
+  }
+  bool CreateTooltips(WindowRef, const std::vector<Tooltip>& newTools, TooltipDelays) override {
+    events.push_back("CreateTooltips");
+    tooltipsAlive = true;
+    tools = newTools;
+    return true;
+  }
+  void DestroyTooltips() override {
+    events.push_back("DestroyTooltips");
+    tooltipsAlive = false;
+    tools.clear();
+  }
+  bool HasTooltips() override { return tooltipsAlive; }
+  bool AddTrayIcon(WindowRef, int, std::uint32_t, const std::string& tip) override {
+    events.push_back("AddTrayIcon");
+    trayIcon = true;
+    trayTip = tip;
+    return true;
+  }
+  void RemoveTrayIcon(WindowRef, int) override {
+    events.push_back("RemoveTrayIcon");
+    trayIcon = false;
+  }
+  void ShowPopupMenu(WindowRef, int, const std::vector<MenuItemText>&) override {}
+  std::map<std::uint32_t, std::uint32_t> systemFlags;               // values of the "get" actions
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> systemSets;  // (action, value) in order
+  std::vector<StartedProgram> started;
+  bool tooltipsAlive = false;
+  std::vector<Tooltip> tools;
+  bool trayIcon = false;
+  std::string trayTip;
+  std::vector<std::string> events;
+};
+
+// Capture devices as a test plugs them in, in the enumerator's order.
+class FakeCaptureEnumerator : public CaptureEnumerator {
+ public:
+  VideoInputDevices ListVideoInputDevices() override {
+    if (names_.empty()) return {CaptureListing::NoDevices, {}};
+    return {CaptureListing::Listed, names_};
+  }
+  void Plug(std::string name) { names_.emplace_back(std::move(name)); }
+  void PlugNameless() { names_.emplace_back(std::nullopt); }
+
+ private:
+  std::vector<std::optional<std::string>> names_;
+};
+
+// Controls keep what the behaviour puts into them; a modal run is answered with OK.
+struct FakeControl {
+  std::string text;
+  std::vector<std::string> items;
+  int selection = -1;
+  bool enabled = true;
+  bool checked = false;
+};
+
+class FakeDialog : public DialogControls {
+ public:
+  WindowRef Window() override { return WindowRef{0xD1A0}; }
+  void SetText(int control, const std::string& text) override { Control(control).text = text; }
+  std::string Text(int control, std::uint32_t capacity) override {
+    return capacity == 0 ? std::string() : Control(control).text.substr(0, capacity - 1);
+  }
+  void AddItem(int control, const std::string& text) override {
+    Control(control).items.push_back(text);
+  }
+  int ItemCount(int control) override { return static_cast<int>(Control(control).items.size()); }
+  std::string ItemText(int control, int index) override {
+    return index >= 0 && index < ItemCount(control)
+               ? Control(control).items[static_cast<std::size_t>(index)]
+               : std::string();
+  }
+  void Select(int control, int index) override {
+    Control(control).selection = index >= 0 && index < ItemCount(control) ? index : -1;
+  }
+  int Selection(int control) override { return Control(control).selection; }
+  void Enable(int control, bool enabled) override { Control(control).enabled = enabled; }
+  bool IsEnabled(int control) override { return Control(control).enabled; }
+  void Show(int, bool) override {}
+  bool IsShown(int) override { return true; }
+  void CheckRadio(int first, int last, int checked) override {
+    for (int id = first; id <= last; ++id) Control(id).checked = id == checked;
+  }
+  bool IsChecked(int control) override { return Control(control).checked; }
+  void Close(int closeResult) override { result = closeResult; }
+  void Attach(DialogHandler& handler) { handler_ = &handler; }
+  void Click(int control) {
+    if (handler_ != nullptr && !result) handler_->OnCommand(*this, control, kBnClicked);
+  }
+  FakeControl& Control(int id) { return controls_[id]; }
+  std::optional<int> result;  // set when closed
+
+ private:
+  DialogHandler* handler_ = nullptr;
+  std::map<int, FakeControl> controls_;
+};
+
+class FakeDialogs : public Dialogs {
+ public:
+  int RunModal(int, WindowRef, DialogHandler& handler) override {
+    FakeDialog dialog;
+    dialog.Attach(handler);
+    handler.OnInit(dialog);
+    dialog.Click(kIdDialogOk);
+    return dialog.result.value_or(-1);
+  }
+};
+
+// A scripted sound card: destinations, source lines and a recording selector.
+struct FakeSourceLine {
+  std::string shortName;
+  std::optional<std::uint32_t> muteControl;
+};
+
+struct FakeDestination {
+  MixerLineType type = MixerLineType::Other;
+  std::uint32_t channels = 2;
+  std::map<MixerControlType, std::uint32_t> controls{};  // of the line itself: volume, bass...
+  std::vector<FakeSourceLine> sources{};
+  // When not empty, the line's first control is a list of these items: the recording selector.
+  std::vector<std::string> items{};
+  std::vector<bool> itemStates{};
+};
+
+struct FakeSoundCard {
+  std::string productName;
+  std::vector<FakeDestination> destinations;
+};
+
+class FakeMixer : public MixerDevice {
+ public:
+  // Speakers (two channels; volume 1, bass 2, treble 3; sources CD/11, Line/12, Mic/13) and a
+  // wave-in destination whose selector lists CD, Line, Mic, Mix with Mic selected.
+  static FakeSoundCard TypicalCard() {
+    using enum MixerControlType;
+    const FakeDestination speakers{.type = MixerLineType::Speakers,
+                                   .controls = {{Volume, 1}, {Bass, 2}, {Treble, 3}},
+                                   .sources = {{"CD", 11}, {"Line", 12}, {"Mic", 13}}};
+    const FakeDestination waveIn{.type = MixerLineType::WaveIn,
+                                 .items = {"CD", "Line", "Mic", "Mix"},
+                                 .itemStates = {false, false, true, false}};
+    return FakeSoundCard{"Typical Sound Card", {speakers, waveIn}};
+  }
+  std::uint32_t DeviceCount() override { return static_cast<std::uint32_t>(cards.size()); }
+  bool Open(std::uint32_t device, WindowRef notify) override {
+    card_ = device < cards.size() ? &cards[device] : nullptr;
+    notifyWindow = notify;
+    return card_ != nullptr;
+  }
+  std::optional<MixerCaps> Capabilities(std::uint32_t device) override {
+    return MixerCaps{cards[device].productName,
+                     static_cast<std::uint32_t>(cards[device].destinations.size())};
+  }
+  std::optional<MixerLine> LineOfType(MixerLineType type) override {
+    for (std::uint32_t d = 0; d < card_->destinations.size(); ++d)
+      if (card_->destinations[d].type == type) return Destination(d);
+    return std::nullopt;
+  }
+  // Line ids: destination d is (d + 1) << 16, its source s is that plus s + 1.
+  std::optional<MixerLine> Destination(std::uint32_t index) override {
+    const FakeDestination& dest = card_->destinations.at(index);
+    const auto sources = static_cast<std::uint32_t>(dest.sources.size());
+    return MixerLine{(index + 1) << 16, index, dest.type, dest.channels, sources, "Destination"};
+  }
+  std::optional<MixerLine> Source(std::uint32_t destination, std::uint32_t index) override {
+    const std::uint32_t id = ((destination + 1) << 16) + index + 1;
+    return MixerLine{id,
+                     destination,
+                     MixerLineType::Other,
+                     Line(id).channels,
+                     0,
+                     Line(id).sources.at(index).shortName};
+  }
+  std::optional<MixerControl> ControlOfType(std::uint32_t lineId, MixerControlType type) override {
+    const FakeDestination& dest = Line(lineId);
+    const std::uint32_t s = lineId & 0xFFFF;
+    std::optional<std::uint32_t> id;
+    if (s != 0 && type == MixerControlType::Mute) id = dest.sources.at(s - 1).muteControl;
+    if (s == 0 && dest.controls.count(type) != 0) id = dest.controls.at(type);
+    if (!id) return std::nullopt;
+    return MixerControl{*id, 0};
+  }
+  // The selector's control id is its line id.
+  std::optional<MixerControl> FirstControl(std::uint32_t lineId) override {
+    if (Line(lineId).items.empty()) return std::nullopt;
+    return MixerControl{lineId, static_cast<std::uint32_t>(Line(lineId).items.size())};
+  }
+  std::vector<std::string> ItemNames(const MixerControl& c) override { return Line(c.id).items; }
+  std::vector<bool> ItemStates(const MixerControl& c) override { return Line(c.id).itemStates; }
+  bool SetItemStates(const MixerControl& c, const std::vector<bool>& states) override {
+    Line(c.id).itemStates = states;
+    return true;
+  }
+  bool SetValues(std::uint32_t controlId, std::span<const std::uint32_t> perChannel) override {
+    sets.push_back(controlId);
+    values_[controlId].assign(perChannel.begin(), perChannel.end());
+    return card_ != nullptr;
+  }
+  std::optional<std::vector<std::uint32_t>> ValuesOf(std::uint32_t control) const {
+    const auto it = values_.find(control);
+    return it == values_.end() ? std::nullopt : std::optional(it->second);
+  }
+  std::vector<FakeSoundCard> cards;
+  WindowRef notifyWindow;
+  std::vector<std::uint32_t> sets;  // the control of every SetValues, in order
+
+ private:
+  FakeDestination& Line(std::uint32_t lineId) { return card_->destinations.at((lineId >> 16) - 1); }
+  FakeSoundCard* card_ = nullptr;
+  std::map<std::uint32_t, std::vector<std::uint32_t>> values_;
+};
+
+// A scripted tuner library; calls are recorded in order, frequency questions with arguments.
+struct FakeCountry {
+  std::int32_t code = 0;
+  std::int32_t standard = 0;
+  std::int32_t airLowest = 0, airHighest = 0;
+  std::int32_t cableLowest = 0, cableHighest = 0;
+};
+
+struct FreqInfoCall {
+  std::int32_t code = 0;  // as passed in
+  std::int32_t position = 0, band = 0, channel = 0, reserved1 = 0, reserved2 = 0;
+  friend bool operator==(const FreqInfoCall&, const FreqInfoCall&) = default;
+};
+
+class FakeTunerLibrary : public TunerLibrary {
+ public:
+  bool present = true;
+  bool hasFreqInfo = true;
+  bool hasCountryInfo = true;
+  std::int32_t countryCount = 0;  // the answer of GetContryInfo, whatever countries holds
+  std::vector<FakeCountry> countries;
+  bool Load(const char* fileName) override {
+    events.push_back(std::string("load ") + fileName);
+    return loaded_ = present;
+  }
+  bool Lookup(TunerEntry entry) override {
+    const bool freq = entry == TunerEntry::FreqInfo;
+    events.push_back(freq ? "lookup QvGetFreqInfo" : "lookup QvGetContryInfo");
+    return loaded_ && (freq ? hasFreqInfo : hasCountryInfo);
+  }
+  void Release() override {
+    events.push_back("release");
+    loaded_ = false;
+  }
+  std::int32_t GetContryInfo() override { return countryCount; }
+  std::int32_t GetFreqInfo(std::int32_t* code, std::int32_t* position, std::int32_t band,
+                           std::int32_t channel, std::int32_t reserved1, std::int32_t* standard,
+                           std::int32_t* highest, std::int32_t* lowest,
+                           std::int32_t reserved2) override {
+    calls.push_back(FreqInfoCall{*code, *position, band, channel, reserved1, reserved2});
+    // Like a real library: out of range leaves the outputs alone.
+    if (*position < 0 || *position >= static_cast<std::int32_t>(countries.size())) return -1001;
+    const FakeCountry& c = countries[static_cast<std::size_t>(*position)];
+    if (*code != -1 && *code != c.code) return -1002;
+    *code = c.code;
+    *standard = c.standard;
+    *highest = band == 0 ? c.airHighest : c.cableHighest;
+    *lowest = band == 0 ? c.airLowest : c.cableLowest;
+    return 0;
+  }
+  std::vector<std::string> events;  // "load QvTV.dll", "lookup QvGetFreqInfo", "release", ...
+  std::vector<FreqInfoCall> calls;
+
+ private:
+  bool loaded_ = false;
+};
 
 class FakePlatform {
  public:
   FakePlatform();
-
-  // An installation folder with [AP] in win.ini pointing at it and its two INI file names.
-  // Returns the Windows path of the folder.
-  std::string Install(const std::string& appDirectory = "C:\\Tv",
-                      const std::string& panelIniName = "Panel.ini",
-                      const std::string& settingsIniName = "Settings.ini");
-
-  // Whole-file access by Windows path.
+  // An installation folder that win.ini's [AP] points at, with Panel.ini and Settings.ini.
+  std::string Install(const std::string& appDirectory = "C:\\Tv");
   std::string ReadFile(const std::string& windowsPath) const;
   void WriteFile(const std::string& windowsPath, const std::string& bytes) const;
-
   TempDir root;
-  FakeFileSystem files;
-  FakeProfile profile{root.Path(), files};
+  FakeProfile profile{root.Path()};
+  FakeProfile& files = profile;
   FakeMessenger messenger;
   VirtualTime time;
   FakeMessageBoxes messageBoxes;
