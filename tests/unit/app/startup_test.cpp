@@ -5,7 +5,6 @@
 #include "app/key_table.h"
 #include "commands/command_ids.h"
 #include "fakes/fake_platform.h"
-#include "fakes/fake_tuner_library.h"
 
 namespace tv {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_ids.h"
-#include "fakes/fake_tuner_library.h"
+#include "fakes/fake_platform.h"
 #include "panel/panel_timers.h"
 #include "panel/panel_window.h"
 #include "unit/panel/panel_harness.h"

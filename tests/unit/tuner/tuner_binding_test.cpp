@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "fakes/fake_platform.h"
-#include "fakes/fake_tuner_library.h"
 
 namespace tv {
 namespace {

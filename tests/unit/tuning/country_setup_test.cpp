@@ -7,7 +7,7 @@
 
 #include "app/key_table.h"
 #include "app/settings_file.h"
-#include "fakes/fake_tuner_library.h"
+#include "fakes/fake_platform.h"
 #include "tuning/country_setup.h"
 #include "unit/panel/panel_harness.h"
 
