@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 
 namespace tv::sim {
 

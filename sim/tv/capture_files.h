@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 namespace tv::sim {
 

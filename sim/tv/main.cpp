@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "app/locations.h"
+#include "base/locations.h"
 #include "app/panel_context.h"
-#include "app/tuner_binding.h"
+#include "base/tuner_binding.h"
 #include "peer_link.h"
 #include "sim_protocol.h"
 #include "video_window.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/key_table.h"
-#include "app/tuner_binding.h"
+#include "base/key_table.h"
+#include "base/tuner_binding.h"
 
 namespace tv::sim {
 namespace {

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "tuning_world.h"
 
 namespace tv::sim {

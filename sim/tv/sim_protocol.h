@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "commands/command_ids.h"
 
 namespace tv::sim {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 
 namespace tv::sim {
 namespace {

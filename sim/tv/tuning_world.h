@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "platform/tuner_library.h"
 #include "station_model.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "app/panel_context.h"
 #include "bmp_file.h"
 #include "sim_protocol.h"

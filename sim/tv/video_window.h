@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "app/locations.h"
-#include "app/settings_file.h"
+#include "base/locations.h"
+#include "base/settings_file.h"
 #include "capture_files.h"
 #include "peer_link.h"
 #include "picture.h"

@@ -7,8 +7,9 @@
 #include <optional>
 #include <string>
 
-#include "app/locations.h"
-#include "app/settings_file.h"
+#include "base/locations.h"
+#include "base/power_features.h"
+#include "base/settings_file.h"
 #include "panel/layout.h"
 #include "platform/platform.h"
 #include "platform/tuner_library.h"
@@ -119,12 +120,6 @@ struct KnownWindows {
   // The TV settings page, remembered when it opens and never forgotten: after the sheet has
   // closed, a scan's end still addresses it and the message is lost.
   WindowRef tvPage;
-};
-
-struct SavedPowerFlags {
-  std::uint32_t screenSaver = 0;
-  std::uint32_t lowPower = 0;
-  std::uint32_t powerOff = 0;
 };
 
 struct PanelContext {

@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/key_table.h"
-#include "app/locations.h"
-#include "app/tuner_binding.h"
+#include "base/key_table.h"
+#include "base/locations.h"
+#include "base/tuner_binding.h"
 #include "commands/command_ids.h"
 #include "panel/layout.h"
 #include "panel/panel_timers.h"
@@ -10,31 +10,6 @@
 #include "settings/mixer.h"
 
 namespace tv {
-
-bool SwitchOffPowerFeature(Shell& shell, std::uint32_t getAction, std::uint32_t setAction,
-                           std::uint32_t& saved) {
-  saved = shell.QuerySystemFlag(getAction);
-  if (saved != 1) return true;
-  return shell.SetSystemFlag(setAction, 0);
-}
-
-void RestorePowerFeature(Shell& shell, std::uint32_t setAction, std::uint32_t saved) {
-  shell.SetSystemFlag(setAction, saved);
-}
-
-void SwitchOffPowerFeatures(PanelContext& ctx) {
-  Shell& shell = ctx.os.shell;
-  SwitchOffPowerFeature(shell, kGetPowerOffActive, kSetPowerOffActive, ctx.power.powerOff);
-  SwitchOffPowerFeature(shell, kGetLowPowerActive, kSetLowPowerActive, ctx.power.lowPower);
-  SwitchOffPowerFeature(shell, kGetScreenSaveActive, kSetScreenSaveActive, ctx.power.screenSaver);
-}
-
-void RestorePowerFeatures(PanelContext& ctx) {
-  Shell& shell = ctx.os.shell;
-  RestorePowerFeature(shell, kSetPowerOffActive, ctx.power.powerOff);
-  RestorePowerFeature(shell, kSetLowPowerActive, ctx.power.lowPower);
-  RestorePowerFeature(shell, kSetScreenSaveActive, ctx.power.screenSaver);
-}
 
 namespace {
 
@@ -52,7 +27,7 @@ bool HandOverToRunningPanel(PanelContext& ctx) {
 }  // namespace
 
 StartDecision StartUpBeforeWindow(PanelContext& ctx, TunerLibrary& tuner) {
-  SwitchOffPowerFeatures(ctx);
+  SwitchOffPowerFeatures(ctx.os.shell, ctx.power);
   ctx.SetLocations(ResolveLocations(ctx.os.profile, ctx.os.files));
   if (!BindTunerLibrary(tuner, ctx.os.messageBoxes)) return StartDecision::ExitNow;
   ctx.tuner = &tuner;

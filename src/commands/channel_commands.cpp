@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "commands/deferred_work.h"

@@ -1,6 +1,6 @@
 #include "commands/panel_commands.h"
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "commands/command_ids.h"
 #include "commands/command_table.h"
 #include "commands/video_window.h"

@@ -1,6 +1,6 @@
 #include "commands/peer_commands.h"
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "commands/captured_files.h"
 #include "commands/command_ids.h"
 #include "commands/command_table.h"

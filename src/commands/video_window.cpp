@@ -1,7 +1,7 @@
 #include "commands/video_window.h"
 
-#include "app/key_table.h"
-#include "app/settings_file.h"
+#include "base/key_table.h"
+#include "base/settings_file.h"
 #include "commands/command_ids.h"
 
 namespace tv::commands {

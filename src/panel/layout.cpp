@@ -1,6 +1,6 @@
 #include "panel/layout.h"
 
-#include "app/profile_snapshot.h"
+#include "base/profile_snapshot.h"
 
 #include <string>
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "panel/layout_tables.h"
 #include "platform/geometry.h"
 

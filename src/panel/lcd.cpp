@@ -1,6 +1,6 @@
 #include "panel/lcd.h"
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 
 namespace tv::panel {
 namespace {

@@ -1,7 +1,7 @@
 #include "panel/panel_window.h"
 
-#include "app/key_table.h"
-#include "app/startup.h"
+#include "base/key_table.h"
+#include "base/power_features.h"
 #include "commands/command_ids.h"
 #include "commands/deferred_work.h"
 #include "panel/lcd.h"
@@ -324,7 +324,7 @@ void OnDestroy(PanelContext& ctx) {
   }
   TrayIcon(ctx, TrayOperation::Remove);
   ReleaseSkinBitmaps(ctx);
-  RestorePowerFeatures(ctx);
+  RestorePowerFeatures(ctx.os.shell, ctx.power);
 }
 
 void OnPaint(PanelContext& ctx) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/key_table.h"
-#include "app/profile_snapshot.h"
+#include "base/key_table.h"
+#include "base/profile_snapshot.h"
 #include "commands/command_ids.h"
 #include "panel/lcd.h"
 #include "panel/panel_timers.h"

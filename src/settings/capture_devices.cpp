@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/key_table.h"
-#include "app/locations.h"
-#include "app/settings_file.h"
+#include "base/key_table.h"
+#include "base/locations.h"
+#include "base/settings_file.h"
 
 namespace tv::settings {
 namespace {

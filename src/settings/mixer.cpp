@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/key_table.h"
-#include "app/settings_file.h"
+#include "base/key_table.h"
+#include "base/settings_file.h"
 
 namespace tv::settings {
 namespace {

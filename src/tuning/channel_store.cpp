@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/tuner_binding.h"
+#include "base/tuner_binding.h"
 
 namespace tv::tuning {
 namespace {

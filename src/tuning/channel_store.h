@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "app/panel_context.h"
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 namespace tv::tuning {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/key_table.h"
-#include "app/profile_snapshot.h"
-#include "app/settings_file.h"
-#include "app/tuner_binding.h"
+#include "base/key_table.h"
+#include "base/profile_snapshot.h"
+#include "base/settings_file.h"
+#include "base/tuner_binding.h"
 #include "panel/layout.h"
 #include "settings/capture_devices.h"
 

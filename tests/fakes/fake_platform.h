@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 #include "fakes/temp_dir.h"
 #include "platform/platform.h"
 #include "platform/tuner_library.h"

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <tuple>
 
-#include "app/key_table.h"
-#include "app/settings_file.h"
+#include "base/key_table.h"
+#include "base/settings_file.h"
 
 namespace tv::fakes {
 

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/key_table.h"
-#include "app/locations.h"
+#include "base/key_table.h"
+#include "base/locations.h"
 #include "app/panel_context.h"
 #include "settings/capture_devices.h"
 #include "win32/platform/win32_platform.h"

@@ -1,4 +1,4 @@
-// Differential test of the portable INI layer (src/app/ini_file.cpp) against the platform's
+// Differential test of the portable INI layer (src/base/ini_file.cpp) against the platform's
 // profile calls. Every case starts two copies of the same file, runs the same operations on
 // both, and after every operation requires the same return value, the same bytes in the whole
 // buffer (and a few guard bytes past it) and the same file bytes. Read/ReadInt/Write take null
@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "app/panel_context.h"
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "platform/geometry.h"
 #include "win32/platform/win32_platform.h"
 #include "wine_test_support.h"

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "app/panel_context.h"
-#include "app/settings_file.h"
-#include "app/tuner_binding.h"
+#include "base/settings_file.h"
+#include "base/tuner_binding.h"
 #include "commands/command_ids.h"
 #include "platform/tuner_library.h"
 #include "sim_protocol.h"

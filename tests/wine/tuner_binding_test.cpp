@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/tuner_binding.h"
+#include "base/tuner_binding.h"
 #include "platform/tuner_library.h"
 #include "wine_test_support.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/panel_context.h"
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 #include "arguments.h"
 #include "panel/layout.h"
 #include "panel/layout_tables.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/locations.h"
+#include "base/locations.h"
 #include "arguments.h"
 #include "platform/files.h"
 #include "platform/profile.h"

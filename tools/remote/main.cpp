@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/locations.h"
-#include "app/settings_file.h"
+#include "base/locations.h"
+#include "base/settings_file.h"
 #include "arguments.h"
 #include "button_places.h"
 #include "command_names.h"

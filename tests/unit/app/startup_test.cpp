@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "commands/command_ids.h"
 #include "fakes/fake_platform.h"
 
@@ -28,7 +28,7 @@ TEST_F(StartUpTest, PowerFeaturesGoOffInOrderAndComeBackAsTheyWere) {
   EXPECT_EQ(fake.shell.events[4], "Set 17 0");
 
   fake.shell.systemSets.clear();
-  RestorePowerFeatures(ctx);
+  RestorePowerFeatures(ctx.os.shell, ctx.power);
   // A feature that was off at start is written back as 0, not switched on.
   EXPECT_EQ(fake.shell.systemSets,
             (std::vector<std::pair<std::uint32_t, std::uint32_t>>{{86, 1}, {85, 0}, {17, 1}}));

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "commands/command_gate.h"
 #include "commands/command_ids.h"
 #include "commands/deferred_work.h"

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/locations.h"
+#include "base/locations.h"
 #include "app/panel_context.h"
 #include "fakes/fake_platform.h"
 #include "panel/layout.h"

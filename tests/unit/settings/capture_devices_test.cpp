@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "settings/capture_devices.h"
 #include "unit/panel/panel_harness.h"
 

@@ -13,7 +13,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 #include "panel/layout.h"
 #include "panel/layout_tables.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <tuple>
 
-#include "app/tuner_binding.h"
+#include "base/tuner_binding.h"
 
 namespace tv::tuner {
 namespace {

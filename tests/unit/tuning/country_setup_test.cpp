@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/key_table.h"
-#include "app/settings_file.h"
+#include "base/key_table.h"
+#include "base/settings_file.h"
 #include "fakes/fake_platform.h"
 #include "tuning/country_setup.h"
 #include "unit/panel/panel_harness.h"

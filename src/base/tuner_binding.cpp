@@ -1,7 +1,7 @@
-#include "app/tuner_binding.h"
+#include "base/tuner_binding.h"
 
-#include "app/key_table.h"
-#include "app/settings_file.h"
+#include "base/key_table.h"
+#include "base/settings_file.h"
 
 namespace tv {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "platform/profile.h"
 
 namespace tv {

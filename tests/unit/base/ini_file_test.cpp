@@ -3,7 +3,7 @@
 // bytes. These tests pin what a comparison with the real calls cannot show: links, speed,
 // refused writes and leftover temporary files.
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 // Where Wine and the platform documentation disagree we follow Wine; those places are marked
 // "Wine:" below. tests/wine/profile_conformance_test.cpp runs this file against the real calls.
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
 // Binding the tuner library at start-up, and the order of the panel's country questions to it.
-#include "app/tuner_binding.h"
+#include "base/tuner_binding.h"
 
 #include <gtest/gtest.h>
 

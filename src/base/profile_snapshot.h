@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 #include "platform/profile.h"
 
 namespace tv {

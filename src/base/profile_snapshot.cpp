@@ -1,4 +1,4 @@
-#include "app/profile_snapshot.h"
+#include "base/profile_snapshot.h"
 
 #include <cctype>
 

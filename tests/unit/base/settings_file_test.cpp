@@ -1,8 +1,8 @@
-#include "app/settings_file.h"
+#include "base/settings_file.h"
 
 #include <gtest/gtest.h>
 
-#include "app/key_table.h"
+#include "base/key_table.h"
 #include "fakes/fake_platform.h"
 
 namespace tv {

@@ -1,11 +1,11 @@
-#include "app/profile_snapshot.h"
+#include "base/profile_snapshot.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 #include "fakes/fake_platform.h"
 
 namespace tv {
