@@ -31,10 +31,10 @@ bool IsTransportButton(int index) {
   return index >= kButtonPlay && index <= kButtonStop;
 }
 
-// The LCD shows the transport state (playing, paused, inactive) in these five buttons, so the
-// mouse never draws over them.
+// The LCD shows the transport state (playing, paused, inactive) in these five buttons, so
+// hovering never draws over them; a press and the return to normal do.
 void DrawMouseLook(PanelContext& ctx, int index, ButtonLook look) {
-  if (IsTransportButton(index)) return;
+  if (look == ButtonLook::Hover && IsTransportButton(index)) return;
   DrawButton(ctx, index, static_cast<int>(look));
 }
 
