@@ -241,10 +241,9 @@ void OnCreate(PanelContext& ctx) {
   // 1. Without a full-scan list the full-scan mode has nothing to tune.
   if (ini.Int(keys::kFullScanCount) <= 0) ini.WriteFlag(keys::kUseFullScan, false);
 
-  // 2. Skin and shell pieces. The layout was loaded just before the window was created, so its
-  // skin number is the stored "PanelNow".
+  // 2. Skin and shell pieces.
   ctx.ui.downOpen = 0;
-  SetWindowShape(ctx, ctx.layout.skin, static_cast<int>(PanelShape::Closed));
+  SetWindowShape(ctx, ReadPanelNow(ctx.panelIni), static_cast<int>(PanelShape::Closed));
   LoadSkinBitmaps(ctx, static_cast<int>(PanelShape::Closed));
   CreateTooltips(ctx);
   TrayIcon(ctx, TrayOperation::Add);

@@ -224,6 +224,8 @@ struct FakeWindowState {
   bool destroyed = false;
   ScreenRect rect;
   int invalidations = 0;
+  std::optional<bool> topmost;  // nullopt: never set
+  std::vector<Point> region;    // the last outline given
 };
 
 class FakeWindowManager : public WindowManager {
@@ -233,7 +235,7 @@ class FakeWindowManager : public WindowManager {
     state.lastShow = showState;
     state.visible = showState != kSwHide && showState != kSwMinimize;
   }
-  void SetTopmost(WindowRef window, bool) override { Log("Topmost", window); }
+  void SetTopmost(WindowRef window, bool on) override { Log("Topmost", window).topmost = on; }
   void Resize(WindowRef window, int width, int height) override {
     ScreenRect& r = Log("Resize", window).rect;
     r.right = r.left + width;
@@ -245,7 +247,7 @@ class FakeWindowManager : public WindowManager {
   ScreenRect WindowRect(WindowRef window) override { return State(window).rect; }
   Size ScreenSize() override { return Size{1024, 768}; }
   bool SetRegion(WindowRef window, const std::vector<Point>& polygon) override {
-    Log("Region", window);
+    Log("Region", window).region = polygon;
     return polygon.size() >= 3;  // as a region needs
   }
   void BringToForeground(WindowRef window) override { Log("Foreground", foreground = window); }
@@ -345,7 +347,18 @@ class FakeShell : public Shell {
     systemSets.emplace_back(setAction, value);
     return true;
   }
-  bool RegisterHotKey(WindowRef, int, std::uint32_t, std::uint32_t) override { return true; }
+  struct HotKey {
+    WindowRef window;
+    int id;
+    std::uint32_t modifiers, virtualKey;
+    friend bool operator==(const HotKey&, const HotKey&) = default;
+  };
+  bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
+                      std::uint32_t virtualKey) override {
+    hotKeys.push_back(HotKey{window, id, modifiers, virtualKey});
+    return true;
+  }
+  std::vector<HotKey> hotKeys;
   void StartProgram(const std::string& commandLine, int showState) override {
     started.push_back(StartedProgram{commandLine, showState});
   }
