@@ -489,6 +489,8 @@ struct FakeDestination {
 struct FakeSoundCard {
   std::string productName;
   std::vector<FakeDestination> destinations;
+  bool opens = true;
+  bool capabilitiesReadable = true;
 };
 
 class FakeMixer : public MixerDevice {
@@ -507,11 +509,12 @@ class FakeMixer : public MixerDevice {
   }
   std::uint32_t DeviceCount() override { return static_cast<std::uint32_t>(cards.size()); }
   bool Open(std::uint32_t device, WindowRef notify) override {
-    card_ = device < cards.size() ? &cards[device] : nullptr;
+    card_ = device < cards.size() && cards[device].opens ? &cards[device] : nullptr;
     notifyWindow = notify;
     return card_ != nullptr;
   }
   std::optional<MixerCaps> Capabilities(std::uint32_t device) override {
+    if (!cards[device].capabilitiesReadable) return std::nullopt;
     return MixerCaps{cards[device].productName,
                      static_cast<std::uint32_t>(cards[device].destinations.size())};
   }
