@@ -39,6 +39,8 @@ class Shell {
 
   virtual bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
                               std::uint32_t virtualKey) = 0;
+  // Loads the program's accelerator table; the message loop offers every message to it.
+  virtual void LoadAcceleratorTable(int resourceId) = 0;
 
   // Starts a program by command line with a show state; the result is not looked at.
   virtual void StartProgram(const std::string& commandLine, int showState) = 0;

@@ -359,6 +359,9 @@ class FakeShell : public Shell {
     return true;
   }
   std::vector<HotKey> hotKeys;
+  void LoadAcceleratorTable(int resourceId) override {
+    events.push_back("LoadAcceleratorTable " + std::to_string(resourceId));
+  }
   void StartProgram(const std::string& commandLine, int showState) override {
     started.push_back(StartedProgram{commandLine, showState});
   }

@@ -164,6 +164,10 @@ bool Win32Shell::RegisterHotKey(WindowRef window, int id, std::uint32_t modifier
   return ::RegisterHotKey(ToHwnd(window), id, modifiers, virtualKey) != FALSE;
 }
 
+void Win32Shell::LoadAcceleratorTable(int resourceId) {
+  accelerators_ = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId));
+}
+
 void Win32Shell::StartProgram(const std::string& commandLine, int showState) {
   WinExec(commandLine.c_str(), static_cast<UINT>(showState));
 }

@@ -121,6 +121,8 @@ class Win32Shell : public Shell {
   bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
                       std::uint32_t virtualKey) override;
   void StartProgram(const std::string& commandLine, int showState) override;
+  void LoadAcceleratorTable(int resourceId) override;
+  HACCEL Accelerators() const { return accelerators_; }
   bool CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,
                       TooltipDelays delays) override;
   void DestroyTooltips() override;
@@ -132,6 +134,7 @@ class Win32Shell : public Shell {
 
  private:
   HWND tooltips_ = nullptr;
+  HACCEL accelerators_ = nullptr;
 };
 
 class Win32CaptureEnumerator : public CaptureEnumerator {

@@ -63,6 +63,7 @@ TEST(Skin, AlwaysOnTopTakesOnlyTheExactTrueAndStartUpRegistersTheHotKey) {
     EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).topmost, c.topmost);
     EXPECT_EQ(h.fake.windows.State(video).topmost, c.topmost);
     using HotKey = fakes::FakeShell::HotKey;
+    EXPECT_EQ(h.fake.shell.events, std::vector<std::string>{"LoadAcceleratorTable 109"});
     EXPECT_EQ(h.fake.shell.hotKeys,
               (std::vector<HotKey>{{h.ctx.windows.panel, 0, kModControl | kModAlt, kVkF4}}));
   }
