@@ -192,7 +192,7 @@ inline ButtonPlan PlanButton(DialogVerb verb, ButtonKind kind, int check) {
     const bool radio = kind == ButtonKind::Radio || kind == ButtonKind::AutoRadio;
     if (verb == DialogVerb::Uncheck && radio)
       return {std::nullopt, false, false, "is a radio button: check another one of its group"};
-    if ((verb == DialogVerb::Check) == (check == 1)) return {};  // already so
+    if (check == (verb == DialogVerb::Check ? 1 : 0)) return {};  // already so
     // A three-state box may need two clicks; it gets the state asked for with one notification.
     if (kind == ButtonKind::AutoCheckBox || kind == ButtonKind::AutoThreeState)
       return {verb == DialogVerb::Check ? 1 : 0, false, true, ""};
