@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,8 @@ std::string TextOf(const Target& t, HWND control) {
   return text;
 }
 
+// Entry texts are read as UTF-16 and converted here: across processes the system hands some
+// controls' ANSI entry texts back in UTF-16.
 std::vector<std::string> Entries(const Target& t, HWND control, bool combo) {
   const UINT count = combo ? CB_GETCOUNT : LB_GETCOUNT;
   const UINT length = combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN;
@@ -110,10 +113,17 @@ std::vector<std::string> Entries(const Target& t, HWND control, bool combo) {
   const auto n = static_cast<int>(Ask(t, control, count));
   for (int i = 0; i < n; ++i) {
     const auto size = static_cast<int>(Ask(t, control, length, static_cast<WPARAM>(i)));
-    std::string text(static_cast<size_t>(size < 0 ? 0 : size) + 1, '\0');
-    const auto got =
-        Ask(t, control, get, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got < 0 ? 0 : static_cast<size_t>(got));
+    std::wstring wide(static_cast<size_t>(size < 0 ? 0 : size) + 1, L'\0');
+    DWORD_PTR got = 0;
+    if (!SendMessageTimeoutW(control, get, static_cast<WPARAM>(i),
+                             reinterpret_cast<LPARAM>(wide.data()), SMTO_NORMAL, t.timeoutMs, &got))
+      RuntimeError("the control did not answer within " + std::to_string(t.timeoutMs) + " ms");
+    wide.resize(std::wcslen(wide.c_str()));
+    std::string text(wide.size() * 4 + 1, '\0');
+    const int bytes =
+        WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), text.data(),
+                            static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
     entries.push_back(std::move(text));
   }
   return entries;
