@@ -1,8 +1,7 @@
-// "tvremote dialog": reading the action words, which controls an action fits, what a click
-// does to each kind of button, and which entry a select by text picks.
+// "tvremote dialog": reading the action words, what a click does to each kind of button, and
+// which entry a select by text picks.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,36 +85,6 @@ TEST(DialogActionWords, WrongWordsAreUsageErrors) {
   };
   for (const auto& words : wrong)
     EXPECT_EQ(UsageExit(words), kExitUsage) << (words.empty() ? "(none)" : words[0]);
-}
-
-TEST(DialogActionFit, ClassesByTheirSystemNamesAndTheVerbsTheyTake) {
-  EXPECT_EQ(ClassifyControl("BUTTON"), ControlClass::Button);
-  EXPECT_EQ(ClassifyControl("msctls_trackbar32"), ControlClass::Slider);
-  EXPECT_EQ(ClassifyControl("combobox"), ControlClass::ComboBox);
-  EXPECT_EQ(ClassifyControl("SysListView32"), ControlClass::Other);
-  using C = ControlClass;
-  // Which verbs fit which classes; a read fits all.
-  const struct {
-    DialogVerb verb;
-    std::vector<C> fits;
-  } table[] = {
-      {V::Click, {C::Button}},
-      {V::Check, {C::Button}},
-      {V::Select, {C::ListBox, C::ComboBox}},
-      {V::SelectIndex, {C::ListBox, C::ComboBox}},
-      {V::Items, {C::ListBox, C::ComboBox}},
-      {V::SetText, {C::Edit, C::ComboBox}},
-      {V::Slide, {C::Slider}},
-      {V::Get, {C::Button, C::Edit, C::ComboBox, C::ListBox, C::Slider, C::Static, C::Other}},
-      {V::State, {C::Button, C::Edit, C::ComboBox, C::ListBox, C::Slider, C::Static, C::Other}},
-  };
-  for (const auto& row : table)
-    for (const C cls :
-         {C::Button, C::Edit, C::ComboBox, C::ListBox, C::Slider, C::Static, C::Other}) {
-      const bool fits = std::find(row.fits.begin(), row.fits.end(), cls) != row.fits.end();
-      EXPECT_EQ(VerbMismatch(row.verb, cls).empty(), fits)
-          << static_cast<int>(row.verb) << " on " << static_cast<int>(cls);
-    }
 }
 
 TEST(DialogButtons, ClickCheckAndUncheckDoWhatAUsersClickWould) {
