@@ -372,6 +372,60 @@ TEST_F(RemoteDialog, EachActionSetsTheControlThenNotifiesAsTheControlWould) {
   EXPECT_NE(err.find("no dialog titled"), std::string::npos) << err;
 }
 
+// What a user's real click on the control sends, focus news left out, against what the remote
+// sends for the same choice from the same state.
+TEST_F(RemoteDialog, NotifiesAsARealClickOnTheSameControlDoes) {
+  SetWindowPos(dialog, HWND_TOPMOST, 620, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  Pump(100);
+  const HWND list = GetDlgItem(dialog, 20);
+  const auto reset = [&] {
+    for (const int id : {11, 12, 13})
+      SendDlgItemMessageA(dialog, id, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    Pump(20);
+    g_seen.clear();
+  };
+  const auto withoutFocusNews = [] {
+    std::vector<Seen> seen;
+    for (const Seen& s : g_seen)
+      if (!(s.id == 20 && (s.code == LBN_SETFOCUS || s.code == LBN_KILLFOCUS))) seen.push_back(s);
+    return seen;
+  };
+  // The list box is clicked on its third entry, the buttons in their middle.
+  const struct {
+    int id;
+    const char* remote;
+  } cases[] = {{11, "check 11"}, {13, "click 13"}, {20, "select 20 2"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.remote);
+    const HWND control = GetDlgItem(dialog, c.id);
+    RECT area{};
+    if (c.id == 20)
+      SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&area));
+    else
+      GetClientRect(control, &area);
+    POINT p{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    ClientToScreen(control, &p);
+    reset();
+    SetCursorPos(p.x, p.y);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
+    ASSERT_TRUE(WaitFor([&] { return !withoutFocusNews().empty(); }))
+        << "the real click sent nothing";
+    Pump(100);
+    const std::vector<Seen> real = withoutFocusNews();
+    reset();
+    const auto [code, err] = Remote("dialog \"Remote Test Dialog\" "s + c.remote);
+    EXPECT_EQ(code, 0) << err;
+    Pump(20);
+    EXPECT_TRUE(withoutFocusNews() == real)
+        << "real " << real.size() << " remote " << g_seen.size();
+  }
+}
+
 TEST_F(RemoteDialog, TabsSwitchTheSheetsPageAndControlsAreFoundOnTheCurrentPage) {
   static BlankTemplate blank{{WS_CHILD | WS_CAPTION, 0, 0, 0, 0, 150, 80}, 0, 0, 0};
   PROPSHEETPAGEA pages[2] = {};
