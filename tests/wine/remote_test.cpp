@@ -372,57 +372,82 @@ TEST_F(RemoteDialog, EachActionSetsTheControlThenNotifiesAsTheControlWould) {
   EXPECT_NE(err.find("no dialog titled"), std::string::npos) << err;
 }
 
-// What a user's real click on the control sends, focus news left out, against what the remote
-// sends for the same choice from the same state.
+void RealClick(HWND window, POINT client) {
+  ClientToScreen(window, &client);
+  SetCursorPos(client.x, client.y);
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, press, sizeof(INPUT));
+}
+
+POINT Middle(const RECT& r) {
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// What a user's real clicks on a control send, focus and drop-down news left out, against what
+// the remote sends for the same choice from the same state.
 TEST_F(RemoteDialog, NotifiesAsARealClickOnTheSameControlDoes) {
   SetWindowPos(dialog, HWND_TOPMOST, 620, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   Pump(100);
   const HWND list = GetDlgItem(dialog, 20);
+  const HWND combo = GetDlgItem(dialog, 21);
   const auto reset = [&] {
     for (const int id : {11, 12, 13})
       SendDlgItemMessageA(dialog, id, BM_SETCHECK, BST_UNCHECKED, 0);
     SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
     Pump(20);
     g_seen.clear();
   };
-  const auto withoutFocusNews = [] {
+  const auto choices = [] {
     std::vector<Seen> seen;
-    for (const Seen& s : g_seen)
-      if (!(s.id == 20 && (s.code == LBN_SETFOCUS || s.code == LBN_KILLFOCUS))) seen.push_back(s);
+    for (const Seen& s : g_seen) {
+      const bool news = (s.id == 20 && (s.code == LBN_SETFOCUS || s.code == LBN_KILLFOCUS)) ||
+                        (s.id == 21 && (s.code == CBN_SETFOCUS || s.code == CBN_KILLFOCUS ||
+                                        s.code == CBN_DROPDOWN || s.code == CBN_CLOSEUP));
+      if (!news) seen.push_back(s);
+    }
     return seen;
   };
-  // The list box is clicked on its third entry, the buttons in their middle.
+  // Buttons are clicked in their middle, the list box on its third entry, the combo box is
+  // dropped and its second entry clicked.
   const struct {
     int id;
     const char* remote;
-  } cases[] = {{11, "check 11"}, {13, "click 13"}, {20, "select 20 2"}};
+  } cases[] = {{11, "check 11"}, {13, "click 13"}, {20, "select 20 2"}, {21, "select 21 RGB555"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.remote);
     const HWND control = GetDlgItem(dialog, c.id);
-    RECT area{};
-    if (c.id == 20)
-      SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&area));
-    else
-      GetClientRect(control, &area);
-    POINT p{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-    ClientToScreen(control, &p);
     reset();
-    SetCursorPos(p.x, p.y);
-    INPUT press[2] = {};
-    press[0].type = press[1].type = INPUT_MOUSE;
-    press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ASSERT_EQ(SendInput(2, press, sizeof(INPUT)), 2u);
-    ASSERT_TRUE(WaitFor([&] { return !withoutFocusNews().empty(); }))
-        << "the real click sent nothing";
+    RECT area{};
+    if (c.id == 20) {
+      SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&area));
+      RealClick(list, Middle(area));
+    } else if (c.id == 21) {
+      GetClientRect(combo, &area);
+      RealClick(combo, Middle(area));
+      ASSERT_TRUE(WaitFor([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+      COMBOBOXINFO info{};
+      info.cbSize = sizeof info;
+      GetComboBoxInfo(combo, &info);
+      SendMessageA(info.hwndList, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&area));
+      RealClick(info.hwndList, Middle(area));
+    } else {
+      GetClientRect(control, &area);
+      RealClick(control, Middle(area));
+    }
+    ASSERT_TRUE(WaitFor([&] { return !choices().empty(); })) << "the real click sent nothing";
     Pump(100);
-    const std::vector<Seen> real = withoutFocusNews();
+    const std::vector<Seen> real = choices();
     reset();
     const auto [code, err] = Remote("dialog \"Remote Test Dialog\" "s + c.remote);
     EXPECT_EQ(code, 0) << err;
     Pump(20);
-    EXPECT_TRUE(withoutFocusNews() == real)
-        << "real " << real.size() << " remote " << g_seen.size();
+    const std::vector<Seen> remote = choices();
+    EXPECT_TRUE(remote == real) << "real " << real.size() << " first " << real[0].code
+                                << ", remote " << remote.size();
   }
 }
 
