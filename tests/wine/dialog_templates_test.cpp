@@ -23,19 +23,12 @@ namespace {
 // A control as "<kind><id>", with "h" after a hidden one. Kinds: L label, G group box, P push
 // button, R automatic radio button, C automatic check box, E edit, O read-only edit, D unsorted
 // drop-down list, S sorted drop-down list, B list box, T slider.
+// clang-format off
 enum class Kind : char {
-  Label = 'L',
-  Group = 'G',
-  Push = 'P',
-  Radio = 'R',
-  Check = 'C',
-  Edit = 'E',
-  ReadOnly = 'O',
-  DropList = 'D',
-  Sorted = 'S',
-  List = 'B',
-  Slider = 'T'
+  Label = 'L', Group = 'G', Push = 'P', Radio = 'R', Check = 'C', Edit = 'E', ReadOnly = 'O',
+  DropList = 'D', Sorted = 'S', List = 'B', Slider = 'T'
 };
+// clang-format on
 
 struct Control {
   int id;

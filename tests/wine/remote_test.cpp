@@ -207,7 +207,6 @@ std::vector<Seen> g_seen;
 std::string StateOf(HWND control) {
   char cls[32] = {};
   GetClassNameA(control, cls, sizeof cls);
-  const std::string name = cls;
   if (lstrcmpiA(cls, "Button") == 0)
     return std::to_string(SendMessageA(control, BM_GETCHECK, 0, 0));
   if (lstrcmpiA(cls, "ListBox") == 0)
