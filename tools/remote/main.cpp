@@ -101,7 +101,8 @@ usage: tvremote SUBCOMMAND [ARGUMENTS]
       window. Disabled controls are refused unless --force, as are read-only edits.
 
 Exit codes: 0 done; 1 failed (no panel, no such window, control, entry or key,
-disabled control, time-out, cannot write); 2 wrong command line. Errors are one line on stderr.
+disabled control, time-out, cannot write); 2 wrong command line. Errors are one
+line on stderr.
 )";
 
 constexpr long long kDefaultWaitMs = 10000;
