@@ -7,8 +7,11 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh" "$1"
 
 INST_VERSION=$(sed -n 's/^#define TVPANEL_VERSION "\(.*\)"/\1/p' "$E2E_BUILD/generated/tvpanel_version.h")
-INST_ARCH=win64
-grep -q 'CMAKE_SIZEOF_VOID_P:INTERNAL=4' "$E2E_BUILD/CMakeCache.txt" && INST_ARCH=win32
+# The build's architecture from its Panel.exe: the machine field of the PE header.
+INST_ARCH=$(python3 -c 'import struct, sys
+d = open(sys.argv[1], "rb").read(4096)
+print("win64" if struct.unpack_from("<H", d, struct.unpack_from("<I", d, 60)[0] + 4)[0] == 0x8664 else "win32")' \
+  "$E2E_BUILD/src/win32/panel/Panel.exe")
 INST_SETUP=$E2E_BUILD/package/TvPanel-$INST_VERSION-$INST_ARCH-setup.exe
 INST_TITLE="TV Panel $INST_VERSION Setup"
 INST_WININI=$WINEPREFIX/drive_c/windows/win.ini

@@ -6,6 +6,8 @@
 source "$(dirname "$0")/lib.sh" "$1"
 
 own='C:\Program Files\TV Panel'
+# A 32-bit setup program on 64-bit Windows: the folder for 32-bit programs.
+[ "$INST_ARCH" = win32 ] && own='C:\Program Files (x86)\TV Panel'
 inst_base_winini
 before=$(inst_picture "$own")
 
