@@ -83,6 +83,14 @@ inst_registry() {  # inst_registry VALUE: the Add/Remove Programs entry's value
     sed -n "s/^ *$1 \+REG_[A-Z_]\+ \+//p"
 }
 
+# The panel's window shows its skin: its part of the screen is not black.
+inst_panel_drawn() {
+  local g mean
+  read -r -a g <<<"$(e2e_panel_geometry)" || return 1
+  mean=$(import -window root -crop "${g[2]}x${g[3]}+${g[0]}+${g[1]}" -format '%[fx:mean]' info: 2>/dev/null)
+  awk -v m="${mean:-0}" 'BEGIN { exit !(m > 0.05) }'
+}
+
 inst_message_shown() { xdotool search --name "^$INST_TITLE\$" >/dev/null 2>&1; }
 # OK of the setup program's message box: its one button, centred at the bottom.
 inst_message_ok() {

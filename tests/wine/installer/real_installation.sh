@@ -36,6 +36,7 @@ check "the folder and win.ini are exactly as before" test "$before" = "$after"
 inst_setup /S
 e2e_start_panel
 check "the installed panel starts and shows its window" e2e_panel_visible
+check "drawn with the installed skin" e2e_wait 20 inst_panel_drawn
 e2e_screenshot installed-panel-$INST_ARCH
 
 # Beside a running panel: silent, it ends with code 3 and changes nothing; shown, it says why.
