@@ -91,6 +91,9 @@ inst_panel_drawn() {
   awk -v m="${mean:-0}" 'BEGIN { exit !(m > 0.05) }'
 }
 
+# The setup program's window on one of its pages ("Installation Folder", "Completed").
+inst_page_shown() { xdotool search --name "^$INST_TITLE: $1\$" >/dev/null 2>&1; }
+
 inst_message_shown() { xdotool search --name "^$INST_TITLE\$" >/dev/null 2>&1; }
 # OK of the setup program's message box: its one button, centred at the bottom.
 inst_message_ok() {
