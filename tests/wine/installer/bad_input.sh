@@ -19,7 +19,8 @@ spaced='C:\My Programs\TV Panel Test'
 # /D= takes the rest of the command line, unquoted: the words as a user types them.
 inst_setup /S /D=$spaced; rc=$?
 check "a /D= folder with spaces is used as given" test "$rc" = 0 -a -f "$(inst_unix "$spaced")/Panel.exe"
-check "and the card software's folder is left alone" test "$(inst_ap 907APDirectory)" = "$card"
+check "and [AP], which names the card software's folder, is left alone" \
+  test "$(inst_ap 907APDirectory)|$(inst_ap OmrPanelIniFile)" = "$card|"
 inst_uninstall "$spaced" /S
 check "its removal leaves no folder" test ! -e "$(inst_unix "$spaced")"
 
