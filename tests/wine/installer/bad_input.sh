@@ -15,6 +15,19 @@ check "a folder of over 200 characters is refused (code 2)" test "$rc" = 2
 check "and nothing is created" test ! -e "$(inst_unix "${long%\\*}")"
 check "nor changed" test "$before" = "$(inst_picture "$card")"
 
+# A destination nobody may write to (immutable, so that even root may not): refused with code
+# 2 before anything changes.
+card_dir=$(inst_unix "$card")
+if chattr +i "$card_dir" 2>/dev/null; then
+  trap 'chattr -i "$card_dir" 2>/dev/null; e2e_cleanup' EXIT
+  inst_setup /S; rc=$?
+  chattr -i "$card_dir"
+  check "a folder it cannot write to is refused (code 2)" test "$rc" = 2
+  check "and nothing is changed" test "$before" = "$(inst_picture "$card")"
+else
+  echo "ok - # skip: this file system cannot make a folder read-only for root"
+fi
+
 spaced='C:\My Programs\TV Panel Test'
 # /D= takes the rest of the command line, unquoted: the words as a user types them.
 inst_setup /S /D=$spaced; rc=$?
