@@ -228,16 +228,5 @@ TEST_F(CompanionTest, WebPageCommandLineKeepsItsSpaceAndAMissingRegistrationDoes
   EXPECT_EQ(Started(), std::vector<std::string>{"\\iexplore.exe "});
 }
 
-// ---- settings, audio, about ---------------------------------------------------------------
-
-TEST_F(CompanionTest, DialogCommandsHaveTheirHandlersAndTheSettingsGuardsAreInTheGate) {
-  for (std::uint16_t id : {cmd::kSettings, cmd::kAudioSettings, cmd::kAbout, cmd::kPreview,
-                           cmd::kTeletext, cmd::kSchedule, cmd::kWebsite})
-    EXPECT_NE(FindHandler(id), nullptr) << id;
-  ctx.mode.recording = 1;  // while recording only the recorder's own commands pass
-  for (std::uint16_t id : {cmd::kSettings, cmd::kTeletext, cmd::kWebsite, cmd::kSchedule})
-    EXPECT_EQ(Gate(ctx.mode, id), GateVerdict::Drop) << id;
-}
-
 }  // namespace
 }  // namespace tv::commands

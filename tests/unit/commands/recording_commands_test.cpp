@@ -294,16 +294,6 @@ TEST_F(RecordingTest, RecordIsIgnoredWhileTheTvIsClosedOrAScanRunsAndKeepsTheCar
   EXPECT_EQ(ctx.mode.recording, 1);
 }
 
-TEST_F(RecordingTest, TheCardsReportsDriveTheStateAndTheLcd) {
-  Do(cmd::kRecord);
-  Do(cmd::kPeerRecordingState, 0x70000);  // low word 0: the card ended it by itself
-  EXPECT_EQ(ctx.mode.recording, 0);
-  Do(cmd::kPeerRecordingState, 0x10001);
-  EXPECT_EQ(ctx.mode.recording, 1);
-  Do(cmd::kPeerRecordingEnded);
-  EXPECT_EQ(ctx.mode.recordArmed, 1);
-}
-
 // ---- time shift -----------------------------------------------------------------------------
 
 TEST(RecordingCases, TimeShiftStartsOnlyOnTheTunerSources) {
