@@ -200,6 +200,20 @@ browser_line="start C:\TvPanel\Browser\iexplore.exe $ADDRESS"
 e2e_browser_started() { test "$(e2e_log "$E2E_APP/Browser/iexplore-log.txt")" = "$browser_line"; }
 check "the web button starts the registered browser on the skin's address" \
   e2e_wait 10 e2e_browser_started
+# The same folder stored as an expandable string with a long list behind it: read by its size,
+# used as stored up to the first ";".
+long_tail=$(printf 'C:\\Folder%04d;' $(seq 1 300))
+"$E2E_WINE" reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\IEXPLORE.EXE' \
+  /v Path /t REG_EXPAND_SZ /d "C:\TvPanel\Browser;$long_tail" /f >/dev/null 2>&1
+e2e_browser_value() {
+  "$E2E_WINE" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\App Paths\IEXPLORE.EXE' \
+    /v Path 2>/dev/null | tr -d '\r' | grep 'REG_EXPAND_SZ'
+}
+check "the registration now holds the long expandable string" \
+  eval 'test "$(e2e_browser_value | wc -c)" -gt 4000'
+rm -f "$E2E_APP/Browser/iexplore-log.txt"
+e2e_remote cmd website >/dev/null
+check "an expandable string of over 4000 characters starts the same browser" e2e_wait 10 e2e_browser_started
 
 e2e_trace >"$E2E_ARTIFACTS/recording-trace.txt"
 e2e_finish
