@@ -106,7 +106,8 @@ struct MixerState {
 
 struct TimeShiftClock {
   int startHour = 0, startMinute = 0, startSecond = 0;
-  int scale = 100;  // units of 6 seconds that the full bar represents
+  int scale = 100;         // units of 6 seconds that the full bar represents
+  int deleteTempFlag = 0;  // the last stop deleted the time-shift file
 };
 
 // Windows the panel knows; peers are looked up again before every use.

@@ -164,5 +164,10 @@ inline constexpr Section kStreamFormats{.name = "EnumStreamFormat", .text = kNon
 // ---- the simulated TV card's own settings ----------------------------------------------
 // 1: the simulated card has an FM receiver (its answer to query 42227), 0: it has none.
 inline constexpr Key kSimulatedRadio{.section = "SimulatedCard", .name = "Radio", .number = 1};
+// Seconds after which the simulated card ends a recording by itself; 0 or less: never.
+inline constexpr Key kSimulatedRecordSeconds{
+    .section = "SimulatedCard", .name = "RecordSeconds", .number = 0};
+// "TRUE": the simulated card's disk is full; it refuses to record and to time-shift.
+inline constexpr Key kSimulatedDiskFull{.section = "SimulatedCard", .name = "DiskFull"};
 
 }  // namespace tv::keys

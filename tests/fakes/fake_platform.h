@@ -65,6 +65,14 @@ class FakeProfile : public Profile, public FileSystem {
     return true;
   }
   std::string CurrentDirectory() override { return current_; }
+  // Free space answers by the exact path asked for; other paths fail. Every question is kept.
+  std::optional<std::uint64_t> FreeBytesAt(const std::string& path) override {
+    spaceQueries.push_back(path);
+    const auto it = freeBytes.find(path);
+    return it == freeBytes.end() ? std::nullopt : std::optional(it->second);
+  }
+  // Deletes the host file unless the test holds it open (held).
+  bool RemoveFile(const std::string& path) override;
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
                            std::uint32_t size) override {
     return ReadString(section, key, def, buffer, size, "win.ini");
@@ -87,6 +95,11 @@ class FakeProfile : public Profile, public FileSystem {
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
   int wholeReads = 0;  // ReadAll calls
+  std::map<std::string, std::uint64_t> freeBytes;
+  std::vector<std::string> spaceQueries;
+  std::vector<std::string> held;     // Windows paths another process keeps open
+  std::vector<std::string> removed;  // every RemoveFile, done or not
+  std::function<void()> onRemove;    // runs at each RemoveFile, to see what happened before
 
  private:
   std::filesystem::path root_;
@@ -388,6 +401,17 @@ class FakeShell : public Shell {
     trayIcon = false;
   }
   void ShowPopupMenu(WindowRef, int, const std::vector<MenuItemText>&) override {}
+  std::optional<RegistryValue> ReadMachineValue(const std::string& key,
+                                                const std::string& value) override {
+    registryReads.push_back(key + "|" + value);
+    const auto k = machineKeys.find(key);
+    if (k == machineKeys.end()) return std::nullopt;
+    const auto v = k->second.find(value);
+    return v == k->second.end() ? RegistryValue{} : v->second;
+  }
+  // HKEY_LOCAL_MACHINE: key -> value name -> value.
+  std::map<std::string, std::map<std::string, RegistryValue>> machineKeys;
+  std::vector<std::string> registryReads;
   std::map<std::uint32_t, std::uint32_t> systemFlags;               // values of the "get" actions
   std::vector<std::pair<std::uint32_t, std::uint32_t>> systemSets;  // (action, value) in order
   std::vector<StartedProgram> started;

@@ -34,6 +34,14 @@ std::optional<std::string> FakeProfile::ReadAll(const char* file) {
                                                     : std::nullopt;
 }
 
+bool FakeProfile::RemoveFile(const std::string& path) {
+  removed.push_back(path);
+  if (onRemove) onRemove();
+  if (std::find(held.begin(), held.end(), path) != held.end()) return false;
+  std::error_code ec;
+  return std::filesystem::remove(HostPath(path), ec);
+}
+
 VirtualTime::VirtualTime() {
   SetLocalTime(2026, 1, 15, 10, 0, 0);
 }

@@ -67,6 +67,8 @@ class Win32FileSystem : public FileSystem {
  public:
   bool ChangeDirectory(const std::string& path) override;
   std::string CurrentDirectory() override;
+  std::optional<std::uint64_t> FreeBytesAt(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
 };
 
 class Win32WindowManager : public WindowManager {
@@ -123,6 +125,8 @@ class Win32Shell : public Shell {
   void StartProgram(const std::string& commandLine, int showState) override;
   void LoadAcceleratorTable(int resourceId) override;
   HACCEL Accelerators() const { return accelerators_; }
+  std::optional<RegistryValue> ReadMachineValue(const std::string& key,
+                                                const std::string& value) override;
   bool CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,
                       TooltipDelays delays) override;
   void DestroyTooltips() override;
