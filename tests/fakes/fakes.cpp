@@ -80,6 +80,7 @@ LocalTime VirtualTime::Now() {
 }
 
 FakePlatform::FakePlatform() {
+  dialogs.messenger = &messenger;
   std::filesystem::create_directories(profile.HostPath("C:\\windows\\"));
 }
 
@@ -98,6 +99,132 @@ std::string FakePlatform::ReadFile(const std::string& windowsPath) const {
 
 void FakePlatform::WriteFile(const std::string& windowsPath, const std::string& bytes) const {
   TempDir::WriteFile(profile.HostPath(windowsPath), bytes);
+}
+
+// ---- dialogs ---------------------------------------------------------------------------------
+
+int FakeDialog::AddItem(int control, const std::string& text) {
+  FakeControl& c = Control(control);
+  c.items.push_back(text);
+  c.itemData.push_back(0);
+  return static_cast<int>(c.items.size()) - 1;
+}
+
+void FakeDialog::InsertItem(int control, int index, const std::string& text) {
+  FakeControl& c = Control(control);
+  // -1 appends, as the real lists do.
+  const auto at =
+      index < 0 || index > ItemCount(control) ? c.items.size() : static_cast<std::size_t>(index);
+  c.items.insert(c.items.begin() + static_cast<std::ptrdiff_t>(at), text);
+  c.itemData.insert(c.itemData.begin() + static_cast<std::ptrdiff_t>(at), 0);
+  if (c.selection >= static_cast<int>(at)) ++c.selection;
+}
+
+void FakeDialog::DeleteItem(int control, int index) {
+  if (!Has(control, index)) return;
+  FakeControl& c = Control(control);
+  c.items.erase(c.items.begin() + index);
+  c.itemData.erase(c.itemData.begin() + index);
+  if (c.selection == index)
+    c.selection = -1;
+  else if (c.selection > index)
+    --c.selection;
+}
+
+void FakeDialog::ResetItems(int control) {
+  FakeControl& c = Control(control);
+  c.items.clear();
+  c.itemData.clear();
+  c.selection = -1;
+}
+
+int FakeDialog::FindPrefix(int control, int after, const std::string& prefix) {
+  const int n = ItemCount(control);
+  const int start = after < 0 || after >= n ? 0 : after + 1;
+  for (int k = 0; k < n; ++k) {
+    const int i = (start + k) % n;
+    const std::string& item = Control(control).items[static_cast<std::size_t>(i)];
+    if (item.size() >= prefix.size() &&
+        std::equal(prefix.begin(), prefix.end(), item.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) ==
+                 std::tolower(static_cast<unsigned char>(b));
+        }))
+      return i;
+  }
+  return -1;
+}
+
+void FakeDialog::SetSliderRange(int control, int min, int max) {
+  FakeControl& c = Control(control);
+  c.rangeSet = true;
+  c.rangeMin = min;
+  c.rangeMax = max;
+  c.position = std::clamp(c.position, min, max);
+}
+
+void FakeDialog::SetSliderPos(int control, int position) {
+  FakeControl& c = Control(control);
+  c.position = std::clamp(position, c.rangeMin, c.rangeMax);
+}
+
+FakeSheet::FakeSheet(const PropertySheet& sheet, FakeMessenger* messenger)
+    : sheet_(sheet), messenger_(messenger), pages_(sheet.pages.size()) {
+  window_ = AddWindow(sheet.caption, [this] { return active_ < 0 ? nullptr : Page(active_); });
+}
+
+FakeSheet::~FakeSheet() {
+  for (auto& page : pages_)
+    if (page) page->Destroy();
+  if (messenger_ != nullptr)
+    for (WindowRef w : windows_) messenger_->RemoveWindow(w);
+}
+
+WindowRef FakeSheet::AddWindow(const std::string& title, std::function<FakeDialog*()> target) {
+  static std::uintptr_t unregistered = 0xD000;
+  if (messenger_ == nullptr) return WindowRef{unregistered += 0x10};
+  const WindowRef w = messenger_->AddWindow(
+      "#32770", title, [target](std::uint32_t message, std::uintptr_t wParam, std::intptr_t l) {
+        FakeDialog* dialog = target();
+        if (message == kWmCommand && dialog != nullptr)
+          dialog->Notify(static_cast<int>(wParam & 0xFFFF), static_cast<int>(wParam >> 16), l);
+        return std::intptr_t{0};
+      });
+  windows_.push_back(w);
+  return w;
+}
+
+FakeDialog& FakeSheet::Show(int index) {
+  auto& page = pages_.at(static_cast<std::size_t>(index));
+  if (!page) {
+    page = std::make_unique<FakeDialog>(AddWindow("", [this, index] { return Page(index); }));
+    page->Attach(*sheet_.pages.at(static_cast<std::size_t>(index)).handler);
+    page->Start();
+  }
+  active_ = index;
+  page->Activate();
+  return *page;
+}
+
+int FakeDialogs::RunModal(int templateId, WindowRef, DialogHandler& handler) {
+  modalTemplates.push_back(templateId);
+  FakeDialog dialog;
+  dialog.Attach(handler);
+  dialog.Start();
+  if (whileModal)
+    whileModal(dialog);
+  else
+    dialog.Click(kIdDialogOk);
+  dialog.Destroy();
+  return dialog.result.value_or(-1);
+}
+
+int FakeDialogs::RunPropertySheet(WindowRef owner, const PropertySheet& sheet) {
+  sheets.push_back(sheet);
+  sheetOwners.push_back(owner);
+  FakeSheet running(sheet, messenger);
+  running.Show(sheet.startPage);
+  if (whileSheetOpen) whileSheetOpen(running);
+  return 1;
 }
 
 }  // namespace tv::fakes
