@@ -117,7 +117,7 @@ struct SheetPage {
   DialogHandler* handler = nullptr;
 };
 
-struct PropertySheet {
+struct SheetHeader {
   std::uint32_t flags = 0;
   std::string caption;
   int startPage = 0;
@@ -133,7 +133,7 @@ class Dialogs {
   virtual int RunModal(int templateId, WindowRef owner, DialogHandler& handler) = 0;
   // Runs the sheet modally until OK or Cancel. A page is created when it is first shown, so
   // a page the user never opens gets no OnInit at all.
-  virtual int RunPropertySheet(WindowRef owner, const PropertySheet& sheet) = 0;
+  virtual int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) = 0;
 };
 
 }  // namespace tv

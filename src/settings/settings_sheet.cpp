@@ -85,7 +85,7 @@ int SheetTemplateCallback(void* dialogTemplate, int message) {
 
 int OpenSettingsSheet(PanelContext& ctx, WindowRef parent) {
   std::vector<std::unique_ptr<DialogHandler>> handlers;
-  PropertySheet sheet{.flags = kSheetFlags,
+  SheetHeader sheet{.flags = kSheetFlags,
                       .caption = ctx.layout.Text(Caption::ALLSETTINGS),
                       .startPage = 0,
                       .pages = {},

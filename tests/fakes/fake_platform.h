@@ -489,7 +489,7 @@ class FakeDialog : public DialogControls {
 // (found by its caption) go to the page it shows, as the real sheet passes them on.
 class FakeSheet {
  public:
-  FakeSheet(const PropertySheet& sheet, FakeMessenger* messenger);
+  FakeSheet(const SheetHeader& sheet, FakeMessenger* messenger);
   ~FakeSheet();
   FakeSheet(const FakeSheet&) = delete;
   FakeSheet& operator=(const FakeSheet&) = delete;
@@ -501,7 +501,7 @@ class FakeSheet {
 
  private:
   WindowRef AddWindow(const std::string& title, std::function<FakeDialog*()> target);
-  const PropertySheet& sheet_;
+  const SheetHeader& sheet_;
   FakeMessenger* messenger_;
   WindowRef window_;
   std::vector<std::unique_ptr<FakeDialog>> pages_;
@@ -514,11 +514,11 @@ class FakeSheet {
 class FakeDialogs : public Dialogs {
  public:
   int RunModal(int templateId, WindowRef owner, DialogHandler& handler) override;
-  int RunPropertySheet(WindowRef owner, const PropertySheet& sheet) override;
+  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override;
   std::function<void(FakeDialog&)> whileModal;
   std::function<void(FakeSheet&)> whileSheetOpen;
   std::vector<int> modalTemplates;  // every RunModal, in order
-  std::vector<PropertySheet> sheets;
+  std::vector<SheetHeader> sheets;
   std::vector<WindowRef> sheetOwners;
   FakeMessenger* messenger = nullptr;  // where open dialogs are windows that take posts
 };

@@ -167,7 +167,7 @@ void FakeDialog::SetSliderPos(int control, int position) {
   c.position = std::clamp(position, c.rangeMin, c.rangeMax);
 }
 
-FakeSheet::FakeSheet(const PropertySheet& sheet, FakeMessenger* messenger)
+FakeSheet::FakeSheet(const SheetHeader& sheet, FakeMessenger* messenger)
     : sheet_(sheet), messenger_(messenger), pages_(sheet.pages.size()) {
   window_ = AddWindow(sheet.caption, [this] { return active_ < 0 ? nullptr : Page(active_); });
 }
@@ -218,7 +218,7 @@ int FakeDialogs::RunModal(int templateId, WindowRef, DialogHandler& handler) {
   return dialog.result.value_or(-1);
 }
 
-int FakeDialogs::RunPropertySheet(WindowRef owner, const PropertySheet& sheet) {
+int FakeDialogs::RunPropertySheet(WindowRef owner, const SheetHeader& sheet) {
   sheets.push_back(sheet);
   sheetOwners.push_back(owner);
   FakeSheet running(sheet, messenger);

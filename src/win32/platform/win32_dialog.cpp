@@ -36,7 +36,24 @@ struct Session {
 // The creation callback gets no user data; one sheet runs at a time on the one GUI thread.
 SheetCallback g_sheetCallback = nullptr;
 
-int CALLBACK SheetCallbackThunk(HWND, UINT message, LPARAM lParam) {
+// The system places the sheet at its owner before it grows to hold the pages: with the panel
+// low on the screen the buttons would end up below it. Once the sheet has its size (the timer
+// fires after its creation), it is moved back onto the desktop's work area.
+void CALLBACK FitSheetOnScreen(HWND sheet, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(sheet, timer);
+  RECT rect, work;
+  if (!GetWindowRect(sheet, &rect) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0)) return;
+  LONG x = rect.left, y = rect.top;
+  if (rect.right > work.right) x -= rect.right - work.right;
+  if (rect.bottom > work.bottom) y -= rect.bottom - work.bottom;
+  x = x < work.left ? work.left : x;
+  y = y < work.top ? work.top : y;
+  if (x != rect.left || y != rect.top)
+    SetWindowPos(sheet, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int CALLBACK SheetCallbackThunk(HWND sheet, UINT message, LPARAM lParam) {
+  if (message == PSCB_INITIALIZED) SetTimer(sheet, 1, 0, FitSheetOnScreen);
   return g_sheetCallback != nullptr
              ? g_sheetCallback(reinterpret_cast<void*>(lParam), static_cast<int>(message))
              : 0;
@@ -239,7 +256,7 @@ int Win32Dialogs::RunModal(int templateId, WindowRef owner, DialogHandler& handl
                                           reinterpret_cast<LPARAM>(&handler)));
 }
 
-int Win32Dialogs::RunPropertySheet(WindowRef owner, const PropertySheet& sheet) {
+int Win32Dialogs::RunPropertySheet(WindowRef owner, const SheetHeader& sheet) {
   RegisterControlClasses();
   HINSTANCE instance = GetModuleHandleA(nullptr);
   std::vector<PROPSHEETPAGEA> pages(sheet.pages.size());
@@ -255,9 +272,8 @@ int Win32Dialogs::RunPropertySheet(WindowRef owner, const PropertySheet& sheet) 
   }
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
-  // The page records above are inline whatever the flags say.
-  header.dwFlags = sheet.flags | PSH_PROPSHEETPAGE;
-  if (sheet.callback == nullptr) header.dwFlags &= ~static_cast<DWORD>(PSH_USECALLBACK);
+  // The page records above are inline, and the thunk fits the sheet, whatever the flags say.
+  header.dwFlags = sheet.flags | PSH_PROPSHEETPAGE | PSH_USECALLBACK;
   header.hwndParent = ToHwnd(owner);
   header.hInstance = instance;
   header.pszCaption = sheet.caption.c_str();

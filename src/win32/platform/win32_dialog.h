@@ -49,7 +49,7 @@ class Win32Dialogs : public Dialogs {
  public:
   // The program's own module holds the templates.
   int RunModal(int templateId, WindowRef owner, DialogHandler& handler) override;
-  int RunPropertySheet(WindowRef owner, const PropertySheet& sheet) override;
+  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override;
 };
 
 // The one procedure of every dialog and page; public for the platform's own tests.
