@@ -187,6 +187,9 @@ int Win32DialogControls::FindPrefix(int control, int after, const std::string& p
 
 void Win32DialogControls::Select(int control, int index) {
   HWND item = GetDlgItem(dialog_, control);
+  // A list box keeps its selection for an index past its end, a combo box clears it; -1
+  // clears both.
+  if (index >= ItemCount(control)) index = -1;
   SendMessageA(item, MessagesFor(item).select, static_cast<WPARAM>(index), 0);
 }
 
