@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "fakes/fake_dialogs.h"
+#include "settings/settings_sheet.h"
 #include "win32/platform/win32_dialog.h"
 
 namespace tv {
@@ -191,6 +192,58 @@ TEST(DialogProcedure, HandsEveryMessageKindToTheBehaviour) {
             (std::vector<std::string>{"command 1095 0 12345", "command 11 9 0", "scroll 12 5",
                                       "notify 77 -200"}));
   EXPECT_EQ(recorder.calls.back(), "destroy");
+}
+
+// The sheet's template as the creation callback sees it, before and after the behaviour's
+// callback: layout and whether the context-help style is set.
+std::vector<std::string> g_templates;
+
+int RecordingCallback(void* dialogTemplate, int message) {
+  auto describe = [dialogTemplate] {
+    const auto* bytes = static_cast<const unsigned char*>(dialogTemplate);
+    WORD signature = 0;
+    DWORD style = 0;
+    std::memcpy(&signature, bytes + 2, sizeof signature);
+    std::memcpy(&style, bytes + (signature == 0xFFFF ? 12 : 0), sizeof style);
+    return Join(signature == 0xFFFF ? "extended" : "plain",
+                (style & DS_CONTEXTHELP) ? "help" : "-");
+  };
+  if (message != kPscbPreCreate) return settings::SheetTemplateCallback(dialogTemplate, message);
+  g_templates.push_back(describe());
+  const int result = settings::SheetTemplateCallback(dialogTemplate, message);
+  g_templates.push_back(describe());
+  return result;
+}
+
+// The first page notes its sheet's title bar and presses Cancel.
+struct ClosingPage : Recorder {
+  void OnInit(DialogControls& dialog) override {
+    Recorder::OnInit(dialog);
+    HWND sheet = GetParent(reinterpret_cast<HWND>(dialog.Window().id));
+    helpButton = (GetWindowLongA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0;
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  }
+  bool helpButton = true;
+};
+
+TEST(PropertySheet, TheCallbackClearsHelpAndOnlyTheShownPageIsMade) {
+  ClosingPage first;
+  Recorder second;
+  const SheetHeader header{.flags = settings::kSheetFlags,
+                           .caption = "Sheet",
+                           .startPage = 0,
+                           .pages = {{201, "One", &first}, {202, "Two", &second}},
+                           .callback = RecordingCallback};
+  win32::Win32Dialogs dialogs;
+  dialogs.RunPropertySheet(WindowRef{}, header);
+  ASSERT_EQ(g_templates.size(), 2u);
+  // Wine hands over the plain layout, Windows the extended one; both come with the help style.
+  const std::string layout = g_templates[0].substr(0, g_templates[0].find(' '));
+  EXPECT_EQ(g_templates, (std::vector<std::string>{Join(layout, "help"), Join(layout, "-")}));
+  EXPECT_FALSE(first.helpButton);
+  EXPECT_EQ(first.calls.front(), "init");
+  EXPECT_EQ(first.calls.back(), "destroy");
+  EXPECT_TRUE(second.calls.empty());
 }
 
 }  // namespace
