@@ -86,10 +86,10 @@ int SheetTemplateCallback(void* dialogTemplate, int message) {
 int OpenSettingsSheet(PanelContext& ctx, WindowRef parent) {
   std::vector<std::unique_ptr<DialogHandler>> handlers;
   SheetHeader sheet{.flags = kSheetFlags,
-                      .caption = ctx.layout.Text(Caption::ALLSETTINGS),
-                      .startPage = 0,
-                      .pages = {},
-                      .callback = SheetTemplateCallback};
+                    .caption = ctx.layout.Text(Caption::ALLSETTINGS),
+                    .startPage = 0,
+                    .pages = {},
+                    .callback = SheetTemplateCallback};
   for (std::size_t i = 0; i < std::size(kPages); ++i) {
     handlers.push_back(std::make_unique<PublishedPage>(ctx.sheet.pages[i], kPages[i].make(ctx)));
     sheet.pages.push_back(
