@@ -2,8 +2,8 @@
 # The settings sheet under Wine with the simulated card: SETUP opens it with five tabs titled
 # from the layout file, without a help button or Apply; the video page's sliders, dragged with
 # the real mouse, reach the card in their order and the settings file, a stored value out of
-# range included; Default; a second SETUP while it is open; the picture values the page set
-# outlive the panel; the about box from its command.
+# range included; Default; a second SETUP while it is open; the card closing meanwhile; the
+# picture values the page set outlive the panel; the about box from its command.
 #   settings_sheet.sh WIN64_BUILD_DIR
 source "$(dirname "$0")/lib.sh" "$1"
 
@@ -98,6 +98,17 @@ check "with hue right after brightness" \
   test "$(e2e_trace_since "$mark" | sed -n 2p)" = "40203 0 posted"
 import -window "$sheet_id" "$E2E_ARTIFACTS/settings-video-page-moved.png" 2>/dev/null
 
+# ---- the card closes while the sheet is open: the page stops posting and storing ------------
+read -r vx vy vw _ <<<"$(e2e_remote window Tv --class 'Brivanta Tovix')"
+click_at $((vx + vw / 2)) $((vy + 60))
+xdotool key alt+F4
+check "the card's window closes on Alt+F4" e2e_wait 10 eval '! e2e_video_exists'
+read -r sx sy _ _ <<<"$(probe thumb "$SHEET" 1094)"
+drag "$sx" "$sy" $((sx - 60))
+check "a drag without the card still moves the saturation slider" \
+  test "$(probe pos "$SHEET" 1094)" -lt 64
+check "but nothing is stored" test "$(e2e_setting VideoProcAmp SaturationValue)" = 64
+
 # ---- Cancel keeps everything; the panel's exit writes what the page set ----------------------
 read -r kx ky <<<"$(probe at "$SHEET" 2)"
 click_at "$kx" "$ky"
@@ -117,7 +128,7 @@ check "its OK closes it" e2e_wait 5 eval '! about_open'
 e2e_remote cmd end-program >/dev/null
 check "the panel ends" e2e_wait 20 eval '! kill -0 $E2E_PANEL_PID 2>/dev/null'
 check "its exit writes the values the page set" \
-  test "$(e2e_setting VideoProcAmp BrightnessValue) $(e2e_setting VideoProcAmp HueValue) $(e2e_setting VideoProcAmp ContrastValue)" = "128 0 127"
+  test "$(e2e_setting VideoProcAmp BrightnessValue) $(e2e_setting VideoProcAmp HueValue) $(e2e_setting VideoProcAmp ContrastValue) $(e2e_setting VideoProcAmp SaturationValue)" = "128 0 127 64"
 e2e_trace >"$E2E_ARTIFACTS/settings-sheet-trace.txt"
 
 e2e_finish
