@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,48 +19,6 @@ namespace tv {
 namespace {
 
 constexpr int kList = 10, kCombo = 11, kSlider = 12, kBox1 = 13, kBox2 = 14;
-
-// An in-memory template of a hidden dialog with a list box, a drop-down list, a slider and two
-// check boxes.
-class DialogTemplate {
- public:
-  DialogTemplate() {
-    Dword(WS_POPUP);
-    Dword(0);
-    words_.push_back(5);
-    for (int i = 0; i < 4; ++i) words_.push_back(i < 2 ? 0 : 200);
-    Words({0, 0, 0});  // no menu, the dialog class, no title
-    Item(kList, LBS_NOTIFY | WS_VSCROLL, 0x0083);
-    Item(kCombo, CBS_DROPDOWNLIST | WS_VSCROLL, 0x0085);
-    Item(kSlider, TBS_HORZ, 0, L"msctls_trackbar32");
-    Item(kBox1, BS_AUTOCHECKBOX, 0x0080);
-    Item(kBox2, BS_AUTOCHECKBOX, 0x0080);
-    aligned_.resize((words_.size() + 1) / 2);
-    std::memcpy(aligned_.data(), words_.data(), words_.size() * sizeof(WORD));
-  }
-  const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(aligned_.data()); }
-
- private:
-  void Words(std::initializer_list<WORD> words) {
-    for (WORD w : words) words_.push_back(w);
-  }
-  void Dword(DWORD d) { Words({LOWORD(d), HIWORD(d)}); }
-  void Item(int id, DWORD style, WORD atom, const wchar_t* className = nullptr) {
-    if (words_.size() % 2 != 0) words_.push_back(0);
-    Dword(WS_CHILD | WS_VISIBLE | style);
-    Dword(0);
-    Words({0, 0, 100, 60, static_cast<WORD>(id)});
-    if (className == nullptr) {
-      Words({0xFFFF, atom});
-    } else {
-      for (; *className != 0; ++className) words_.push_back(static_cast<WORD>(*className));
-      words_.push_back(0);
-    }
-    Words({0, 0});  // no title, no creation data
-  }
-  std::vector<WORD> words_;
-  std::vector<DWORD> aligned_;
-};
 
 // Words joined by spaces (string concatenation trips a false warning of this compiler).
 template <typename... Parts>
@@ -94,11 +51,12 @@ struct Recorder : DialogHandler {
   std::vector<std::string> calls;
 };
 
-HWND CreateTestDialog(const DialogTemplate& t, Recorder& recorder) {
+// Template 200 of the test's resources.
+HWND CreateTestDialog(Recorder& recorder) {
   INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
   InitCommonControlsEx(&init);
-  return CreateDialogIndirectParamA(GetModuleHandleA(nullptr), t.Get(), nullptr,
-                                    win32::DialogProcedure, reinterpret_cast<LPARAM>(&recorder));
+  return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(200), nullptr,
+                            win32::DialogProcedure, reinterpret_cast<LPARAM>(&recorder));
 }
 
 // The same operations, and what each answers.
@@ -161,9 +119,8 @@ std::vector<std::string> Exercise(DialogControls& d) {
 }
 
 TEST(DialogControls, RealAndFakeAnswerAlike) {
-  DialogTemplate t;
   Recorder recorder;
-  HWND dialog = CreateTestDialog(t, recorder);
+  HWND dialog = CreateTestDialog(recorder);
   ASSERT_NE(dialog, nullptr);
   ASSERT_NE(recorder.controls, nullptr);
   fakes::FakeDialog fake;
@@ -172,9 +129,8 @@ TEST(DialogControls, RealAndFakeAnswerAlike) {
 }
 
 TEST(DialogProcedure, HandsEveryMessageKindToTheBehaviour) {
-  DialogTemplate t;
   Recorder recorder;
-  HWND dialog = CreateTestDialog(t, recorder);
+  HWND dialog = CreateTestDialog(recorder);
   ASSERT_NE(dialog, nullptr);
   recorder.calls.clear();
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1095, 0), 12345);
