@@ -3,6 +3,7 @@
 // files are not mirrored here: every value that another program may change is read from the
 // file at the moment of use.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -123,6 +124,17 @@ struct KnownWindows {
   WindowRef tvPage;
 };
 
+// The settings sheet while it is open. Pages are created when first shown, so a page that
+// another page or a peer's command writes to may not exist yet: its controls are null until
+// it has been shown, and again once the sheet has closed.
+inline constexpr int kSheetPageCount = 5;
+struct SettingsSheetState {
+  int open = 0;
+  std::array<DialogControls*, kSheetPageCount> pages{};  // in the order of the tabs
+  // The video page's last values sent to the video window; kept between openings.
+  PictureValues videoSent;
+};
+
 struct PanelContext {
   PanelContext(Platform& platform, Locations locations)
       : os(platform),
@@ -151,6 +163,7 @@ struct PanelContext {
   MixerState mixer;
   TimeShiftClock timeShift;
   KnownWindows windows;
+  SettingsSheetState sheet;
   SavedPowerFlags power;
   TunerLibrary* tuner = nullptr;  // bound at start, kept for the life of the process
   int countryCount = 0;

@@ -73,6 +73,10 @@ inline constexpr Key kAddItem{.section = "quarn", .name = "AddItem"};
 // ---- video standard and picture --------------------------------------------------------
 inline constexpr Key kVideoStandard{
     .section = "VideoStandard", .name = "VideoStandard", .number = 1};
+// Codes 0-3 and 9 are the 525-line standards; their frame sizes differ from the others'.
+constexpr bool Is525LineStandard(int code) {
+  return (code >= 0 && code <= 3) || code == 9;
+}
 inline constexpr Key kBrightness{
     .section = "VideoProcAmp", .name = "BrightnessValue", .number = 128};
 inline constexpr Key kContrast{.section = "VideoProcAmp", .name = "ContrastValue", .number = 68};

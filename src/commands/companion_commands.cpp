@@ -74,23 +74,14 @@ void WebPage(PanelContext& ctx, std::intptr_t) {
   ctx.os.windows.SetFocus(panel);
 }
 
-void Settings(PanelContext& ctx, std::intptr_t) {
-  if (ctx.mode.tvClosed == 1 || ctx.mode.fmMode == 1 || ScanRuns(ctx.mode)) return;
-  OpenSettingsSheet(ctx);
-}
-
 void AudioSettings(PanelContext& ctx, std::intptr_t) {
   OpenAudioDialog(ctx);
 }
 
-void About(PanelContext& ctx, std::intptr_t) {
-  OpenAboutBox(ctx);
-}
-
 constexpr CommandHandler kHandlers[] = {
     {cmd::kPreview, Preview}, {cmd::kTeletext, Teletext}, {cmd::kSchedule, Schedule},
-    {cmd::kWebsite, WebPage}, {cmd::kSettings, Settings}, {cmd::kAudioSettings, AudioSettings},
-    {cmd::kAbout, About},
+    {cmd::kWebsite, WebPage},
+    {cmd::kAudioSettings, AudioSettings},
 };
 
 }  // namespace

@@ -9,8 +9,6 @@ void SortFileList(PanelContext&, int) {}      // the captured-files browser owns
 void TuneSideListChannel(PanelContext&) {}    // the channel list view owns its items
 void OpenChannelNameDialog(PanelContext&) {}  // the channel list view owns the name dialog
 
-void OpenSettingsSheet(PanelContext&) {}  // the settings sheet owns its pages
 void OpenAudioDialog(PanelContext&) {}    // the audio settings dialog owns template 1263
-void OpenAboutBox(PanelContext&) {}       // the about box owns template 103
 
 }  // namespace tv::commands

@@ -34,10 +34,7 @@ void TuneSideListChannel(PanelContext& ctx);
 // The channel list: a right click on a selected item opens the channel-name dialog.
 void OpenChannelNameDialog(PanelContext& ctx);
 
-// The settings property sheet (40043, after its guards), the audio settings dialog (40123)
-// and the about box (40002), each modal and owned by the panel.
-void OpenSettingsSheet(PanelContext& ctx);
+// The audio settings dialog (40123), modal and owned by the panel.
 void OpenAudioDialog(PanelContext& ctx);
-void OpenAboutBox(PanelContext& ctx);
 
 }  // namespace tv::commands

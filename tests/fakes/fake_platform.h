@@ -8,11 +8,13 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/ini_file.h"
+#include "fakes/fake_dialogs.h"
 #include "fakes/temp_dir.h"
 #include "platform/platform.h"
 #include "platform/tuner_library.h"
@@ -436,65 +438,42 @@ class FakeCaptureEnumerator : public CaptureEnumerator {
   std::vector<std::optional<std::string>> names_;
 };
 
-// Controls keep what the behaviour puts into them; a modal run is answered with OK.
-struct FakeControl {
-  std::string text;
-  std::vector<std::string> items;
-  int selection = -1;
-  bool enabled = true;
-  bool checked = false;
-};
-
-class FakeDialog : public DialogControls {
+// A property sheet while it runs: pages are made when first shown. Posts to the sheet window
+// (found by its caption) go to the page it shows, as the real sheet passes them on.
+class FakeSheet {
  public:
-  WindowRef Window() override { return WindowRef{0xD1A0}; }
-  void SetText(int control, const std::string& text) override { Control(control).text = text; }
-  std::string Text(int control, std::uint32_t capacity) override {
-    return capacity == 0 ? std::string() : Control(control).text.substr(0, capacity - 1);
-  }
-  void AddItem(int control, const std::string& text) override {
-    Control(control).items.push_back(text);
-  }
-  int ItemCount(int control) override { return static_cast<int>(Control(control).items.size()); }
-  std::string ItemText(int control, int index) override {
-    return index >= 0 && index < ItemCount(control)
-               ? Control(control).items[static_cast<std::size_t>(index)]
-               : std::string();
-  }
-  void Select(int control, int index) override {
-    Control(control).selection = index >= 0 && index < ItemCount(control) ? index : -1;
-  }
-  int Selection(int control) override { return Control(control).selection; }
-  void Enable(int control, bool enabled) override { Control(control).enabled = enabled; }
-  bool IsEnabled(int control) override { return Control(control).enabled; }
-  void Show(int, bool) override {}
-  bool IsShown(int) override { return true; }
-  void CheckRadio(int first, int last, int checked) override {
-    for (int id = first; id <= last; ++id) Control(id).checked = id == checked;
-  }
-  bool IsChecked(int control) override { return Control(control).checked; }
-  void Close(int closeResult) override { result = closeResult; }
-  void Attach(DialogHandler& handler) { handler_ = &handler; }
-  void Click(int control) {
-    if (handler_ != nullptr && !result) handler_->OnCommand(*this, control, kBnClicked);
-  }
-  FakeControl& Control(int id) { return controls_[id]; }
-  std::optional<int> result;  // set when closed
+  FakeSheet(const SheetHeader& sheet, FakeMessenger* messenger);
+  ~FakeSheet();
+  FakeSheet(const FakeSheet&) = delete;
+  FakeSheet& operator=(const FakeSheet&) = delete;
+  // Shows a page: created (OnInit) the first time, then told it is active.
+  FakeDialog& Show(int index);
+  FakeDialog* Page(int index) { return pages_.at(static_cast<std::size_t>(index)).get(); }
+  int Active() const { return active_; }
+  WindowRef Window() const { return window_; }
 
  private:
-  DialogHandler* handler_ = nullptr;
-  std::map<int, FakeControl> controls_;
+  WindowRef AddWindow(const std::string& title, std::function<FakeDialog*()> target);
+  const SheetHeader& sheet_;
+  FakeMessenger* messenger_;
+  WindowRef window_;
+  std::vector<std::unique_ptr<FakeDialog>> pages_;
+  std::vector<WindowRef> windows_;
+  int active_ = -1;
 };
 
+// Modal runs are answered with OK unless a test scripts them; sheets show their start page
+// and close, unless a test scripts what the user does while one is open.
 class FakeDialogs : public Dialogs {
  public:
-  int RunModal(int, WindowRef, DialogHandler& handler) override {
-    FakeDialog dialog;
-    dialog.Attach(handler);
-    handler.OnInit(dialog);
-    dialog.Click(kIdDialogOk);
-    return dialog.result.value_or(-1);
-  }
+  int RunModal(int templateId, WindowRef owner, DialogHandler& handler) override;
+  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override;
+  std::function<void(FakeDialog&)> whileModal;
+  std::function<void(FakeSheet&)> whileSheetOpen;
+  std::vector<int> modalTemplates;  // every RunModal, in order
+  std::vector<SheetHeader> sheets;
+  std::vector<WindowRef> sheetOwners;
+  FakeMessenger* messenger = nullptr;  // where open dialogs are windows that take posts
 };
 
 // A scripted sound card: destinations, source lines and a recording selector.
