@@ -3,6 +3,7 @@
 // files are not mirrored here: every value that another program may change is read from the
 // file at the moment of use.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -109,6 +110,17 @@ struct TimeShiftClock {
   int scale = 100;  // units of 6 seconds that the full bar represents
 };
 
+// The captured-files list: the texts of each slot ("qv" + two digits), which the items point to
+// by their parameter and the sort reads, and the list's view mode (1 icon, 2 list, 3 report).
+struct CapturedFileTexts {
+  std::string name, size, type, time, path;
+};
+struct CapturedFilesState {
+  static constexpr int kSlots = 100;
+  std::array<CapturedFileTexts, kSlots> slots;
+  int viewMode = 1;
+};
+
 // Windows the panel knows; peers are looked up again before every use.
 struct KnownWindows {
   WindowRef panel;
@@ -150,6 +162,7 @@ struct PanelContext {
   MixerState mixer;
   TimeShiftClock timeShift;
   KnownWindows windows;
+  CapturedFilesState capturedFiles;
   SavedPowerFlags power;
   TunerLibrary* tuner = nullptr;  // bound at start, kept for the life of the process
   int countryCount = 0;

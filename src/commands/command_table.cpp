@@ -5,8 +5,9 @@
 namespace tv::commands {
 
 const CommandHandler* FindHandler(std::uint16_t id) {
-  for (HandlerTable table : {WindowCommandHandlers(), PeerCommandHandlers(),
-                             ChannelCommandHandlers(), AdjustCommandHandlers()}) {
+  for (HandlerTable table :
+       {WindowCommandHandlers(), PeerCommandHandlers(), ChannelCommandHandlers(),
+        AdjustCommandHandlers(), FileCommandHandlers(), SideListCommandHandlers()}) {
     auto it = std::find_if(table.begin(), table.end(),
                            [id](const CommandHandler& h) { return h.id == id; });
     if (it != table.end()) return &*it;

@@ -16,6 +16,8 @@ inline constexpr int kCbnSelChange = 1;  // also LBN_SELCHANGE
 
 inline constexpr int kIdDialogOk = 1;
 inline constexpr int kIdDialogCancel = 2;  // what Escape and the close box send
+// SetText on this "control" sets the dialog's own title.
+inline constexpr int kDialogTitle = 0;
 
 class DialogControls {
  public:

@@ -35,6 +35,10 @@ WindowRef Win32DialogControls::Window() {
 }
 
 void Win32DialogControls::SetText(int control, const std::string& text) {
+  if (control == kDialogTitle) {
+    SetWindowTextA(dialog_, text.c_str());
+    return;
+  }
   SetDlgItemTextA(dialog_, control, text.c_str());
 }
 
