@@ -1,5 +1,6 @@
 #include "tuning/side_list.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "commands/command_ids.h"
@@ -46,7 +47,9 @@ void FillBand(PanelContext& ctx, Band band) {
   const IniFile& ini = ctx.settings;
   const ChannelRange range = BandRange(ctx.channels, band);
   int position = 0;
-  for (long long n = range.lowest; n <= range.highest && position < kMostEntries; ++n) {
+  // Broken limits must not make the panel read the file a billion times.
+  const long long last = std::min<long long>(range.highest, 0LL + range.lowest + kMostEntries - 1);
+  for (long long n = range.lowest; n <= last; ++n) {
     const int channel = static_cast<int>(n);
     if (!InList(ini, band, channel)) continue;
     Insert(ctx, position++,
