@@ -124,38 +124,41 @@ void Select(HWND panel, HWND list, const std::vector<int>& items) {
   SendMessageA(list, LVM_SETSELECTIONMARK, 0, items.back());
 }
 
-// The notification a list window sends its panel, with the item it concerns.
-void Notify(HWND panel, HWND list, UINT code, int item, bool wait, int column = 0) {
-  RemoteBlock block(panel, sizeof(NMITEMACTIVATE));
+// The notification a list window sends its panel, with the item it concerns. The system does
+// not send WM_NOTIFY between processes, so it is posted; its block stays in the panel's memory
+// (a page per call), since nothing tells when the panel has read it.
+void Notify(HWND panel, HWND list, UINT code, int item, int column = 0) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(panel, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+  if (process == nullptr) RuntimeError("cannot reach the panel's process");
+  void* block =
+      VirtualAllocEx(process, nullptr, sizeof(NMITEMACTIVATE), MEM_COMMIT, PAGE_READWRITE);
+  if (block == nullptr) RuntimeError("cannot share memory with the panel");
   NMITEMACTIVATE n{};
   n.hdr.hwndFrom = list;
   n.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list));
   n.hdr.code = code;
   n.iItem = item;
   n.iSubItem = column;
-  block.Write(0, &n, sizeof n);
-  if (wait) {
-    SendMessageA(panel, WM_NOTIFY, n.hdr.idFrom, block.Param());
-    return;
-  }
-  // The name dialog runs inside the notification: the block must outlive the post until the
-  // panel has read it, which it has once the dialog is there.
-  PostMessageA(panel, WM_NOTIFY, n.hdr.idFrom, block.Param());
-  for (DWORD waited = 0; waited < kDialogWaitMs; waited += kPollMs) {
-    if (HWND dialog = FindWindowA(reinterpret_cast<LPCSTR>(32770), nullptr);
-        dialog != nullptr && GetWindow(dialog, GW_OWNER) == panel) {
-      return;
-    }
-    Sleep(kPollMs);
-  }
-  RuntimeError("the channel-name dialog did not open");
+  WriteProcessMemory(process, block, &n, sizeof n, nullptr);
+  CloseHandle(process);
+  PostMessageA(panel, WM_NOTIFY, n.hdr.idFrom, reinterpret_cast<LPARAM>(block));
 }
 
-HWND NameDialog(HWND panel) {
+HWND FindNameDialog(HWND panel) {
   HWND dialog = nullptr;
   while ((dialog = FindWindowExA(nullptr, dialog, reinterpret_cast<LPCSTR>(32770), nullptr)))
     if (GetWindow(dialog, GW_OWNER) == panel && GetDlgItem(dialog, tuning::name_dialog::kNameEdit))
       return dialog;
+  return nullptr;
+}
+
+HWND NameDialog(HWND panel) {
+  for (DWORD waited = 0; waited < kDialogWaitMs; waited += kPollMs) {
+    if (HWND dialog = FindNameDialog(panel)) return dialog;
+    Sleep(kPollMs);
+  }
   RuntimeError("the channel-name dialog is not open");
 }
 
@@ -188,8 +191,8 @@ int RunMenu(HWND panel, HWND list, bool down, const Arguments& args) {
   if (item == "name") {
     // The right click that opens the dialog; with TEXT, it is typed as the name and saved.
     if (p.size() > 4) UsageError("usage: tvremote list side menu name [TEXT] [--close]");
-    Notify(panel, list, NM_RCLICK, static_cast<int>(SendMessageA(list, LVM_GETSELECTIONMARK, 0, 0)),
-           false);
+    Notify(panel, list, NM_RCLICK,
+           static_cast<int>(SendMessageA(list, LVM_GETSELECTIONMARK, 0, 0)));
   } else if (item != "save" && item != "close") {
     UsageError("the channel list's menu has name, save, close; not \"" + item + "\"");
   }
@@ -236,12 +239,12 @@ int RunList(std::span<const std::string> words) {
     if (p.size() != 3) UsageError("usage: tvremote list down|side activate N");
     const int item = ItemIndex(list, p[2]);
     Select(panel, list, {item});
-    Notify(panel, list, LVN_ITEMACTIVATE, item, true);
+    Notify(panel, list, LVN_ITEMACTIVATE, item);
   } else if (verb == "sort") {
     if (p.size() != 3) UsageError("usage: tvremote list down|side sort COLUMN");
     const std::optional<long long> column = ParseInteger(p[2]);
     if (!column || *column < 0 || *column > 255) UsageError("COLUMN must be 0..255");
-    Notify(panel, list, LVN_COLUMNCLICK, -1, true, static_cast<int>(*column));
+    Notify(panel, list, LVN_COLUMNCLICK, -1, static_cast<int>(*column));
   } else if (verb == "menu") {
     return RunMenu(panel, list, down, args);
   } else {
