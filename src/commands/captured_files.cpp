@@ -73,15 +73,13 @@ void BringPanelForward(PanelContext& ctx) {
 
 // One entry: its thumbnail (a blank picture when the file cannot be read, so that the pictures
 // of later items stay theirs), the item, its sub-items and its slot's texts. Files without a
-// slot, that vanished, or whose path would not fit the slot's 260 bytes are left out.
+// slot or whose path would not fit the slot's 260 bytes are left out.
 bool AddEntry(PanelContext& ctx, const std::string& dir, const std::string& thumbnail,
-              const std::string& entryName) {
-  const std::optional<int> slot = files::SlotOfName(entryName);
+              const FoundFile& entry) {
+  const std::optional<int> slot = files::SlotOfName(entry.name);
   if (!slot) return false;
-  const std::string path = dir + "\\" + entryName;
+  const std::string path = dir + "\\" + entry.name;
   if (path.size() >= kTextCapacity) return false;
-  const std::optional<FoundFile> info = Stat(ctx, path);
-  if (!info) return false;
 
   ListViews& lists = ctx.os.lists;
   const WindowRef list = ctx.windows.downList;
@@ -90,9 +88,10 @@ bool AddEntry(PanelContext& ctx, const std::string& dir, const std::string& thum
 
   CapturedFileTexts& texts = ctx.capturedFiles.slots[static_cast<std::size_t>(*slot)];
   // Sizes above 4 GiB show their low 32 bits, as the peers' own lists do.
-  texts = CapturedFileTexts{entryName, DecimalText(info->size & 0xFFFFFFFFu),
-                            files::TypeText(entryName), files::TimeText(info->lastWrite), path};
-  const int item = lists.InsertItem(list, ListItem{lists.ItemCount(list), entryName, image, *slot});
+  texts = CapturedFileTexts{entry.name, DecimalText(entry.size & 0xFFFFFFFFu),
+                            files::TypeText(entry.name), files::TimeText(entry.lastWrite), path};
+  const int item =
+      lists.InsertItem(list, ListItem{lists.ItemCount(list), entry.name, image, *slot});
   if (item < 0) return false;
   lists.SetSubItem(list, item, kSize, texts.size);
   lists.SetSubItem(list, item, kType, texts.type);
@@ -101,13 +100,24 @@ bool AddEntry(PanelContext& ctx, const std::string& dir, const std::string& thum
   return true;
 }
 
+// The folder is listed once per fill; a name is found in the listing as the file system finds
+// it, without regard to case.
+const FoundFile* FindListed(const std::vector<FoundFile>& folder, const std::string& name) {
+  for (const FoundFile& file : folder)
+    if (EqualIgnoringCase(file.name, name)) return &file;
+  return nullptr;
+}
+
+bool IsSnapshotName(const std::string& name) {
+  return name.size() >= 2 && EqualIgnoringCase(name.substr(0, 2), "qv") &&
+         EqualIgnoringCase(LastExtension(name), kSnapshotType);
+}
+
 // The media file of a thumbnail: the first existing base name + extension; none for a snapshot.
-std::string EntryNameFor(PanelContext& ctx, const std::string& dir, const std::string& bitmap) {
-  const std::string base = WithoutLastExtension(bitmap);
-  for (const char* ext : kMediaExtensions) {
-    const std::optional<FoundFile> media = Stat(ctx, dir + "\\" + base + ext);
-    if (media) return media->name;
-  }
+const FoundFile& EntryFor(const std::vector<FoundFile>& folder, const FoundFile& bitmap) {
+  const std::string base = WithoutLastExtension(bitmap.name);
+  for (const char* ext : kMediaExtensions)
+    if (const FoundFile* media = FindListed(folder, base + ext)) return *media;
   return bitmap;
 }
 
@@ -198,8 +208,11 @@ void DeleteSelected(PanelContext& ctx, std::intptr_t) {
     if (item < 0) return;
     DeleteEntryFiles(ctx, item);
   }
-  ClearList(ctx);
-  FillFileList(ctx);
+  {
+    const RedrawHold hold(ctx.os.lists, ctx.windows.downList);
+    ClearList(ctx);
+    FillFileList(ctx);
+  }
   ctx.os.lists.Arrange(ctx.windows.downList);
   BringPanelForward(ctx);
 }
@@ -286,11 +299,15 @@ void SetUpFileList(PanelContext& ctx) {
 void FillFileList(PanelContext& ctx) {
   const WindowRef list = ctx.windows.downList;
   if (!list) return;
+  const RedrawHold hold(ctx.os.lists, list);
   const std::string dir = CaptureDirectory(ctx);
   ctx.os.lists.NewImageList(list, ImageSet::Normal,
                             Size{files::kThumbnailWidth, files::kThumbnailHeight}, 1, 0);
-  for (const FoundFile& bitmap : ctx.os.fileOps.FindFiles(dir + "\\qv*.bmp"))
-    AddEntry(ctx, dir, dir + "\\" + bitmap.name, EntryNameFor(ctx, dir, bitmap.name));
+  // "qv*.*" holds every "qv*.bmp" and every media file, in the file system's order.
+  const std::vector<FoundFile> folder = ctx.os.fileOps.FindFiles(dir + "\\qv*.*");
+  for (const FoundFile& bitmap : folder)
+    if (IsSnapshotName(bitmap.name))
+      AddEntry(ctx, dir, dir + "\\" + bitmap.name, EntryFor(folder, bitmap));
   SortFileList(ctx, kName);
   BringPanelForward(ctx);
   ctx.os.windows.SetFocus(ctx.windows.panel);
@@ -321,7 +338,8 @@ void AddCapturedFile(PanelContext& ctx) {
   const bool snapshot = EqualIgnoringCase(LastExtension(name), kSnapshotType);
   const std::string thumbnail =
       dir + "\\" + (snapshot ? name : WithoutLastExtension(name) + ".bmp");
-  if (!AddEntry(ctx, dir, thumbnail, name)) return;
+  const std::optional<FoundFile> info = Stat(ctx, dir + "\\" + name);
+  if (!info || !AddEntry(ctx, dir, thumbnail, *info)) return;
   SortFileList(ctx, kName);
   ctx.os.lists.Arrange(ctx.windows.downList);
   BringPanelForward(ctx);

@@ -61,6 +61,26 @@ class ListViews {
   // Lines the icons up again (default alignment).
   virtual void Arrange(WindowRef list) = 0;
   virtual void SetViewMode(WindowRef list, ListViewMode mode) = 0;
+  // While held, the list does not repaint; releasing it repaints the whole list once. A fill
+  // holds it: a list that repaints after every item takes seconds for a hundred of them.
+  virtual void HoldRedraw(WindowRef list, bool hold) = 0;
+};
+
+// Holds a list's repainting for a scope.
+class RedrawHold {
+ public:
+  RedrawHold(ListViews& lists, WindowRef list) : lists_(lists), list_(list) {
+    if (list_) lists_.HoldRedraw(list_, true);
+  }
+  RedrawHold(const RedrawHold&) = delete;
+  RedrawHold& operator=(const RedrawHold&) = delete;
+  ~RedrawHold() {
+    if (list_) lists_.HoldRedraw(list_, false);
+  }
+
+ private:
+  ListViews& lists_;
+  WindowRef list_;
 };
 
 }  // namespace tv

@@ -94,6 +94,7 @@ std::string EntryKey(std::string_view text) {
 void FillSideList(PanelContext& ctx) {
   const WindowRef list = ctx.windows.sideList;
   if (!list) return;
+  const RedrawHold hold(ctx.os.lists, list);
   Clear(ctx);
   ctx.os.lists.NewImageList(list, ImageSet::Small, Size{kIconSize, kIconSize}, 1, 0);
   ctx.os.lists.AddIcon(list, ImageSet::Small, ctx.mode.fmMode == 1 ? kRadioIcon : kTvIcon);

@@ -682,6 +682,7 @@ struct FakeList {
   int mark = -1;
   std::optional<ListViewMode> mode;
   int arranges = 0, sorts = 0;
+  int redrawHeld = 0, repaints = 0;  // holds not yet released; releases
 };
 
 class FakeListViews : public ListViews {
@@ -745,6 +746,10 @@ class FakeListViews : public ListViews {
   }
   void Arrange(WindowRef list) override { ++lists[list.id].arranges; }
   void SetViewMode(WindowRef list, ListViewMode mode) override { lists[list.id].mode = mode; }
+  void HoldRedraw(WindowRef list, bool hold) override {
+    lists[list.id].redrawHeld += hold ? 1 : -1;
+    if (!hold) ++lists[list.id].repaints;
+  }
   // As a user's click does: the item's state and the selection mark.
   void Select(WindowRef list, int item) {
     lists[list.id].items.at(static_cast<std::size_t>(item)).selected = true;

@@ -167,6 +167,12 @@ void Win32ListViews::SetViewMode(WindowRef list, ListViewMode mode) {
   SetWindowLongPtrA(window, GWL_STYLE, (style & ~static_cast<LONG_PTR>(LVS_TYPEMASK)) | type);
 }
 
+void Win32ListViews::HoldRedraw(WindowRef list, bool hold) {
+  HWND window = ToHwnd(list);
+  SendMessageA(window, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+  if (!hold) InvalidateRect(window, nullptr, TRUE);
+}
+
 // ---- files and the shell ---------------------------------------------------------------------
 
 std::vector<FoundFile> Win32FileOperations::FindFiles(const std::string& pattern) {

@@ -181,6 +181,7 @@ class Win32ListViews : public ListViews {
   void Sort(WindowRef list, const Compare& compare) override;
   void Arrange(WindowRef list) override;
   void SetViewMode(WindowRef list, ListViewMode mode) override;
+  void HoldRedraw(WindowRef list, bool hold) override;
 };
 
 class Win32FileOperations : public FileOperations {

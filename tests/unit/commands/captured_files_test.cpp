@@ -136,6 +136,8 @@ TEST_F(CapturedFilesTest, FillListsEntriesWithTheirThumbnailsAndTexts) {
                                                          {"File Path", 150}};
   EXPECT_EQ(List().columns, columns);
   EXPECT_EQ(List().mode, ListViewMode::Icon);
+  EXPECT_EQ(List().redrawHeld, 0);  // held while filling, and released once
+  EXPECT_EQ(List().repaints, 1);
   EXPECT_EQ(ctx.capturedFiles.slots[6].path, "C:\\Cap\\qv06.dat");
 }
 

@@ -99,6 +99,8 @@ TEST_F(SideListTest, EachSourceListsItsOwnChannels) {
     for (const auto& item : List().items) EXPECT_EQ(item.image, 0);
   }
   EXPECT_EQ(List().imageSize[ImageSet::Small], (Size{16, 16}));
+  EXPECT_EQ(List().redrawHeld, 0);
+  EXPECT_EQ(List().repaints, 7);
 }
 
 TEST_F(SideListTest, BrokenCountsAndLimitsKeepTheFillBounded) {
