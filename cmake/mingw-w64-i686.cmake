@@ -12,5 +12,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # No MinGW DLLs next to our programs: they must run on a bare Windows or Wine.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-
-# 32-bit Windows programs cannot run on this machine's Wine; the build is the check.
+# Tests of Windows programs run under Wine through this runner; 32-bit programs need Wine's
+# 32-bit runtime (scripts/deps installs it where the machine can).
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/run-under-wine)

@@ -857,6 +857,13 @@ void VideoWindow::OnRecordToggle(cmd::Id, LPARAM, bool) {
 }
 
 void VideoWindow::StartRecording() {
+  if (Settings().IsTrue(keys::kSimulatedDiskFull)) {
+    Info("Disk full: not recording");
+    link_.PostToPanel(cmd::kPeerRecordingState, 0);
+    link_.PostToPanel(cmd::kPeerRecordingEnded, 0);
+    link_.PostToPanel(cmd::kPeerSnapshotDone2, 0);
+    return;
+  }
   const std::string dir = CaptureDirectory(Settings(), where_.appDirectory);
   const std::optional<int> slot = FreeSlot(dir);
   if (!slot || !recordFile_.Create(SlotPath(dir, *slot, ".mpg"))) {
@@ -882,9 +889,13 @@ void VideoWindow::RecordTick() {
     return;
   }
   recordFile_.AppendStream(kStreamBytesPerSecond);
-  link_.PostToPanel(cmd::kPeerRecordTime, static_cast<LPARAM>(GetTickCount() - recordStart_));
+  const DWORD elapsedMs = GetTickCount() - recordStart_;
+  link_.PostToPanel(cmd::kPeerRecordTime, static_cast<LPARAM>(elapsedMs));
   link_.PostToPanel(cmd::kPeerRecordSize, static_cast<LPARAM>(recordFile_.Size() / 1024));
   UpdateIndicators();
+  // A card with a time limit ends the recording itself and tells the panel with 40114 0.
+  const int limitSeconds = Settings().Int(keys::kSimulatedRecordSeconds);
+  if (limitSeconds > 0 && elapsedMs / 1000 >= static_cast<DWORD>(limitSeconds)) StopRecording();
 }
 
 void VideoWindow::StopRecording() {
@@ -906,6 +917,11 @@ void VideoWindow::OnTimeShift(cmd::Id id, LPARAM, bool) {
     StopTimeShift();
     // The panel asked for the time shift with its snapshot flag set; it is free again.
     link_.PostToPanel(cmd::kPeerSnapshotDone2, 0);
+    return;
+  }
+  if (Settings().IsTrue(keys::kSimulatedDiskFull)) {
+    Info("Disk full: no time shift");
+    link_.PostToPanel(cmd::kPeerReady, 0);
     return;
   }
   const std::string path = Settings().Text(keys::kTimeShiftFileRoot);

@@ -107,7 +107,8 @@ struct MixerState {
 
 struct TimeShiftClock {
   int startHour = 0, startMinute = 0, startSecond = 0;
-  int scale = 100;  // units of 6 seconds that the full bar represents
+  int scale = 100;         // units of 6 seconds that the full bar represents
+  int deleteTempFlag = 0;  // the last stop deleted the time-shift file
 };
 
 // The captured-files list: the texts of each slot ("qv" + two digits), which the items point to
@@ -132,6 +133,17 @@ struct KnownWindows {
   // The TV settings page, remembered when it opens and never forgotten: after the sheet has
   // closed, a scan's end still addresses it and the message is lost.
   WindowRef tvPage;
+};
+
+// The settings sheet while it is open. Pages are created when first shown, so a page that
+// another page or a peer's command writes to may not exist yet: its controls are null until
+// it has been shown, and again once the sheet has closed.
+inline constexpr int kSheetPageCount = 5;
+struct SettingsSheetState {
+  int open = 0;
+  std::array<DialogControls*, kSheetPageCount> pages{};  // in the order of the tabs
+  // The video page's last values sent to the video window; kept between openings.
+  PictureValues videoSent;
 };
 
 struct PanelContext {
@@ -163,6 +175,7 @@ struct PanelContext {
   TimeShiftClock timeShift;
   KnownWindows windows;
   CapturedFilesState capturedFiles;
+  SettingsSheetState sheet;
   SavedPowerFlags power;
   TunerLibrary* tuner = nullptr;  // bound at start, kept for the life of the process
   int countryCount = 0;

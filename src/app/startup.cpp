@@ -49,6 +49,7 @@ void StartUpAfterWindow(PanelContext& ctx) {
   ctx.os.windows.SetTopmost(ctx.windows.panel, ctx.settings.IsTrue(keys::kAlwaysOnTop));
   ctx.os.timers.Start(panel::kPanelTick, panel::kPanelTickMs);
   ctx.os.windows.UpdateNow(ctx.windows.panel);
+  ctx.os.shell.LoadAcceleratorTable(kPanelAccelerators);
   settings::SetInputMute(ctx, 0);
   // Another program may own Ctrl+Alt+F4; the panel then simply has no hot key.
   ctx.os.shell.RegisterHotKey(ctx.windows.panel, 0, panel::kModControl | panel::kModAlt,

@@ -10,6 +10,9 @@
 
 namespace tv {
 
+// The accelerator table in the program's resources.
+inline constexpr int kPanelAccelerators = 109;
+
 enum class StartDecision { CreateWindow, ExitNow };
 
 // Everything before the window exists. ExitNow means the program returns 0: the tuner

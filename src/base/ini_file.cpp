@@ -691,8 +691,10 @@ std::uint32_t AnswerWide(const std::optional<WString>& section, const std::optio
                          const Profile& profileIn, FileState state) {
   // Find() wants a mutable profile but changes nothing a read can see.
   Profile& profile = const_cast<Profile&>(profileIn);
-  // Trailing blanks (spaces only, and never the first character) leave the default.
-  WString def = WidenArg(defaultText).value_or(WString());
+  // Trailing blanks (spaces only, and never the first character) leave the default of a key
+  // read; the key list of a missing or empty section answers the default with them.
+  const WString listDef = WidenArg(defaultText).value_or(WString());
+  WString def = listDef;
   while (def.size() > 1 && def.back() == ' ') def.pop_back();
 
   if (state == FileState::kUnreadable) {
@@ -703,7 +705,7 @@ std::uint32_t AnswerWide(const std::optional<WString>& section, const std::optio
       return 0;
     }
     if (!key) {
-      CopyEntry(buffer, def, size);
+      CopyEntry(buffer, listDef, size);
     } else {
       CopyCut(buffer, def, size);
     }
@@ -713,7 +715,7 @@ std::uint32_t AnswerWide(const std::optional<WString>& section, const std::optio
   if (!key) {
     const std::uint32_t n = KeyNames(profile, *section, buffer, size);
     if (buffer[0] != 0) return n;
-    CopyEntry(buffer, def, size);
+    CopyEntry(buffer, listDef, size);
     return static_cast<std::uint32_t>(Length(buffer));
   }
   const Key* found = Find(profile, *section, *key);

@@ -73,6 +73,10 @@ inline constexpr Key kAddItem{.section = "quarn", .name = "AddItem"};
 // ---- video standard and picture --------------------------------------------------------
 inline constexpr Key kVideoStandard{
     .section = "VideoStandard", .name = "VideoStandard", .number = 1};
+// Codes 0-3 and 9 are the 525-line standards; their frame sizes differ from the others'.
+constexpr bool Is525LineStandard(int code) {
+  return (code >= 0 && code <= 3) || code == 9;
+}
 inline constexpr Key kBrightness{
     .section = "VideoProcAmp", .name = "BrightnessValue", .number = 128};
 inline constexpr Key kContrast{.section = "VideoProcAmp", .name = "ContrastValue", .number = 68};
@@ -164,5 +168,10 @@ inline constexpr Section kStreamFormats{.name = "EnumStreamFormat", .text = kNon
 // ---- the simulated TV card's own settings ----------------------------------------------
 // 1: the simulated card has an FM receiver (its answer to query 42227), 0: it has none.
 inline constexpr Key kSimulatedRadio{.section = "SimulatedCard", .name = "Radio", .number = 1};
+// Seconds after which the simulated card ends a recording by itself; 0 or less: never.
+inline constexpr Key kSimulatedRecordSeconds{
+    .section = "SimulatedCard", .name = "RecordSeconds", .number = 0};
+// "TRUE": the simulated card's disk is full; it refuses to record and to time-shift.
+inline constexpr Key kSimulatedDiskFull{.section = "SimulatedCard", .name = "DiskFull"};
 
 }  // namespace tv::keys

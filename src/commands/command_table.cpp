@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include "commands/companion_commands.h"
+#include "commands/recording_commands.h"
+
 namespace tv::commands {
 
 const CommandHandler* FindHandler(std::uint16_t id) {
   for (HandlerTable table :
        {WindowCommandHandlers(), PeerCommandHandlers(), ChannelCommandHandlers(),
-        AdjustCommandHandlers(), FileCommandHandlers(), SideListCommandHandlers()}) {
+        AdjustCommandHandlers(), RecordingCommandHandlers(), CompanionCommandHandlers(),
+        DialogCommandHandlers(), FileCommandHandlers(), SideListCommandHandlers()}) {
     auto it = std::find_if(table.begin(), table.end(),
                            [id](const CommandHandler& h) { return h.id == id; });
     if (it != table.end()) return &*it;

@@ -19,6 +19,7 @@ HandlerTable WindowCommandHandlers();    // panel_commands.cpp: TV close/reopen,
 HandlerTable PeerCommandHandlers();      // peer_commands.cpp: what the peer programs send
 HandlerTable ChannelCommandHandlers();   // channel_commands.cpp: sources, channels, digits
 HandlerTable AdjustCommandHandlers();    // adjust_commands.cpp: volume, mute, picture, tone
+HandlerTable DialogCommandHandlers();    // dialog_commands.cpp: settings sheet, about box
 HandlerTable FileCommandHandlers();      // captured_files.cpp: the captured-files list
 HandlerTable SideListCommandHandlers();  // side_list_commands.cpp: the channel list
 

@@ -28,11 +28,15 @@ WindowRef FindScheduleWindow(PanelContext& ctx) {
   return ctx.windows.schedule;
 }
 
-void StartVideoProgram(PanelContext& ctx, int showState) {
-  ctx.mode.videoBusy = 1;
+std::string ProgramDirectory(PanelContext& ctx) {
   std::string directory = WinIni(ctx.os.profile).Text(keys::kAppDirectory);
   if (directory.empty()) directory = ctx.os.files.CurrentDirectory();
-  ctx.os.shell.StartProgram(directory + "\\screen.ex_", showState);
+  return directory;
+}
+
+void StartVideoProgram(PanelContext& ctx, int showState) {
+  ctx.mode.videoBusy = 1;
+  ctx.os.shell.StartProgram(ProgramDirectory(ctx) + "\\screen.ex_", showState);
 }
 
 void ScanAfterLaunch(PanelContext& ctx) {

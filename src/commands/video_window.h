@@ -3,6 +3,8 @@
 // (a found handle is remembered in the context but never trusted across commands), the video
 // window program started, and the question whether the radio may be offered.
 
+#include <string>
+
 #include "app/panel_context.h"
 
 namespace tv::commands {
@@ -11,6 +13,10 @@ WindowRef FindVideoWindow(PanelContext& ctx);
 WindowRef FindPlaybackWindow(PanelContext& ctx);
 // Title from the layout's "IDS_PLANNER_DIALOG", any class.
 WindowRef FindScheduleWindow(PanelContext& ctx);
+
+// win.ini [AP] "907APDirectory", or the current directory when that is empty: where the
+// video window and schedule programs are.
+std::string ProgramDirectory(PanelContext& ctx);
 
 // Marks the video program busy until it acknowledges, and starts AppDirectory (or, when that is
 // empty, the current directory) + "\screen.ex_" with the given show state. The result of the

@@ -79,10 +79,6 @@ std::string ReadTooltip(const IniFile& ini, const std::string& section, const ch
   return ini.RawText(section.c_str(), key, def, kTooltipCapacity);
 }
 
-int ReadPanelNow(const IniFile& ini) {
-  return ini.RawInt(kPanelSection, kPanelNowKey, 1);
-}
-
 // Closed state: the fold button and the logo sit at the bottom of the closed artwork.
 constexpr RectKeys kOpenPanelKeys{"OPENPANEL", 35, 135, 19, 20};
 // Open state: the fold button and the logo move below the list; the down part's own buttons
@@ -99,6 +95,10 @@ constexpr DownPartButton kDownPartButtons[] = {
 };
 
 }  // namespace
+
+int ReadPanelNow(const IniFile& ini) {
+  return ini.RawInt(kPanelSection, kPanelNowKey, 1);
+}
 
 std::string SkinKey(int skin, const char* key) {
   return DecimalText(skin) + key;

@@ -71,6 +71,9 @@ inline constexpr int kNoButton = 255;
 
 // Reads "PanelNow" from section "Panel" (default 1) and every key of that skin.
 void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIni);
+// The current skin's number ("PanelNow"), read from the layout file at this moment: the outline
+// and the pictures of a shape always come from the skin the file names now.
+int ReadPanelNow(const IniFile& panelIni);
 // Re-reads "PanelNow", then the closed-state (mode 0) or open-state (mode 1) rectangles of the
 // buttons that move or appear when the down part unfolds; other modes change nothing.
 void ApplyOpenStateOverrides(PanelLayout& layout, const IniFile& panelIni, int mode);

@@ -31,10 +31,10 @@ bool IsTransportButton(int index) {
   return index >= kButtonPlay && index <= kButtonStop;
 }
 
-// The LCD shows the transport state (playing, paused, inactive) in these five buttons, so the
-// mouse never draws over them.
+// The LCD shows the transport state (playing, paused, inactive) in these five buttons, so
+// hovering never draws over them; a press and the return to normal do.
 void DrawMouseLook(PanelContext& ctx, int index, ButtonLook look) {
-  if (IsTransportButton(index)) return;
+  if (look == ButtonLook::Hover && IsTransportButton(index)) return;
   DrawButton(ctx, index, static_cast<int>(look));
 }
 
@@ -241,10 +241,9 @@ void OnCreate(PanelContext& ctx) {
   // 1. Without a full-scan list the full-scan mode has nothing to tune.
   if (ini.Int(keys::kFullScanCount) <= 0) ini.WriteFlag(keys::kUseFullScan, false);
 
-  // 2. Skin and shell pieces. The layout was loaded just before the window was created, so its
-  // skin number is the stored "PanelNow".
+  // 2. Skin and shell pieces.
   ctx.ui.downOpen = 0;
-  SetWindowShape(ctx, ctx.layout.skin, static_cast<int>(PanelShape::Closed));
+  SetWindowShape(ctx, ReadPanelNow(ctx.panelIni), static_cast<int>(PanelShape::Closed));
   LoadSkinBitmaps(ctx, static_cast<int>(PanelShape::Closed));
   CreateTooltips(ctx);
   TrayIcon(ctx, TrayOperation::Add);

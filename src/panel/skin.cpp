@@ -33,16 +33,12 @@ constexpr ShapeFiles kShapeFiles[4] = {
 };
 constexpr const char* kSpriteFile = "\\otherbmp.bmp";
 
-int ReadPanelNow(const PanelContext& ctx) {
-  return ctx.panelIni.RawInt(kPanelSection, kPanelNowKey, 1);
-}
-
 // The installation may have moved since start: the folder is looked up again every time.
 std::string SkinFolder(PanelContext& ctx) {
   const std::string appDirectory = WinIni(ctx.os.profile)
                                        .Text(keys::kAppDirectory, keys::kAppDirectory.text,
                                              static_cast<std::uint32_t>(kPathBufferSize));
-  return appDirectory + "\\panelbmp" + DecimalText(ReadPanelNow(ctx));
+  return appDirectory + "\\panelbmp" + DecimalText(ReadPanelNow(ctx.panelIni));
 }
 
 int SideShift(const PanelContext& ctx) {
@@ -78,7 +74,7 @@ void MoveDownListIfAny(PanelContext& ctx) {
 void Reshape(PanelContext& ctx, PanelShape shape) {
   const Size size = ShapeSize(ctx, shape);
   ctx.os.windows.Resize(ctx.windows.panel, size.width, size.height);
-  SetWindowShape(ctx, ctx.layout.skin, static_cast<int>(shape));
+  SetWindowShape(ctx, ReadPanelNow(ctx.panelIni), static_cast<int>(shape));
   LoadSkinBitmaps(ctx, static_cast<int>(shape));
 }
 
@@ -221,7 +217,7 @@ void ToggleSidePart(PanelContext& ctx) {
     const Size size = ShapeSize(ctx, shape);
     ctx.os.windows.Resize(ctx.windows.panel, size.width, size.height);
     if (shape == PanelShape::All) MoveDownListIfAny(ctx);
-    SetWindowShape(ctx, ctx.layout.skin, static_cast<int>(shape));
+    SetWindowShape(ctx, ReadPanelNow(ctx.panelIni), static_cast<int>(shape));
     LoadSkinBitmaps(ctx, static_cast<int>(shape));
     if (!ctx.windows.sideList) ctx.windows.sideList = ctx.os.windows.CreateList(ListWindow::Side);
     ctx.os.windows.Show(ctx.windows.sideList, kSwShow);
@@ -234,7 +230,7 @@ void ToggleSidePart(PanelContext& ctx) {
     const Size size = ShapeSize(ctx, shape);
     ctx.os.windows.Resize(ctx.windows.panel, size.width, size.height);
     if (shape == PanelShape::Down) MoveDownListIfAny(ctx);
-    SetWindowShape(ctx, ctx.layout.skin, static_cast<int>(shape));
+    SetWindowShape(ctx, ReadPanelNow(ctx.panelIni), static_cast<int>(shape));
     LoadSkinBitmaps(ctx, static_cast<int>(shape));
     if (ctx.windows.sideList) ctx.os.windows.Show(ctx.windows.sideList, kSwHide);
   }
@@ -256,7 +252,7 @@ void NextSkin(PanelContext& ctx) {
     ctx.os.timers.Start(kPanelTick, kPanelTickMs);
     return;
   }
-  int next = ReadPanelNow(ctx) + 1;
+  int next = ReadPanelNow(ctx.panelIni) + 1;
   if (next > skins) next = 1;
   ctx.panelIni.RawWrite(kPanelSection, kPanelNowKey, DecimalText(next).c_str());
 

@@ -13,6 +13,7 @@ inline constexpr std::uint32_t kMbIconError = 0x10;
 inline constexpr std::uint32_t kMbIconQuestion = 0x20;
 inline constexpr std::uint32_t kMbIconWarning = 0x30;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
+inline constexpr std::uint32_t kMbSetForeground = 0x10000;  // the box comes to the foreground
 inline constexpr std::uint32_t kMbTopmost = 0x40000;
 
 inline constexpr int kIdOk = 1;

@@ -3,6 +3,7 @@
 // the tooltip control, the notification-area icon and popup menus.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,6 +30,14 @@ struct MenuItemText {
   std::string text;
 };
 
+// A registry value as stored: its type and bytes. A string value may lack its terminator or
+// carry several; the reader decides what the bytes mean.
+struct RegistryValue {
+  bool found = false;  // the key exists but the value may not
+  std::uint32_t type = 0;
+  std::string bytes;
+};
+
 class Shell {
  public:
   virtual ~Shell() = default;
@@ -39,9 +48,16 @@ class Shell {
 
   virtual bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
                               std::uint32_t virtualKey) = 0;
+  // Loads the program's accelerator table; the message loop offers every message to it.
+  virtual void LoadAcceleratorTable(int resourceId) = 0;
 
   // Starts a program by command line with a show state; the result is not looked at.
   virtual void StartProgram(const std::string& commandLine, int showState) = 0;
+
+  // A value under HKEY_LOCAL_MACHINE\key, read by size and then into a buffer of that size;
+  // nullopt when the key cannot be opened.
+  virtual std::optional<RegistryValue> ReadMachineValue(const std::string& key,
+                                                        const std::string& value) = 0;
 
   // One tooltip control for the panel: created with its tools, or destroyed.
   virtual bool CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,

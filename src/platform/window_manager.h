@@ -10,6 +10,7 @@ namespace tv {
 
 // Show states, as the platform numbers them.
 inline constexpr int kSwHide = 0;
+inline constexpr int kSwShowNormal = 1;
 inline constexpr int kSwShow = 5;
 inline constexpr int kSwMinimize = 6;
 inline constexpr int kSwRestore = 9;

@@ -49,10 +49,11 @@ FoundDevice FindSpeakersDevice(PanelContext& ctx, std::uint32_t deviceCount) {
     found.opened = true;
     ctx.mixer.device = d;
     found.destinations = 0;
-    if (auto caps = device.Capabilities(d)) {
-      WinIni(ctx.os.profile).Write(keys::kSoundCardName, caps->productName);
-      found.destinations = caps->destinations;
-    }
+    // A device whose capabilities cannot be read is passed over: it is not asked for lines.
+    const auto caps = device.Capabilities(d);
+    if (!caps) continue;
+    WinIni(ctx.os.profile).Write(keys::kSoundCardName, caps->productName);
+    found.destinations = caps->destinations;
     found.speakers = device.LineOfType(MixerLineType::Speakers);
     if (found.speakers) break;
   }
@@ -154,8 +155,7 @@ bool SetUpMixer(PanelContext& ctx, int mode) {
   MixerState& mixer = ctx.mixer;
   MixerDevice& device = ctx.os.mixer;
   ctx.os.files.ChangeDirectory(ctx.where.appDirectory);
-  // A failed set-up leaves no device open, whatever an earlier one found.
-  mixer.ready = 0;
+  // A failed set-up returns 0 and leaves the ready flag as an earlier set-up left it.
 
   const std::uint32_t deviceCount = device.DeviceCount();
   if (deviceCount == 0) return false;

@@ -129,7 +129,8 @@ void CountrySetupDialog::OnInit(DialogControls& dialog) {
   ini.Write(keys::kDefCodePos, position);
 }
 
-void CountrySetupDialog::OnCommand(DialogControls& dialog, int control, int notification) {
+void CountrySetupDialog::OnCommand(DialogControls& dialog, int control, int notification,
+                                   std::intptr_t) {
   switch (control) {
     case setup::kCountryList:
       if (notification == kCbnSelChange) ShowCodeOfChosenCountry(dialog);

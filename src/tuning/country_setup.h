@@ -38,7 +38,8 @@ class CountrySetupDialog : public DialogHandler {
   void OnInit(DialogControls& dialog) override;
   // The country list's selection, the two radio buttons and OK; everything else, Escape and
   // the close request included, leaves the dialog as it is.
-  void OnCommand(DialogControls& dialog, int control, int notification) override;
+  void OnCommand(DialogControls& dialog, int control, int notification,
+                 std::intptr_t lParam) override;
 
  private:
   void SelectOsCountry(DialogControls& dialog);

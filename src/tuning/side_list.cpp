@@ -159,7 +159,7 @@ const keys::Section& NameSectionFor(PanelContext& ctx, NameMoment moment) {
 
 void ChannelNameDialog::OnInit(DialogControls& dialog) {
   const panel::PanelLayout& layout = ctx_.layout;
-  dialog.SetText(kDialogTitle, layout.Text(Caption::IDDDIALOGEDITNAME));
+  dialog.SetTitle(layout.Text(Caption::IDDDIALOGEDITNAME));
   dialog.SetText(name_dialog::kKeyLabel, layout.Text(Caption::IDCSTATICCH));
   dialog.SetText(name_dialog::kNameLabel, layout.Text(Caption::IDCSTATICNAME));
   dialog.SetText(name_dialog::kSave, layout.Text(Caption::IDOKSVAE));
@@ -172,7 +172,8 @@ void ChannelNameDialog::OnInit(DialogControls& dialog) {
   if (name) dialog.SetText(name_dialog::kNameEdit, *name);
 }
 
-void ChannelNameDialog::OnCommand(DialogControls& dialog, int control, int notification) {
+void ChannelNameDialog::OnCommand(DialogControls& dialog, int control, int notification,
+                                  std::intptr_t) {
   if (notification != kBnClicked) return;
   if (control == name_dialog::kClose) {
     dialog.Close(name_dialog::kClose);

@@ -9,12 +9,13 @@
 #include "app/panel_context.h"
 #include "base/key_table.h"
 #include "platform/dialog.h"
+#include "tuning/tuning_dialog_ids.h"
 
 namespace tv::tuning {
 
 inline constexpr int kTvIcon = 1324;
 inline constexpr int kRadioIcon = 1325;
-inline constexpr int kChannelNameTemplate = 1327;
+inline constexpr int kChannelNameTemplate = IDD_CHANNEL_NAME;
 
 // Refills the SideList from the current list of the channel store. Callers other than the
 // opening of the channel list panel call it only while that panel is open and the list exists.
@@ -43,10 +44,10 @@ const keys::Section& NameSectionFor(PanelContext& ctx, NameMoment moment);
 
 // The dialog's controls.
 namespace name_dialog {
-inline constexpr int kKeyLabel = 1127;
-inline constexpr int kKeyEdit = 1014;
-inline constexpr int kNameLabel = 1126;
-inline constexpr int kNameEdit = 1129;
+inline constexpr int kKeyLabel = IDC_CHN_KEY_LABEL;
+inline constexpr int kKeyEdit = IDC_CHN_KEY_EDIT;
+inline constexpr int kNameLabel = IDC_CHN_NAME_LABEL;
+inline constexpr int kNameEdit = IDC_CHN_NAME_EDIT;
 inline constexpr int kSave = 1;
 inline constexpr int kClose = 2;
 }  // namespace name_dialog
@@ -57,7 +58,8 @@ class ChannelNameDialog : public DialogHandler {
  public:
   explicit ChannelNameDialog(PanelContext& ctx) : ctx_(ctx) {}
   void OnInit(DialogControls& dialog) override;
-  void OnCommand(DialogControls& dialog, int control, int notification) override;
+  void OnCommand(DialogControls& dialog, int control, int notification,
+                 std::intptr_t lParam) override;
 
  private:
   PanelContext& ctx_;

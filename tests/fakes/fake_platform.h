@@ -9,11 +9,13 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/ini_file.h"
+#include "fakes/fake_dialogs.h"
 #include "fakes/temp_dir.h"
 #include "platform/platform.h"
 #include "platform/tuner_library.h"
@@ -66,6 +68,14 @@ class FakeProfile : public Profile, public FileSystem {
     return true;
   }
   std::string CurrentDirectory() override { return current_; }
+  // Free space answers by the exact path asked for; other paths fail. Every question is kept.
+  std::optional<std::uint64_t> FreeBytesAt(const std::string& path) override {
+    spaceQueries.push_back(path);
+    const auto it = freeBytes.find(path);
+    return it == freeBytes.end() ? std::nullopt : std::optional(it->second);
+  }
+  // Deletes the host file unless the test holds it open (held).
+  bool RemoveFile(const std::string& path) override;
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
                            std::uint32_t size) override {
     return ReadString(section, key, def, buffer, size, "win.ini");
@@ -88,6 +98,11 @@ class FakeProfile : public Profile, public FileSystem {
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
   int wholeReads = 0;  // ReadAll calls
+  std::map<std::string, std::uint64_t> freeBytes;
+  std::vector<std::string> spaceQueries;
+  std::vector<std::string> held;     // Windows paths another process keeps open
+  std::vector<std::string> removed;  // every RemoveFile, done or not
+  std::function<void()> onRemove;    // runs at each RemoveFile, to see what happened before
 
  private:
   std::filesystem::path root_;
@@ -225,6 +240,8 @@ struct FakeWindowState {
   bool destroyed = false;
   ScreenRect rect;
   int invalidations = 0;
+  std::optional<bool> topmost;  // nullopt: never set
+  std::vector<Point> region;    // the last outline given
 };
 
 class FakeWindowManager : public WindowManager {
@@ -234,7 +251,7 @@ class FakeWindowManager : public WindowManager {
     state.lastShow = showState;
     state.visible = showState != kSwHide && showState != kSwMinimize;
   }
-  void SetTopmost(WindowRef window, bool) override { Log("Topmost", window); }
+  void SetTopmost(WindowRef window, bool on) override { Log("Topmost", window).topmost = on; }
   void Resize(WindowRef window, int width, int height) override {
     ScreenRect& r = Log("Resize", window).rect;
     r.right = r.left + width;
@@ -246,7 +263,7 @@ class FakeWindowManager : public WindowManager {
   ScreenRect WindowRect(WindowRef window) override { return State(window).rect; }
   Size ScreenSize() override { return Size{1024, 768}; }
   bool SetRegion(WindowRef window, const std::vector<Point>& polygon) override {
-    Log("Region", window);
+    Log("Region", window).region = polygon;
     return polygon.size() >= 3;  // as a region needs
   }
   void BringToForeground(WindowRef window) override { Log("Foreground", foreground = window); }
@@ -346,7 +363,21 @@ class FakeShell : public Shell {
     systemSets.emplace_back(setAction, value);
     return true;
   }
-  bool RegisterHotKey(WindowRef, int, std::uint32_t, std::uint32_t) override { return true; }
+  struct HotKey {
+    WindowRef window;
+    int id;
+    std::uint32_t modifiers, virtualKey;
+    friend bool operator==(const HotKey&, const HotKey&) = default;
+  };
+  bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
+                      std::uint32_t virtualKey) override {
+    hotKeys.push_back(HotKey{window, id, modifiers, virtualKey});
+    return true;
+  }
+  std::vector<HotKey> hotKeys;
+  void LoadAcceleratorTable(int resourceId) override {
+    events.push_back("LoadAcceleratorTable " + std::to_string(resourceId));
+  }
   void StartProgram(const std::string& commandLine, int showState) override {
     started.push_back(StartedProgram{commandLine, showState});
   }
@@ -373,6 +404,17 @@ class FakeShell : public Shell {
     trayIcon = false;
   }
   void ShowPopupMenu(WindowRef, int, const std::vector<MenuItemText>&) override {}
+  std::optional<RegistryValue> ReadMachineValue(const std::string& key,
+                                                const std::string& value) override {
+    registryReads.push_back(key + "|" + value);
+    const auto k = machineKeys.find(key);
+    if (k == machineKeys.end()) return std::nullopt;
+    const auto v = k->second.find(value);
+    return v == k->second.end() ? RegistryValue{} : v->second;
+  }
+  // HKEY_LOCAL_MACHINE: key -> value name -> value.
+  std::map<std::string, std::map<std::string, RegistryValue>> machineKeys;
+  std::vector<std::string> registryReads;
   std::map<std::uint32_t, std::uint32_t> systemFlags;               // values of the "get" actions
   std::vector<std::pair<std::uint32_t, std::uint32_t>> systemSets;  // (action, value) in order
   std::vector<StartedProgram> started;
@@ -397,65 +439,42 @@ class FakeCaptureEnumerator : public CaptureEnumerator {
   std::vector<std::optional<std::string>> names_;
 };
 
-// Controls keep what the behaviour puts into them; a modal run is answered with OK.
-struct FakeControl {
-  std::string text;
-  std::vector<std::string> items;
-  int selection = -1;
-  bool enabled = true;
-  bool checked = false;
-};
-
-class FakeDialog : public DialogControls {
+// A property sheet while it runs: pages are made when first shown. Posts to the sheet window
+// (found by its caption) go to the page it shows, as the real sheet passes them on.
+class FakeSheet {
  public:
-  WindowRef Window() override { return WindowRef{0xD1A0}; }
-  void SetText(int control, const std::string& text) override { Control(control).text = text; }
-  std::string Text(int control, std::uint32_t capacity) override {
-    return capacity == 0 ? std::string() : Control(control).text.substr(0, capacity - 1);
-  }
-  void AddItem(int control, const std::string& text) override {
-    Control(control).items.push_back(text);
-  }
-  int ItemCount(int control) override { return static_cast<int>(Control(control).items.size()); }
-  std::string ItemText(int control, int index) override {
-    return index >= 0 && index < ItemCount(control)
-               ? Control(control).items[static_cast<std::size_t>(index)]
-               : std::string();
-  }
-  void Select(int control, int index) override {
-    Control(control).selection = index >= 0 && index < ItemCount(control) ? index : -1;
-  }
-  int Selection(int control) override { return Control(control).selection; }
-  void Enable(int control, bool enabled) override { Control(control).enabled = enabled; }
-  bool IsEnabled(int control) override { return Control(control).enabled; }
-  void Show(int, bool) override {}
-  bool IsShown(int) override { return true; }
-  void CheckRadio(int first, int last, int checked) override {
-    for (int id = first; id <= last; ++id) Control(id).checked = id == checked;
-  }
-  bool IsChecked(int control) override { return Control(control).checked; }
-  void Close(int closeResult) override { result = closeResult; }
-  void Attach(DialogHandler& handler) { handler_ = &handler; }
-  void Click(int control) {
-    if (handler_ != nullptr && !result) handler_->OnCommand(*this, control, kBnClicked);
-  }
-  FakeControl& Control(int id) { return controls_[id]; }
-  std::optional<int> result;  // set when closed
+  FakeSheet(const SheetHeader& sheet, FakeMessenger* messenger);
+  ~FakeSheet();
+  FakeSheet(const FakeSheet&) = delete;
+  FakeSheet& operator=(const FakeSheet&) = delete;
+  // Shows a page: created (OnInit) the first time, then told it is active.
+  FakeDialog& Show(int index);
+  FakeDialog* Page(int index) { return pages_.at(static_cast<std::size_t>(index)).get(); }
+  int Active() const { return active_; }
+  WindowRef Window() const { return window_; }
 
  private:
-  DialogHandler* handler_ = nullptr;
-  std::map<int, FakeControl> controls_;
+  WindowRef AddWindow(const std::string& title, std::function<FakeDialog*()> target);
+  const SheetHeader& sheet_;
+  FakeMessenger* messenger_;
+  WindowRef window_;
+  std::vector<std::unique_ptr<FakeDialog>> pages_;
+  std::vector<WindowRef> windows_;
+  int active_ = -1;
 };
 
+// Modal runs are answered with OK unless a test scripts them; sheets show their start page
+// and close, unless a test scripts what the user does while one is open.
 class FakeDialogs : public Dialogs {
  public:
-  int RunModal(int, WindowRef, DialogHandler& handler) override {
-    FakeDialog dialog;
-    dialog.Attach(handler);
-    handler.OnInit(dialog);
-    dialog.Click(kIdDialogOk);
-    return dialog.result.value_or(-1);
-  }
+  int RunModal(int templateId, WindowRef owner, DialogHandler& handler) override;
+  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override;
+  std::function<void(FakeDialog&)> whileModal;
+  std::function<void(FakeSheet&)> whileSheetOpen;
+  std::vector<int> modalTemplates;  // every RunModal, in order
+  std::vector<SheetHeader> sheets;
+  std::vector<WindowRef> sheetOwners;
+  FakeMessenger* messenger = nullptr;  // where open dialogs are windows that take posts
 };
 
 // A scripted sound card: destinations, source lines and a recording selector.
@@ -477,6 +496,8 @@ struct FakeDestination {
 struct FakeSoundCard {
   std::string productName;
   std::vector<FakeDestination> destinations;
+  bool opens = true;
+  bool capabilitiesReadable = true;
 };
 
 class FakeMixer : public MixerDevice {
@@ -495,11 +516,12 @@ class FakeMixer : public MixerDevice {
   }
   std::uint32_t DeviceCount() override { return static_cast<std::uint32_t>(cards.size()); }
   bool Open(std::uint32_t device, WindowRef notify) override {
-    card_ = device < cards.size() ? &cards[device] : nullptr;
+    card_ = device < cards.size() && cards[device].opens ? &cards[device] : nullptr;
     notifyWindow = notify;
     return card_ != nullptr;
   }
   std::optional<MixerCaps> Capabilities(std::uint32_t device) override {
+    if (!cards[device].capabilitiesReadable) return std::nullopt;
     return MixerCaps{cards[device].productName,
                      static_cast<std::uint32_t>(cards[device].destinations.size())};
   }

@@ -34,6 +34,14 @@ std::optional<std::string> FakeProfile::ReadAll(const char* file) {
                                                     : std::nullopt;
 }
 
+bool FakeProfile::RemoveFile(const std::string& path) {
+  removed.push_back(path);
+  if (onRemove) onRemove();
+  if (std::find(held.begin(), held.end(), path) != held.end()) return false;
+  std::error_code ec;
+  return std::filesystem::remove(HostPath(path), ec);
+}
+
 VirtualTime::VirtualTime() {
   SetLocalTime(2026, 1, 15, 10, 0, 0);
 }
@@ -80,6 +88,7 @@ LocalTime VirtualTime::Now() {
 }
 
 FakePlatform::FakePlatform() {
+  dialogs.messenger = &messenger;
   std::filesystem::create_directories(profile.HostPath("C:\\windows\\"));
 }
 
@@ -98,6 +107,68 @@ std::string FakePlatform::ReadFile(const std::string& windowsPath) const {
 
 void FakePlatform::WriteFile(const std::string& windowsPath, const std::string& bytes) const {
   TempDir::WriteFile(profile.HostPath(windowsPath), bytes);
+}
+
+// ---- dialogs ---------------------------------------------------------------------------------
+
+FakeSheet::FakeSheet(const SheetHeader& sheet, FakeMessenger* messenger)
+    : sheet_(sheet), messenger_(messenger), pages_(sheet.pages.size()) {
+  window_ = AddWindow(sheet.caption, [this] { return active_ < 0 ? nullptr : Page(active_); });
+}
+
+FakeSheet::~FakeSheet() {
+  for (auto& page : pages_)
+    if (page) page->Destroy();
+  if (messenger_ != nullptr)
+    for (WindowRef w : windows_) messenger_->RemoveWindow(w);
+}
+
+WindowRef FakeSheet::AddWindow(const std::string& title, std::function<FakeDialog*()> target) {
+  static std::uintptr_t unregistered = 0xD000;
+  if (messenger_ == nullptr) return WindowRef{unregistered += 0x10};
+  const WindowRef w = messenger_->AddWindow(
+      "#32770", title, [target](std::uint32_t message, std::uintptr_t wParam, std::intptr_t l) {
+        FakeDialog* dialog = target();
+        if (message == kWmCommand && dialog != nullptr)
+          dialog->Notify(static_cast<int>(wParam & 0xFFFF), static_cast<int>(wParam >> 16), l);
+        return std::intptr_t{0};
+      });
+  windows_.push_back(w);
+  return w;
+}
+
+FakeDialog& FakeSheet::Show(int index) {
+  auto& page = pages_.at(static_cast<std::size_t>(index));
+  if (!page) {
+    page = std::make_unique<FakeDialog>(AddWindow("", [this, index] { return Page(index); }));
+    page->Attach(*sheet_.pages.at(static_cast<std::size_t>(index)).handler);
+    page->Start();
+  }
+  active_ = index;
+  page->Activate();
+  return *page;
+}
+
+int FakeDialogs::RunModal(int templateId, WindowRef, DialogHandler& handler) {
+  modalTemplates.push_back(templateId);
+  FakeDialog dialog;
+  dialog.Attach(handler);
+  dialog.Start();
+  if (whileModal)
+    whileModal(dialog);
+  else
+    dialog.Click(kIdDialogOk);
+  dialog.Destroy();
+  return dialog.result.value_or(-1);
+}
+
+int FakeDialogs::RunPropertySheet(WindowRef owner, const SheetHeader& sheet) {
+  sheets.push_back(sheet);
+  sheetOwners.push_back(owner);
+  FakeSheet running(sheet, messenger);
+  running.Show(sheet.startPage);
+  if (whileSheetOpen) whileSheetOpen(running);
+  return 1;
 }
 
 }  // namespace tv::fakes

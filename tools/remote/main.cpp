@@ -15,6 +15,7 @@
 #include "arguments.h"
 #include "button_places.h"
 #include "command_names.h"
+#include "dialog_driver.h"
 #include "ini_access.h"
 #include "key_names.h"
 #include "list_control.h"
@@ -69,6 +70,36 @@ usage: tvremote SUBCOMMAND [ARGUMENTS]
       Deletes the key, or the whole section.
       FILE is a path or one of the words "settings", "panel" (the two INI files of
       win.ini [AP]) and "win.ini".
+  dialog TITLE ACTION ... [--post] [--force] [--timeout MS]
+      Drives a dialog or a property sheet found by its title (any case). ID is a
+      control id; on a sheet it is looked up on the current page, then on the sheet
+      itself (OK 1, Cancel 2). The remote sets the control as a user would and then
+      sends the dialog the notification the control would have sent:
+        click ID            a button: BN_CLICKED; an automatic check box toggles, an
+                            automatic radio button is checked and clears its group
+        check ID, uncheck ID  a check box or radio button, as a click when its state
+                            differs (nothing when it is already so)
+        select ID TEXT      the list or combo box entry equal to TEXT (else equal
+                            without regard to case; never a prefix): a list box sends
+                            LBN_SELCHANGE (when it notifies), a combo box CBN_SELENDOK
+                            then CBN_SELCHANGE
+        select-index ID N   the same for the entry at index N (from 0)
+        set-text ID TEXT    an edit (or a combo box's edit field): replaces the text as
+                            typing does, so the edit itself sends EN_UPDATE, EN_CHANGE
+        slide ID POSITION   a slider: moves the thumb, then WM_HSCROLL (WM_VSCROLL when
+                            vertical) with TB_THUMBPOSITION and POSITION, then
+                            TB_ENDTRACK, both with the slider's handle
+        get ID              prints the value: a check box's or radio button's state
+                            (checked, unchecked, indeterminate), a list or combo box's
+                            selection ("INDEX TEXT", or -1), a slider's position, else
+                            the text
+        items ID            prints a list or combo box's entries, one a line
+        state ID            prints "enabled|disabled visible|hidden"
+        tab N               shows page N (from 0) of a property sheet (PSM_SETCURSEL)
+        page                prints the index of the sheet's current page
+      The remote waits until the dialog has handled each message (at most --timeout
+      MS, default 10000); --post posts instead, for an action that opens a modal
+      window. Disabled controls are refused unless --force, as are read-only edits.
   list down|side count
   list down|side text N [COLUMN]
   list down|side select N [N...]
@@ -83,8 +114,9 @@ usage: tvremote SUBCOMMAND [ARGUMENTS]
       needs a selection), and the channel-name dialog of the marked entry: TEXT
       is typed as the name and saved; --close closes the dialog afterwards.
 
-Exit codes: 0 done; 1 failed (no panel, no such window or key, time-out, cannot
-write); 2 wrong command line. Errors are one line on stderr.
+Exit codes: 0 done; 1 failed (no panel, no such window, control, entry or key,
+disabled control, time-out, cannot write); 2 wrong command line. Errors are one
+line on stderr.
 )";
 
 constexpr long long kDefaultWaitMs = 10000;
@@ -337,10 +369,10 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"cmd", RunCmd},       {"click", RunClick}, {"click-at", RunClickAt},
-    {"move", RunMove},     {"key", RunKey},     {"wait-window", RunWaitWindow},
-    {"window", RunWindow}, {"get", RunGet},     {"set", RunSet},
-    {"delete", RunDelete}, {"list", RunList},
+    {"cmd", RunCmd},       {"click", RunClick},   {"click-at", RunClickAt},
+    {"move", RunMove},     {"key", RunKey},       {"wait-window", RunWaitWindow},
+    {"window", RunWindow}, {"get", RunGet},       {"set", RunSet},
+    {"delete", RunDelete}, {"dialog", RunDialog}, {"list", RunList},
 };
 
 int Run(int argc, char** argv) {

@@ -33,7 +33,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (window == nullptr) return 0;
 
   StartUpAfterWindow(ctx);
-  HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(109));
+  const HACCEL accelerators = platform.shell.Accelerators();
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

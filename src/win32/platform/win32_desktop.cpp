@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <utility>
 
 namespace tv::win32 {
 
@@ -167,8 +168,31 @@ bool Win32Shell::RegisterHotKey(WindowRef window, int id, std::uint32_t modifier
   return ::RegisterHotKey(ToHwnd(window), id, modifiers, virtualKey) != FALSE;
 }
 
+void Win32Shell::LoadAcceleratorTable(int resourceId) {
+  accelerators_ = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId));
+}
+
 void Win32Shell::StartProgram(const std::string& commandLine, int showState) {
   WinExec(commandLine.c_str(), static_cast<UINT>(showState));
+}
+
+std::optional<RegistryValue> Win32Shell::ReadMachineValue(const std::string& key,
+                                                          const std::string& value) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+    return std::nullopt;
+  RegistryValue result;
+  DWORD type = 0, size = 0;
+  if (RegQueryValueExA(handle, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+    std::string bytes(size, '\0');
+    if (RegQueryValueExA(handle, value.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(bytes.data()), &size) == ERROR_SUCCESS) {
+      bytes.resize(size < bytes.size() ? size : bytes.size());
+      result = RegistryValue{true, type, std::move(bytes)};
+    }
+  }
+  RegCloseKey(handle);
+  return result;
 }
 
 bool Win32Shell::CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,

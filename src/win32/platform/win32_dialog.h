@@ -1,7 +1,7 @@
 #pragma once
-// Modal dialogs from the program's templates. Each template has a dialog procedure of its own
-// (src/win32/panel/*_dialog.cpp) that unpacks messages into calls on the DialogHandler the
-// behaviour started the dialog with; the procedures register themselves by template id.
+// Modal dialogs and the property sheet from the program's templates. One dialog procedure
+// serves every template and every page: it unpacks the messages into calls on the
+// DialogHandler the behaviour started the dialog with.
 
 #include <windows.h>
 
@@ -14,19 +14,31 @@ class Win32DialogControls : public DialogControls {
   explicit Win32DialogControls(HWND dialog) : dialog_(dialog) {}
 
   WindowRef Window() override;
+  void SetTitle(const std::string& text) override;
   void SetText(int control, const std::string& text) override;
   std::string Text(int control, std::uint32_t capacity) override;
-  void AddItem(int control, const std::string& text) override;
+  int AddItem(int control, const std::string& text) override;
+  void InsertItem(int control, int index, const std::string& text) override;
+  void DeleteItem(int control, int index) override;
+  void ResetItems(int control) override;
   int ItemCount(int control) override;
   std::string ItemText(int control, int index) override;
+  void SetItemData(int control, int index, std::intptr_t data) override;
+  std::intptr_t ItemData(int control, int index) override;
+  int FindPrefix(int control, int after, const std::string& prefix) override;
   void Select(int control, int index) override;
   int Selection(int control) override;
+  void Redraw(int control) override;
   void Enable(int control, bool enabled) override;
   bool IsEnabled(int control) override;
   void Show(int control, bool shown) override;
   bool IsShown(int control) override;
   void CheckRadio(int first, int last, int checked) override;
+  void Check(int control, bool checked) override;
   bool IsChecked(int control) override;
+  void SetSliderRange(int control, int min, int max) override;
+  void SetSliderPos(int control, int position) override;
+  int SliderPos(int control) override;
   void Close(int result) override;
 
  private:
@@ -35,15 +47,12 @@ class Win32DialogControls : public DialogControls {
 
 class Win32Dialogs : public Dialogs {
  public:
-  // The dialog procedure of a template; returns true so that it can initialise a constant.
-  static bool Register(int templateId, DLGPROC procedure);
-  // The program's own module holds the templates. A template without a registered procedure
-  // cannot be run (-1).
+  // The program's own module holds the templates.
   int RunModal(int templateId, WindowRef owner, DialogHandler& handler) override;
+  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override;
 };
 
-// For dialog procedures: the handler the dialog runs with. It arrives with WM_INITDIALOG and
-// is kept with the dialog; null before that.
-DialogHandler* HandlerOf(HWND dialog, UINT message, LPARAM lParam);
+// The one procedure of every dialog and page; public for the platform's own tests.
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tv::win32

@@ -92,4 +92,14 @@ std::string Win32FileSystem::CurrentDirectory() {
   return std::string(directory, n < MAX_PATH ? n : 0);
 }
 
+std::optional<std::uint64_t> Win32FileSystem::FreeBytesAt(const std::string& path) {
+  ULARGE_INTEGER available{}, total{}, free{};
+  if (!GetDiskFreeSpaceExA(path.c_str(), &available, &total, &free)) return std::nullopt;
+  return free.QuadPart;
+}
+
+bool Win32FileSystem::RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) != FALSE;
+}
+
 }  // namespace tv::win32

@@ -67,6 +67,8 @@ class Win32FileSystem : public FileSystem {
  public:
   bool ChangeDirectory(const std::string& path) override;
   std::string CurrentDirectory() override;
+  std::optional<std::uint64_t> FreeBytesAt(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override;
 };
 
 class Win32WindowManager : public WindowManager {
@@ -121,6 +123,10 @@ class Win32Shell : public Shell {
   bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
                       std::uint32_t virtualKey) override;
   void StartProgram(const std::string& commandLine, int showState) override;
+  void LoadAcceleratorTable(int resourceId) override;
+  HACCEL Accelerators() const { return accelerators_; }
+  std::optional<RegistryValue> ReadMachineValue(const std::string& key,
+                                                const std::string& value) override;
   bool CreateTooltips(WindowRef window, const std::vector<Tooltip>& tools,
                       TooltipDelays delays) override;
   void DestroyTooltips() override;
@@ -132,6 +138,7 @@ class Win32Shell : public Shell {
 
  private:
   HWND tooltips_ = nullptr;
+  HACCEL accelerators_ = nullptr;
 };
 
 class Win32CaptureEnumerator : public CaptureEnumerator {

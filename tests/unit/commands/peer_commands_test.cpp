@@ -14,6 +14,8 @@
 #include "commands/command_gate.h"
 #include "commands/command_ids.h"
 #include "commands/command_table.h"
+#include "commands/companion_commands.h"
+#include "commands/recording_commands.h"
 #include "commands/video_window.h"
 #include "unit/panel/panel_harness.h"
 
@@ -71,8 +73,9 @@ class PeerTest : public ::testing::Test {
 
 TEST(CommandTables, EachIdHasOneHandlerOnly) {
   std::set<std::uint16_t> seen;
-  for (HandlerTable table : {WindowCommandHandlers(), PeerCommandHandlers(),
-                             ChannelCommandHandlers(), AdjustCommandHandlers()})
+  for (HandlerTable table :
+       {WindowCommandHandlers(), PeerCommandHandlers(), ChannelCommandHandlers(),
+        AdjustCommandHandlers(), RecordingCommandHandlers(), CompanionCommandHandlers()})
     for (const CommandHandler& handler : table)
       EXPECT_TRUE(seen.insert(handler.id).second) << handler.id;
 }

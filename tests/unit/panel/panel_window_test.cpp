@@ -1,5 +1,7 @@
 #include "panel/panel_window.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "commands/command_ids.h"
@@ -93,6 +95,34 @@ TEST_F(PanelTest, HoverRedrawsOnlyTheTwoButtonsItMovesBetweenAndEmptySkinRepaint
 }
 
 // ---- press, release, repeat, drag ----------------------------------------------------
+
+TEST_F(PanelTest, TransportButtonsShowPressesButNoHover) {
+  const int play = panel::kButtonPlay, stop = panel::kButtonStop;
+  Enable({13, play, stop});
+  const panel::PanelButton& p = ctx.layout.buttons[play];
+  const struct {
+    const char* step;
+    std::function<void()> act;
+    std::vector<Copy> drawn;
+  } steps[] = {
+      {"hover onto PLAY", [&] { MoveOnto(play); }, {}},
+      {"press", [&] { panel::OnLButtonDown(ctx, p.x + 2, p.y + 2, panel::kMkLButton); },
+       {Look(Surface::Pressed, play)}},
+      {"release", [&] { panel::OnLButtonUp(ctx, p.x + 2, p.y + 2, 0); }, {}},
+      {"on to STOP", [&] { MoveOnto(stop); }, {}},
+      {"on to a plain button", [&] { MoveOnto(13); },
+       {Look(Surface::Normal, stop), Look(Surface::Hover, 13)}},
+      {"back to STOP", [&] { MoveOnto(stop); }, {}},
+      {"off every button", [&] { panel::OnMouseMove(ctx, 1, 150, 0); },
+       {Look(Surface::Normal, stop)}},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    h.fake.graphics.ClearCopies();
+    s.act();
+    EXPECT_EQ(h.fake.graphics.WindowCopies(), s.drawn);
+  }
+}
 
 TEST_F(PanelTest, ReleaseSendsTheCommandOfTheButtonThenUnderThePointer) {
   Enable({12, 13});

@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "app/startup.h"
+#include "base/key_table.h"
+#include "panel/panel_window.h"
 #include "panel/tooltips.h"
 #include "unit/panel/panel_harness.h"
 
@@ -38,6 +41,47 @@ TEST(Skin, UnfoldingTheSideOnTheLeftShiftsTheArtworkButNotItsOwnButton) {
   EXPECT_FALSE(h.fake.windows.State(list).visible);
   ToggleSidePart(h.ctx);
   EXPECT_EQ(h.fake.windows.listsCreated, 1);  // the list is kept for the next unfold
+}
+
+// "AlwaysOnTop" is on only as the exact text "TRUE"; start-up applies it to the panel, every
+// picture load to the panel and the video window. The hot key is Ctrl+Alt+F4 on the panel.
+TEST(Skin, AlwaysOnTopTakesOnlyTheExactTrueAndStartUpRegistersTheHotKey) {
+  const struct {
+    const char* stored;
+    bool topmost;
+  } cases[] = {{"TRUE", true},   {"true", false}, {"True", false},
+               {"FALSE", false}, {"1", false},    {nullptr, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored != nullptr ? c.stored : "missing");
+    testing::PanelHarness h;
+    if (c.stored != nullptr) h.ctx.settings.Write(keys::kAlwaysOnTop, c.stored);
+    const WindowRef video = h.AddVideoWindow();
+    StartUpAfterWindow(h.ctx);
+    EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).topmost, c.topmost);
+    EXPECT_EQ(h.fake.windows.State(video).topmost, std::nullopt);
+    LoadSkinBitmaps(h.ctx, static_cast<int>(PanelShape::Down));
+    EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).topmost, c.topmost);
+    EXPECT_EQ(h.fake.windows.State(video).topmost, c.topmost);
+    using HotKey = fakes::FakeShell::HotKey;
+    EXPECT_EQ(h.fake.shell.events, std::vector<std::string>{"LoadAcceleratorTable 109"});
+    EXPECT_EQ(h.fake.shell.hotKeys,
+              (std::vector<HotKey>{{h.ctx.windows.panel, 0, kModControl | kModAlt, kVkF4}}));
+  }
+}
+
+// Another skin chosen in the layout file since the layout was loaded: the outline and the
+// pictures of the next shape both come from the skin the file names now.
+TEST(Skin, OutlineAndPicturesComeFromTheSkinTheLayoutFileNamesNow) {
+  testing::PanelHarness h(
+      "[Panel]\r\nPanelNow=1\r\nHavePanel=2\r\n"
+      "[Panel1DownPoint]\r\nHavePoint=3\r\n1=0\r\n2=0\r\n3=9\r\n4=0\r\n5=9\r\n6=9\r\n"
+      "[Panel2DownPoint]\r\nHavePoint=4\r\n1=0\r\n2=0\r\n3=7\r\n4=0\r\n5=7\r\n6=7\r\n"
+      "7=0\r\n8=7\r\n");
+  h.ctx.panelIni.RawWrite("Panel", "PanelNow", "2");
+  ToggleDownPart(h.ctx);
+  EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).region,
+            (std::vector<Point>{{0, 0}, {7, 0}, {7, 7}, {0, 7}}));
+  EXPECT_EQ(h.fake.graphics.loads.back().normal, "C:\\Tv\\panelbmp2\\paneldown.bmp");
 }
 
 }  // namespace

@@ -63,6 +63,26 @@ TEST_F(MixerTest, SetUpPublishesEachMutableLineThenNoneAndTheRecordingSources) {
   EXPECT_EQ(ctx.settings.Int(keys::kAudioInput), 1);
 }
 
+// A device whose capabilities cannot be read is passed over even when it has speakers; a
+// later set-up that fails (the device no longer opens) returns 0 and keeps the ready flag.
+TEST_F(MixerTest, SetUpSkipsUnreadableDevicesAndAFailureKeepsTheReadyFlag) {
+  FakeSoundCard unreadable = FakeMixer::TypicalCard();
+  unreadable.productName = "Unreadable";
+  unreadable.capabilitiesReadable = false;
+  unreadable.destinations[0].sources = {{"Aux", 21}};
+  card.cards.insert(card.cards.begin(), unreadable);
+
+  EXPECT_TRUE(SetUpMixer(ctx, 0));
+  EXPECT_EQ(SoundCardName(), "Typical Sound Card");
+  EXPECT_EQ(ctx.mixer.device, 1u);
+  EXPECT_EQ(Keys(keys::kAudioLines, 4), (Texts{"CD", "Line", "Mic", "None"}));
+  EXPECT_EQ(ctx.mixer.ready, 1);
+
+  card.cards[1].opens = false;
+  EXPECT_FALSE(SetUpMixer(ctx, 1));
+  EXPECT_EQ(ctx.mixer.ready, 1);
+}
+
 TEST_F(MixerTest, ALineWithoutMuteIsLeftOutAndTheChoiceMapsBackThroughTheList) {
   Card().destinations[0].sources = {{"CD", 11}, {"Aux", std::nullopt}, {"Mic", 13}};
   ASSERT_TRUE(SetUpMixer(ctx, 0));

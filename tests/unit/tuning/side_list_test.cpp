@@ -198,7 +198,7 @@ TEST_F(SideListTest, TheNameDialogSavesWithoutClosingAndTheListFollows) {
   fakes::FakeDialog dialog;
   dialog.Attach(handler);
   handler.OnInit(dialog);
-  EXPECT_EQ(dialog.Control(kDialogTitle).text, "Edit");
+  EXPECT_EQ(dialog.title, "Edit");
   EXPECT_EQ(dialog.Control(name_dialog::kSave).text, "Save");
   EXPECT_EQ(dialog.Control(name_dialog::kKeyEdit).text, "5");
   EXPECT_EQ(dialog.Control(name_dialog::kNameEdit).text, "");

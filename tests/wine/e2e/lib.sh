@@ -12,10 +12,8 @@ E2E_FAILED=0
 E2E_ARTIFACTS=${TVPANEL_E2E_ARTIFACTS:-$E2E_BUILD/e2e-artifacts}
 mkdir -p "$E2E_ARTIFACTS"
 
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
-E2E_WINE=$(command -v wine64 || command -v wine)
+source "$E2E_SOURCE/tests/wine/wine-env"
+E2E_WINE=$TVPANEL_WINE
 WINEPREFIX=$("$E2E_SOURCE/tests/wine/make-prefix") || exit 1
 export WINEPREFIX
 E2E_APP=$WINEPREFIX/drive_c/TvPanel

@@ -1,0 +1,242 @@
+// The video settings page: what it posts to the video window and stores, in which order, hue's
+// mapping, Default leaving the last-sent values, bad stored values, the preview lists.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/key_table.h"
+#include "commands/panel_commands.h"
+#include "fakes/fake_platform.h"
+#include "settings/video_page.h"
+#include "unit/panel/panel_harness.h"
+
+namespace tv {
+namespace {
+
+namespace video = settings::video;
+
+struct Bench {
+  explicit Bench(const std::string& settings = "", bool withVideo = true) {
+    if (!settings.empty()) h.fake.WriteFile(ctx.where.settingsIni, settings);
+    if (withVideo) tv = h.AddVideoWindow();
+    dialog.Attach(page);
+    dialog.Start();
+  }
+  // Commands to the video window as "id lParam", sends marked.
+  std::vector<std::string> Posts() const {
+    std::vector<std::string> got;
+    for (const auto& m : h.fake.messenger.LogTo(tv))
+      got.push_back(std::to_string(m.wParam) + " " + std::to_string(m.lParam) +
+                    (m.delivery == fakes::Delivery::Sent ? " sent" : ""));
+    return got;
+  }
+  std::string Stored(const keys::Key& key) const { return ctx.settings.Text(key, "-", 50); }
+  std::string Picture() const {
+    return Stored(keys::kBrightness) + " " + Stored(keys::kHue) + " " + Stored(keys::kContrast) +
+           " " + Stored(keys::kSaturation);
+  }
+  std::string Boxes() {
+    return dialog.Control(video::kBrightnessBox).text + " " + dialog.Control(video::kHueBox).text +
+           " " + dialog.Control(video::kContrastBox).text + " " +
+           dialog.Control(video::kSaturationBox).text;
+  }
+  void Forget() { h.fake.messenger.ClearLog(); }
+
+  testing::PanelHarness h;
+  PanelContext& ctx = h.ctx;
+  WindowRef tv;
+  settings::VideoPage page{ctx};
+  fakes::FakeDialog dialog;
+};
+
+const std::string kStored =
+    "[VideoProcAmp]\nBrightnessValue=100\nContrastValue=50\nHueValue=-3\nSaturationValue=70\n";
+
+TEST(VideoPageStart, RangesPositionsAndBoxesFromTheFileOnlyWithAVideoWindow) {
+  const struct {
+    int slider, min, max, position;
+  } sliders[] = {{video::kBrightnessSlider, 0, 255, 100},
+                 {video::kHueSlider, -128, 127, -3},
+                 {video::kContrastSlider, 0, 127, 50},
+                 {video::kSaturationSlider, 0, 127, 70}};
+  Bench b(kStored);
+  for (const auto& s : sliders) {
+    SCOPED_TRACE(s.slider);
+    const fakes::FakeControl& c = b.dialog.Control(s.slider);
+    EXPECT_EQ(std::vector<int>({c.rangeMin, c.rangeMax, c.position}),
+              std::vector<int>({s.min, s.max, s.position}));
+  }
+  EXPECT_EQ(b.Boxes(), "100 -3 50 70");
+  EXPECT_EQ(b.ctx.picture.hue, -3);
+  EXPECT_EQ(b.dialog.Control(video::kHueLabel).text, "Hue");
+  EXPECT_EQ(b.dialog.Control(video::kDefault).text, "Default");
+  EXPECT_TRUE(b.Posts().empty());
+
+  // Without the video program the sliders stay as the control made them and input is dropped;
+  // the preview lists are filled all the same.
+  Bench none(kStored, false);
+  EXPECT_FALSE(none.dialog.Control(video::kHueSlider).rangeSet);
+  EXPECT_EQ(none.Boxes(), "   ");
+  EXPECT_EQ(none.dialog.Control(video::kStreamFormatList).items.size(), 3u);
+  EXPECT_EQ(none.dialog.Control(video::kOutputSizeList).items.size(), 4u);
+  none.dialog.Drag(video::kBrightnessSlider, 30);
+  none.dialog.Click(video::kDefault);
+  EXPECT_EQ(none.Picture(), "100 -3 50 70");
+}
+
+TEST(VideoPageMove, ChangedValuesAreShownPostedAndStoredInTheirOrder) {
+  Bench b(kStored);
+  // Only contrast: one post and one write per message that finds it changed.
+  b.dialog.Drag(video::kContrastSlider, 60);
+  b.dialog.Drag(video::kContrastSlider, 60, kSbEndScroll);
+  b.dialog.Drag(video::kContrastSlider, 61, kSbLineDown);
+  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40201 60", "40201 61"}));
+  EXPECT_EQ(b.Picture(), "100 -3 61 70");
+  b.Forget();
+  // Every slider moved before one message: brightness, hue, contrast, saturation.
+  b.dialog.SetSliderPos(video::kSaturationSlider, 1);
+  b.dialog.SetSliderPos(video::kContrastSlider, 2);
+  b.dialog.SetSliderPos(video::kHueSlider, 3);
+  b.dialog.Drag(video::kBrightnessSlider, 4);
+  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 4", "40203 3", "40201 2", "40202 1"}));
+  EXPECT_EQ(b.Boxes(), "4 3 2 1");
+  EXPECT_EQ(b.Picture(), "4 3 2 1");
+  // The panel's own values follow, so its exit stores what the page set.
+  b.h.fake.WriteFile(b.ctx.where.settingsIni, "");
+  commands::EndProgram(b.ctx, 0);
+  EXPECT_EQ(b.Picture(), "4 3 2 1");
+}
+
+TEST(VideoPageMove, HueTravelsNonNegativeAndIsStoredSigned) {
+  const struct {
+    int position;
+    const char* posted;
+    const char* stored;
+  } cases[] = {{-1, "40203 128", "-1"}, {-128, "40203 255", "-128"}, {-300, "40203 255", "-128"},
+               {0, "40203 0", "0"},     {127, "40203 127", "127"},   {5, "40203 5", "5"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.position);
+    Bench b(kStored);
+    b.dialog.Drag(video::kHueSlider, c.position);
+    EXPECT_EQ(b.Posts(), std::vector<std::string>{c.posted});
+    EXPECT_EQ(b.Stored(keys::kHue), c.stored);
+  }
+}
+
+TEST(VideoPageMove, StoredValuesOutOfRangeOrNotNumbersGoOutWithTheFirstMove) {
+  Bench b(
+      "[VideoProcAmp]\nBrightnessValue=999\nContrastValue=-5\nHueValue=abc\n"
+      "SaturationValue=200\n");
+  EXPECT_EQ(b.Boxes(), "999 0 -5 200");
+  b.dialog.Drag(video::kHueSlider, 0);  // no change of its own
+  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 255", "40201 0", "40202 127"}));
+  EXPECT_EQ(b.Picture(), "255 abc 0 127");
+  EXPECT_EQ(b.Boxes(), "255 0 0 127");
+  b.Forget();
+  b.dialog.Drag(video::kHueSlider, 0);
+  EXPECT_TRUE(b.Posts().empty());
+}
+
+TEST(VideoPageMove, NothingGoesOutDuringAScanOrOnceTheVideoProgramHasGone) {
+  const struct {
+    const char* what;
+    int ModeFlags::*flag;  // null: the video window closes
+  } cases[] = {{"air scan", &ModeFlags::airScan},
+               {"cable scan", &ModeFlags::cableScan},
+               {"fm scan", &ModeFlags::fmScan},
+               {"video gone", nullptr}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Bench b(kStored);
+    if (c.flag)
+      b.ctx.mode.*c.flag = 1;
+    else
+      b.h.fake.messenger.RemoveWindow(b.tv);
+    b.dialog.Drag(video::kBrightnessSlider, 30);
+    b.dialog.Click(video::kDefault);
+    b.dialog.Choose(video::kStreamFormatList, 1);
+    EXPECT_EQ(b.dialog.Control(video::kBrightnessSlider).position, 30);
+    EXPECT_TRUE(b.h.fake.messenger.Log().empty());
+    EXPECT_EQ(b.Picture(), "100 -3 50 70");
+    EXPECT_EQ(b.Stored(keys::kPreviewStreamFormat), "-");
+  }
+}
+
+TEST(VideoPageDefault, PostsAndStoresTheDefaultsButKeepsWhatWasLastSent) {
+  Bench b(kStored);
+  b.dialog.Drag(video::kBrightnessSlider, 200);
+  b.dialog.Drag(video::kHueSlider, -5);
+  b.Forget();
+  b.dialog.Notify(video::kDefault, 5);  // not a click
+  EXPECT_TRUE(b.Posts().empty());
+  b.dialog.Click(video::kDefault);
+  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 128", "40203 0", "40201 68", "40202 64"}));
+  EXPECT_EQ(b.Picture(), "128 0 68 64");
+  EXPECT_EQ(b.Boxes(), "128 0 68 64");
+  EXPECT_EQ(b.dialog.Control(video::kHueSlider).position, 0);
+  b.Forget();
+  // Brightness and hue were last sent as 200 and -5; contrast and saturation by no slider
+  // since the start (50 and 70): all four differ from the defaults now shown.
+  b.dialog.Drag(video::kSaturationSlider, 64);
+  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 128", "40203 0", "40201 68", "40202 64"}));
+  b.Forget();
+  b.dialog.Drag(video::kSaturationSlider, 64);
+  EXPECT_TRUE(b.Posts().empty());
+
+  // The panel's exit right after Default stores the defaults too.
+  Bench d(kStored);
+  d.dialog.Click(video::kDefault);
+  d.h.fake.WriteFile(d.ctx.where.settingsIni, "");
+  commands::EndProgram(d.ctx, 0);
+  EXPECT_EQ(d.Picture(), "128 0 68 64");
+}
+
+TEST(VideoPagePreview, ListsFollowTheVideoStandardGroup) {
+  const std::vector<std::string> k525{"320x240", "640x240", "640x480", "720x480"};
+  const std::vector<std::string> k625{"320x240", "352x288", "720x576"};
+  const struct {
+    const char* settings;
+    std::vector<std::string> sizes;
+    int size, format;
+  } cases[] = {
+      {"", k525, 2, 0},  // no standard: 1, a 525-line one
+      {"[VideoStandard]\nVideoStandard=9\n", k525, 2, 0},
+      {"[VideoStandard]\nVideoStandard=4\n", k625, 2, 0},
+      {"[VideoStandard]\nVideoStandard=10\n", k625, 2, 0},
+      {"[VideoStandard]\nVideoStandard=0\n[quarn]\nPreviewStreamSize=720x480\n"
+       "PreviewStreamFormat=2\n",
+       k525, 3, 2},
+      {"[VideoStandard]\nVideoStandard=5\n[quarn]\nPreviewStreamSize=640x480\n"
+       "PreviewStreamFormat=7\n",
+       k625, 0, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.settings);
+    Bench b(c.settings);
+    EXPECT_EQ(b.dialog.Control(video::kOutputSizeList).items, c.sizes);
+    EXPECT_EQ(b.dialog.Control(video::kOutputSizeList).selection, c.size);
+    EXPECT_EQ(b.dialog.Control(video::kStreamFormatList).items,
+              (std::vector<std::string>{"YUY2 (Overlay Mode)", "RGB555 (Preview Mode)",
+                                        "UYVY (Overlay Mode)"}));
+    EXPECT_EQ(b.dialog.Control(video::kStreamFormatList).selection, c.format);
+    EXPECT_EQ(b.Stored(keys::kPreviewStreamSize) == "-",
+              std::string(c.settings).find("Size") == std::string::npos);  // not written
+  }
+}
+
+TEST(VideoPagePreview, OnlyAnAcceptedChoiceIsStoredAndApplied) {
+  Bench b("[VideoStandard]\nVideoStandard=4\n");
+  b.dialog.Choose(video::kStreamFormatList, 1, kCbnSelChange);
+  b.dialog.Choose(video::kOutputSizeList, 1, kCbnSelChange);
+  EXPECT_TRUE(b.Posts().empty());
+  b.dialog.Choose(video::kStreamFormatList, 2);
+  b.dialog.Choose(video::kOutputSizeList, 1);
+  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"3000 0 sent", "3000 0 sent"}));
+  EXPECT_EQ(b.Stored(keys::kPreviewStreamFormat), "2");
+  EXPECT_EQ(b.Stored(keys::kPreviewStreamSize), "352x288");
+}
+
+}  // namespace
+}  // namespace tv
