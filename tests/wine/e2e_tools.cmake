@@ -16,11 +16,6 @@ tvpanel_warnings(mail_stub)
 set_target_properties(file_opener mail_stub PROPERTIES
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/wine/e2e_tools
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/wine/e2e_tools)
-add_executable(card_command ${CMAKE_CURRENT_LIST_DIR}/e2e_tools/card_command.cpp)
-target_include_directories(card_command PRIVATE ${PROJECT_SOURCE_DIR}/src)
-tvpanel_warnings(card_command)
-set_target_properties(card_command PROPERTIES RUNTIME_OUTPUT_DIRECTORY
-                                              ${CMAKE_BINARY_DIR}/tests/wine/e2e_tools)
 add_executable(sheet_probe ${CMAKE_CURRENT_LIST_DIR}/e2e_tools/sheet_probe.cpp)
 tvpanel_warnings(sheet_probe)
 target_link_libraries(sheet_probe PRIVATE comctl32)
