@@ -16,6 +16,6 @@ void OpenChannelNameDialog(PanelContext& ctx) {
   tuning::RunChannelNameDialog(ctx);
 }
 
-void OpenAudioDialog(PanelContext&) {}    // the audio settings dialog owns template 1263
+void OpenAudioDialog(PanelContext&) {}  // the audio settings dialog owns template 1263
 
 }  // namespace tv::commands

@@ -115,7 +115,8 @@ TEST_F(CapturedFilesTest, FillListsEntriesWithTheirThumbnailsAndTexts) {
   Place("qv02.bmp", "BMjunk");
   for (const char* bad : {"qv5.bmp", "qvAB.bmp", "qv.bmp", "notes.bmp", "qv07.txt"}) Place(bad);
   Place("qv08.avi", "no thumbnail");
-  Place("qv09.bmp", kBitmap, 5ull << 32 | 77);  // over 4 GiB: the low 32 bits
+  Place("qv09.bmp", kBitmap, 5ull << 32 | 77);     // over 4 GiB: the low 32 bits
+  Place("qv10" + std::string(250, 'x') + ".bmp");  // its path would not fit a slot's 260 bytes
   Open();
 
   const std::string s = std::to_string(kBitmap.size());
@@ -196,6 +197,11 @@ TEST_F(CapturedFilesTest, NewFilesFromThePeerAddOneItemEach) {
     EXPECT_EQ(Texts(), step.items) << step.added;
   }
   EXPECT_EQ(Images(), (Strings{"picture C:\\Cap\\qv01.bmp", "blank", "picture C:\\Cap\\qv05.bmp"}));
+  const std::string longPath = "C:\\Cap\\qv09" + std::string(250, 'x') + ".bmp";
+  files.Place(longPath, kBitmap);  // does not fit the slot's 260 bytes: left out
+  ctx.settings.Write(keys::kAddItem, longPath);
+  Run(cmd::kPeerCapturedFile);
+  EXPECT_EQ(Texts().size(), 3u);
   EXPECT_EQ(Texts(true)[1], "qv03.old.mpg|1|.old.mpg|2004/8/30--7:11-05|C:\\Cap\\qv03.old.mpg");
   EXPECT_EQ(List().arranges, 2);
 }
