@@ -169,7 +169,9 @@ int FineTuneSliderPosition(std::int64_t offsetHz) {
 
 std::string FineTuneOffsetText(std::int64_t offsetHz) {
   if (offsetHz == 0) return "0";
-  return (offsetHz < 0 ? "-" : "+") + std::to_string(Magnitude(offsetHz));
+  std::string text(1, offsetHz < 0 ? '-' : '+');
+  text.append(std::to_string(Magnitude(offsetHz)));
+  return text;
 }
 
 bool FullScanMode(const IniFile& ini) {
