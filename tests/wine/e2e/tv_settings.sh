@@ -44,8 +44,6 @@ check "the page lists both devices, the first chosen" \
   test "$(page items 1141 | paste -sd'|') $(page get 1141)" = "Simulated TV Card|Simulated TV Card 2 0 Simulated TV Card"
 check "the channel list holds the air channels, 5 selected" \
   test "$(page items 1037 | paste -sd,) $(page get 1037)" = "3,5,14,16 1 5"
-check "the country list has its 244 entries, United States shown" \
-  test "$(page items 1007 | wc -l) $(page get 1086)" = "244 1"
 sheet_id=$(xdotool search --name "^$SHEET\$" | head -1)
 import -window "$sheet_id" "$E2E_ARTIFACTS/tv-settings-page.png" 2>/dev/null
 check "a picture of the page was saved" test -s "$E2E_ARTIFACTS/tv-settings-page.png"
@@ -56,10 +54,6 @@ for key in 1013 1017 1024; do click_control "$key"; done
 check "keys 1, 4 and Enter tune the card to 14" e2e_wait 5 since_is "8000 14 posted"
 check "the page shows 14 with its name, and stores it as the air channel" \
   test "$(page get 1038)|$(page get 1097)|$(e2e_setting TVTuner TVChannelAir)" = "14|Old name|14"
-mark
-click_control 1027
-check "Down tunes 15, which is not listed" e2e_wait 5 since_is "8000 15 posted"
-page click 1028 >/dev/null
 
 # ---- the band radios -------------------------------------------------------------------------
 n=$(($(acks) + 1))
@@ -82,8 +76,8 @@ check "Delete marks 14 out of the list and drops its name" \
   test "$(e2e_setting CHANNELLISTAIR 14)|$(e2e_setting 'Air channel Name' 14)" = "FALSE|"
 check "and takes it from the page's list" eval '! list_has 14'
 page click 1029 >/dev/null
-check "Add lists it again" test "$(e2e_setting CHANNELLISTAIR 14)" = TRUE
-check "in the page's list too" list_has 14
+check "Add lists it again, in the file and on the page" \
+  eval 'test "$(e2e_setting CHANNELLISTAIR 14)" = TRUE && list_has 14'
 page set-text 1097 "Local News" >/dev/null
 page click 1098 >/dev/null
 check "Input stores the name" setting_is 'Air channel Name' 14 "Local News"
@@ -96,9 +90,8 @@ for dx in 4 8 12 16 20; do xdotool mousemove $((sx + dx)) "$sy"; sleep 0.15; don
 xdotool mouseup 1; sleep 0.5
 position=$(probe pos "$SHEET" 1126)
 fine=$(since | awk '$1 == 8001 {print $2 " " $3}')
-check "the drag moved the slider" test "$position" -gt 500
-check "the card got 8001 for several positions, sent, rising to the last" \
-  eval 'test "$(echo "$fine" | wc -l)" -ge 3 && test "$(echo "$fine" | tail -1)" = "$position sent" &&
+check "the drag moved the slider; the card got 8001 for several positions, sent, rising to the last" \
+  eval 'test "$position" -gt 500 && test "$(echo "$fine" | wc -l)" -ge 3 && test "$(echo "$fine" | tail -1)" = "$position sent" &&
         echo "$fine" | awk "\$2 != \"sent\" || \$1 < last {exit 1} {last = \$1}"'
 check "the offset shows the position" \
   test "$(page get 1136)" = "+$(((position - 500) * 10000))"
