@@ -8,6 +8,7 @@
 #include "app/panel_context.h"
 #include "bmp_file.h"
 #include "sim_protocol.h"
+#include "win32/platform/win32_platform.h"
 
 namespace tv::sim {
 namespace {
@@ -191,6 +192,7 @@ bool VideoWindow::Create(int showCommand) {
 
   source_ = SourceFromStored(settings.Int(keys::kInputSource));
   SwitchTo(source_);
+  OpenDevice();
   // The radio needs no picture: it stays as hidden as the panel started it. Everything else
   // shows itself, whatever the panel asked for.
   ShowWindow(window_, source_ == Source::Fm ? showCommand : SW_SHOWNOACTIVATE);
@@ -287,6 +289,22 @@ void VideoWindow::Command(cmd::Id id, LPARAM lParam, bool sent) {
 }
 
 // ---- sources and tuning --------------------------------------------------------------------
+
+// The card runs on the capture device the panel chose ([SelectDevice] "Index" into [DEVICE]),
+// any of the devices the system lists under that name; a name the system does not list is
+// shown and the card goes on without a picture of its own, so the panel is never left waiting.
+void VideoWindow::OpenDevice() {
+  constexpr std::uint32_t kDeviceNameCapacity = 1024;
+  const IniFile settings = Settings();
+  const int index = settings.Int(keys::kSelectedDevice);
+  const std::string name = settings.Text(keys::kDevices, index, keys::kNone, kDeviceNameCapacity);
+  win32::Win32CaptureEnumerator enumerator;
+  bool listed = false;
+  for (const auto& device : enumerator.ListVideoInputDevices().names)
+    listed = listed || (device && *device == name);
+  link_.Note("device " + std::to_string(index) + (listed ? " " : " missing ") + name);
+  if (!listed) Info("No capture device \"" + name + "\"");
+}
 
 void VideoWindow::OnSource(cmd::Id id, LPARAM, bool) {
   const Source to = id == cmd::kVideoComposite ? Source::Composite

@@ -86,6 +86,7 @@ class VideoWindow {
   // ---- tuning and picture ----------------------------------------------------------------
   IniFile Settings() const;
   TuningWorld World() const;
+  void OpenDevice();
   void SwitchTo(Source source);
   void TuneChannel(int number);
   void Retune();

@@ -139,11 +139,19 @@ struct KnownWindows {
 // another page or a peer's command writes to may not exist yet: its controls are null until
 // it has been shown, and again once the sheet has closed.
 inline constexpr int kSheetPageCount = 5;
+// The TV settings page's keypad and its video standard request: kept while the sheet is closed,
+// so a number half typed before is still pending when the page opens again.
+struct TvPageState {
+  int keypadState = 0;  // digits typed since the last Enter: 0..3
+  int keypadValue = 0;
+  int videoStandardOpen = 0;  // the video program's standard dialog is open until 46103
+};
 struct SettingsSheetState {
   int open = 0;
   std::array<DialogControls*, kSheetPageCount> pages{};  // in the order of the tabs
   // The video page's last values sent to the video window; kept between openings.
   PictureValues videoSent;
+  TvPageState tvPage;
 };
 
 struct PanelContext {

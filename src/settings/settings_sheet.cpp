@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "settings/video_page.h"
+#include "tuning/tuning_dialog_ids.h"
+#include "tuning/tv_settings_page.h"
 
 namespace tv::settings {
 namespace {
@@ -27,7 +29,7 @@ std::unique_ptr<DialogHandler> MakeTemplateOnly(PanelContext&) {
 }
 
 constexpr SheetPageInfo kPages[kSheetPageCount] = {
-    {105, Caption::IDS_TVSETTING, MakeTemplateOnly},
+    {IDD_TV_SETTINGS_PAGE, Caption::IDS_TVSETTING, Make<tuning::TvSettingsPage>},
     {107, Caption::IDS_FUSCAN, MakeTemplateOnly},
     {kVideoPageTemplate, Caption::IDS_VIDEOSETTING, Make<VideoPage>},
     {296, Caption::IDS_RECORDSETTING, MakeTemplateOnly},

@@ -1,5 +1,6 @@
 #include "tuning/channel_store.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include "base/tuner_binding.h"
@@ -10,6 +11,11 @@ namespace {
 constexpr int kChannelAfterReset = 8;
 constexpr int kSliderMiddle = 500;
 constexpr int kSliderStepHz = 10000;
+
+// |value| without overflow at the lowest 64-bit value.
+std::uint64_t Magnitude(std::int64_t value) {
+  return value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+}
 
 bool IsAir(Band band) {
   return band == Band::Air;
@@ -135,24 +141,37 @@ std::optional<std::string> ChannelName(const IniFile& ini, const keys::Section& 
   return ChannelName(ini, names, DecimalText(key), reader);
 }
 
-std::optional<int> StoredFrequencyHz(const IniFile& ini, Band band, int channel) {
+std::optional<std::int64_t> StoredFrequencyHz(const IniFile& ini, Band band, int channel) {
   const keys::Section& section = IsAir(band) ? keys::kAirFrequencies : keys::kCableFrequencies;
   const std::string text = ini.Text(section, channel);
   if (text == keys::kNoFrequency) return std::nullopt;
-  return std::atoi(text.c_str());
+  // strtoll stops at the largest value on overflow, and reads no digits as 0.
+  return std::strtoll(text.c_str(), nullptr, 10);
 }
 
-int FineTuneOffsetHz(PanelContext& ctx, Band band, int channel) {
-  const std::optional<int> stored = StoredFrequencyHz(ctx.settings, band, channel);
+std::int64_t FineTuneOffsetHz(PanelContext& ctx, Band band, int channel) {
+  const std::optional<std::int64_t> stored = StoredFrequencyHz(ctx.settings, band, channel);
   if (!stored || ctx.tuner == nullptr) return 0;
-  const int standard = ChannelFrequency(*ctx.tuner, ctx.os.profile, ctx.where.settingsIni.c_str(),
-                                        IsAir(band) ? 1 : 0, channel);
+  const std::int64_t standard = ChannelFrequency(
+      *ctx.tuner, ctx.os.profile, ctx.where.settingsIni.c_str(), IsAir(band) ? 1 : 0, channel);
+  // A stored value near the 64-bit ends minus an error code must not wrap round.
+  if (standard < 0 && *stored > INT64_MAX + standard) return INT64_MAX;
+  if (standard > 0 && *stored < INT64_MIN + standard) return INT64_MIN;
   return *stored - standard;
 }
 
-int FineTuneSliderPosition(int offsetHz) {
-  const int steps = (offsetHz < 0 ? -offsetHz : offsetHz) / kSliderStepHz;
-  return offsetHz > 0 ? kSliderMiddle + steps : kSliderMiddle - steps;
+int FineTuneSliderPosition(std::int64_t offsetHz) {
+  const std::uint64_t steps = Magnitude(offsetHz) / std::uint64_t{kSliderStepHz};
+  if (steps >= std::uint64_t{kSliderMiddle}) return offsetHz > 0 ? 2 * kSliderMiddle : 0;
+  const int shift = static_cast<int>(steps);
+  return offsetHz > 0 ? kSliderMiddle + shift : kSliderMiddle - shift;
+}
+
+std::string FineTuneOffsetText(std::int64_t offsetHz) {
+  if (offsetHz == 0) return "0";
+  std::string text(1, offsetHz < 0 ? '-' : '+');
+  text.append(std::to_string(Magnitude(offsetHz)));
+  return text;
 }
 
 bool FullScanMode(const IniFile& ini) {

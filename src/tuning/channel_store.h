@@ -4,6 +4,7 @@
 // program writes the same sections (scan results, fine-tuned frequencies) while the panel runs.
 // Only the current channel and the four band limits are also held in the context.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,12 +78,17 @@ std::optional<std::string> ChannelName(const IniFile& ini, const keys::Section& 
 // ---- frequencies -------------------------------------------------------------------------
 
 // The fine-tuned frequency the video window program saved for a channel, or nothing when the
-// channel is tuned to its channel plan's default ("nono" means not stored).
-std::optional<int> StoredFrequencyHz(const IniFile& ini, Band band, int channel);
-// Stored minus default, in Hz; 0 for a channel that was never fine-tuned.
-int FineTuneOffsetHz(PanelContext& ctx, Band band, int channel);
-// One slider step is 10 kHz around the middle 500; the remainder is dropped.
-int FineTuneSliderPosition(int offsetHz);
+// channel is tuned to its channel plan's default ("nono" means not stored). The leading digits
+// count (none: 0); a number beyond 64 bits stops at the largest one.
+std::optional<std::int64_t> StoredFrequencyHz(const IniFile& ini, Band band, int channel);
+// Stored minus default, in Hz; 0 for a channel that was never fine-tuned. 64 bits: the library
+// may answer an error code instead of the default frequency.
+std::int64_t FineTuneOffsetHz(PanelContext& ctx, Band band, int channel);
+// One slider step is 10 kHz around the middle 500; the remainder is dropped, and an offset
+// beyond +-5 MHz puts the slider at its end, as the control itself would.
+int FineTuneSliderPosition(std::int64_t offsetHz);
+// The offset as the page shows it: "0", or the exact Hz with "-" or "+" in front.
+std::string FineTuneOffsetText(std::int64_t offsetHz);
 
 // ---- full-scan list ----------------------------------------------------------------------
 

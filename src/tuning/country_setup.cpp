@@ -69,16 +69,6 @@ int CountryListPosition(PanelContext& ctx, int code) {
   return match.found ? match.position : ctx.countryCount;
 }
 
-void FillCountryList(PanelContext& ctx, DialogControls& dialog) {
-  const int skin = ctx.panelIni.RawInt(panel::kPanelSection, panel::kPanelNowKey, 1);
-  const std::string section = panel::ButtonSection(skin);
-  ProfileSnapshot snapshot(ctx.os.profile, ctx.where.panelIni);
-  const IniFile names(snapshot, ctx.where.panelIni);
-  for (int key = 1; key <= kCountryNameCount; ++key)
-    dialog.AddItem(setup::kCountryList, names.RawText(section.c_str(), DecimalText(key).c_str(), "",
-                                                      kCountryNameCapacity));
-}
-
 // Adds the entries of an indexed section up to the first slots keys, skipping "NONE".
 void AddListed(DialogControls& dialog, int control, const IniFile& ini,
                const keys::Section& section, int slots, std::uint32_t capacity) {
@@ -89,6 +79,16 @@ void AddListed(DialogControls& dialog, int control, const IniFile& ini,
 }
 
 }  // namespace
+
+void AddCountryNames(PanelContext& ctx, DialogControls& dialog, int control) {
+  const int skin = ctx.panelIni.RawInt(panel::kPanelSection, panel::kPanelNowKey, 1);
+  const std::string section = panel::ButtonSection(skin);
+  ProfileSnapshot snapshot(ctx.os.profile, ctx.where.panelIni);
+  const IniFile names(snapshot, ctx.where.panelIni);
+  for (int key = 1; key <= kCountryNameCount; ++key)
+    dialog.AddItem(control, names.RawText(section.c_str(), DecimalText(key).c_str(), "",
+                                          kCountryNameCapacity));
+}
 
 void CountrySetupDialog::OnInit(DialogControls& dialog) {
   for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
@@ -123,7 +123,7 @@ void CountrySetupDialog::OnInit(DialogControls& dialog) {
   dialog.CheckRadio(setup::kOsCountryRadio, setup::kChosenCountryRadio, setup::kOsCountryRadio);
   dialog.Enable(setup::kCountryList, false);
 
-  FillCountryList(ctx_, dialog);
+  AddCountryNames(ctx_, dialog, setup::kCountryList);
   const int position = CountryListPosition(ctx_, detected);
   dialog.Select(setup::kCountryList, position);
   ini.Write(keys::kDefCodePos, position);

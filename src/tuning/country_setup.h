@@ -49,6 +49,10 @@ class CountrySetupDialog : public DialogHandler {
   PanelContext& ctx_;
 };
 
+// The 244 country names of the current skin's button section (keys "1" to "244", a missing key
+// as an empty entry), so that entry i is the tuner library's country i.
+void AddCountryNames(PanelContext& ctx, DialogControls& dialog, int control);
+
 // Runs the dialog modally, owned by the panel; returns when OK has stored the choice.
 void RunCountrySetupDialog(PanelContext& ctx);
 
