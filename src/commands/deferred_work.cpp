@@ -9,6 +9,4 @@ void SortFileList(PanelContext&, int) {}      // the captured-files browser owns
 void TuneSideListChannel(PanelContext&) {}    // the channel list view owns its items
 void OpenChannelNameDialog(PanelContext&) {}  // the channel list view owns the name dialog
 
-void OpenAudioDialog(PanelContext&) {}    // the audio settings dialog owns template 1263
-
 }  // namespace tv::commands
