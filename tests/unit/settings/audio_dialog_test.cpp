@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -70,11 +71,14 @@ struct Bench {
     return s + "|" + std::to_string(dialog.Control(IDC_AUD_INPUT_LIST).selection) + " " +
            std::to_string(dialog.Control(IDC_AUD_RECORD_LIST).selection);
   }
-  std::string Stored() {
+  // The keys' values, each followed by a space; "-" for a missing key.
+  std::string Ini(const char* section, std::initializer_list<const char*> keys) {
     std::string s;
-    for (const char* k : {"BalanceValue", "BassValue", "TrebleValue", "VolumeValue"})
-      s += ctx.settings.RawText("AudioProcAmp", k, "-", 20) + " ";
+    for (const char* k : keys) s += ctx.settings.RawText(section, k, "-", 20) + " ";
     return s;
+  }
+  std::string Stored() {
+    return Ini("AudioProcAmp", {"BalanceValue", "BassValue", "TrebleValue", "VolumeValue"});
   }
   Texts ToVideo() {
     Texts t;
@@ -166,16 +170,16 @@ TEST(AudioDialog, CloseStoresAndAppliesTheInputLineAndRecordingSource) {
     int to, record, setUps;
     bool told;
     std::uint32_t muted;
-    const char *index, *states;
+    const char* stored;  // the input line, then the recording states
     bool mixer;
     // clang-format off
   } cases[] = {
-      {{{"AudioInput", "Index", "3"}}, 1, 0, 2, true, 12, "1", "1000", true},
-      {{{"AudioInput", "Index", "1"}}, 3, 3, 2, true, 0, "3", "0001", true},
-      {{{"AudioInput", "Index", "0"}}, 2, 1, 2, false, 13, "2", "0100", true},
-      {{{"AudioInput", "Index", "2"}}, 2, 2, 1, false, 13, "2", "0010", true},
-      {{{"AudioInput", "Index", "7"}}, -1, -1, 1, false, 0, "7", "1010", true},
-      {{{"AudioDevice", "0", "Tuner"}, {"AudioDevice", "1", "Aux"}}, 1, -1, 0, false, 0, "1", "1---", false},
+      {{{"AudioInput", "Index", "3"}}, 1, 0, 2, true, 12, "1 1 0 0 0 ", true},
+      {{{"AudioInput", "Index", "1"}}, 3, 3, 2, true, 0, "3 0 0 0 1 ", true},
+      {{{"AudioInput", "Index", "0"}}, 2, 1, 2, false, 13, "2 0 1 0 0 ", true},
+      {{{"AudioInput", "Index", "2"}}, 2, 2, 1, false, 13, "2 0 0 1 0 ", true},
+      {{{"AudioInput", "Index", "7"}}, -1, -1, 1, false, 0, "7 1 0 1 0 ", true},
+      {{{"AudioDevice", "0", "Tuner"}, {"AudioDevice", "1", "Aux"}}, 1, -1, 0, false, 0, "1 1 - - - ", false},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -187,14 +191,11 @@ TEST(AudioDialog, CloseStoresAndAppliesTheInputLineAndRecordingSource) {
     b.h.fake.messenger.ClearLog();
     b.card.openCalls = 0;
     b.dialog.Click(kIdDialogOk);
-    EXPECT_EQ(b.card.openCalls, c.setUps) << c.index;
+    EXPECT_EQ(b.card.openCalls, c.setUps) << c.stored;
     EXPECT_EQ(b.ToVideo(), c.told ? Texts{"43258 0 sent"} : Texts{});
     EXPECT_EQ(b.ctx.mixer.inputMuteControl, c.muted);
-    EXPECT_EQ(b.ctx.settings.RawText("AudioInput", "Index", "", 9), c.index);
-    std::string states;
-    for (const char* n : {"0", "1", "2", "3"})
-      states += b.ctx.settings.RawText("Recordstate", n, "-", 9);
-    EXPECT_EQ(states, c.states);
+    EXPECT_EQ(b.Ini("AudioInput", {"Index"}) + b.Ini("Recordstate", {"0", "1", "2", "3"}),
+              c.stored);
     EXPECT_EQ(b.dialog.result, 1);
   }
 }
@@ -211,7 +212,7 @@ TEST(AudioDialog, EnterStoresAndSendsTheTickedModesOfOneExclusiveGroup) {
     b.dialog.Click(id);
   }
   b.dialog.Click(IDC_AUD_ENTER);
-  EXPECT_EQ(b.ctx.settings.RawText("AudioFormat", "AudioFormat", "", 9), "67");
+  EXPECT_EQ(b.Ini("AudioFormat", {"AudioFormat"}), "67 ");
   EXPECT_EQ(b.ToVideo(), Texts{"45000 67 sent"});
   EXPECT_FALSE(b.dialog.result);
 }
