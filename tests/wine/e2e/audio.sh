@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The audio dialog under Wine with the simulated card and no sound card: the audio command
-# opens it centred and without a system menu, the card answers the sound-mode query during the
+# The audio dialog under Wine with the simulated card and no sound card: the AUDIO button and
+# the audio command open it centred and without a system menu, the card answers the sound-mode query during the
 # send, the sliders tell the card about bass and treble and move the panel's volume, nothing is
 # stored before Close, and Close writes [AudioProcAmp] (a stored value beyond the range kept).
 #   audio.sh WIN64_BUILD_DIR
@@ -25,8 +25,9 @@ e2e_wait 10 e2e_panel_answers
 check "this machine has no sound card: no input lines are published" \
   test -z "$(e2e_setting AudioDevice 0)"
 
-e2e_remote cmd audio-settings >/dev/null
-check "the audio command opens the dialog" e2e_wait 10 dlg_open
+read -r ax ay <<<"$(e2e_button_centre 1 STEREO)"
+e2e_click "$ax" "$ay"
+check "a click on AUDIO opens the dialog" e2e_wait 10 dlg_open
 check "the card answered the sound-mode query during the send" e2e_wait 5 \
   eval 'e2e_trace | grep -q " in sent 273 42226 0 tv$" && e2e_trace | grep -q " out sent 273 42225 115 panel$"'
 check "centred on the screen, without a system menu" \
@@ -60,6 +61,12 @@ check "Close ends the dialog" e2e_wait 10 eval '! dlg_open'
 check "and writes [AudioProcAmp]" test "$(stored)" = "90,40,7,100,"
 check "the input line stays unchosen and the card is not told" \
   eval 'test -z "$(e2e_setting AudioInput Index)" && ! e2e_trace_has "^43258 "'
+
+e2e_remote cmd audio-settings >/dev/null
+check "the audio command opens it again" e2e_wait 10 dlg_open
+check "showing the stored values" test "$(dlg get 1115) $(dlg get 1117) $(dlg get 1119) $(dlg get 1121)" = "90 40 7 100"
+dlg click 1
+check "and Close ends it" e2e_wait 10 eval '! dlg_open'
 
 e2e_remote cmd end-program >/dev/null
 check "the panel ends" e2e_wait 20 eval '! kill -0 $E2E_PANEL_PID 2>/dev/null'
