@@ -212,6 +212,7 @@ TEST(AudioDialog, EnterStoresAndSendsTheTickedModesOfOneExclusiveGroup) {
     b.dialog.Click(id);
   }
   b.dialog.Click(IDC_AUD_ENTER);
+  b.dialog.Click(kIdDialogCancel);  // Escape does not end the dialog
   EXPECT_EQ(b.Ini("AudioFormat", {"AudioFormat"}), "67 ");
   EXPECT_EQ(b.ToVideo(), Texts{"45000 67 sent"});
   EXPECT_FALSE(b.dialog.result);

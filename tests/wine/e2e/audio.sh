@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The audio dialog under Wine with the simulated card and no sound card: the AUDIO button and
-# the audio command open it centred and without a system menu, the card answers the sound-mode query during the
-# send, the sliders tell the card about bass and treble and move the panel's volume, nothing is
-# stored before Close, and Close writes [AudioProcAmp] (a stored value beyond the range kept).
+# the audio command open it centred and without a system menu, the card answers the sound-mode
+# query during the send, the sliders tell the card about bass and treble and move the panel's
+# volume bar, nothing is stored before Close, and Close writes [AudioProcAmp] (a stored value
+# beyond the range kept until its slider moves).
 #   audio.sh WIN64_BUILD_DIR
 source "$(dirname "$0")/lib.sh" "$1"
 
@@ -44,14 +45,15 @@ check "the sound modes and lines stay hidden; the modes the card offers are enab
   "enabled hidden enabled hidden enabled hidden"
 
 mark=$(e2e_trace_in | wc -l)
-volbar() { e2e_panel_pixels "$(e2e_layout 1PANEL_BTN LCD_VOLBAR_X)" "$(e2e_layout 1PANEL_BTN LCD_VOLBAR_Y)" \
-  "$(e2e_layout 1PANEL_BTN LCD_VOLBAR_W)" "$(e2e_layout 1PANEL_BTN LCD_VOLBAR_H)"; }
+bar_key() { e2e_layout 1PANEL_BTN "LCD_VOLBAR_$1"; }
+volbar() { e2e_panel_pixels "$(bar_key X)" "$(bar_key Y)" "$(bar_key W)" "$(bar_key H)"; }
 bar=$(volbar)
 dlg slide 1111 40 && dlg slide 1112 7 && dlg slide 1110 90 && dlg slide 1113 100
 check "bass and treble moves tell the card, balance and volume do not" \
   test "$(e2e_trace_in | tail -n +$((mark + 1)) | sort -u | paste -sd,)" = "4006 0 posted,4007 0 posted"
 check "the panel's volume bar follows the volume slider" e2e_wait 5 eval 'test "$(volbar)" != "$bar"'
-check "the boxes follow the sliders" test "$(dlg get 1115) $(dlg get 1117) $(dlg get 1119) $(dlg get 1121)" = "90 40 7 100"
+boxes() { echo "$(dlg get 1115) $(dlg get 1117) $(dlg get 1119) $(dlg get 1121)"; }
+check "the boxes follow the sliders" test "$(boxes)" = "90 40 7 100"
 check "nothing is stored while the dialog is open" test "$(stored)" = ",,300,128,"
 dlg click 1123 >/dev/null
 check "Enter sends the ticked sound modes" e2e_wait 5 e2e_trace_has "45000 17 sent"
@@ -64,7 +66,7 @@ check "the input line stays unchosen and the card is not told" \
 
 e2e_remote cmd audio-settings >/dev/null
 check "the audio command opens it again" e2e_wait 10 dlg_open
-check "showing the stored values" test "$(dlg get 1115) $(dlg get 1117) $(dlg get 1119) $(dlg get 1121)" = "90 40 7 100"
+check "showing the stored values" test "$(boxes)" = "90 40 7 100"
 dlg click 1
 check "and Close ends it" e2e_wait 10 eval '! dlg_open'
 
