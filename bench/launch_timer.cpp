@@ -50,6 +50,21 @@ double Median(std::vector<double> values) {
   return values.empty() ? -1 : values[values.size() / 2];
 }
 
+// "median M ms (quartiles Q1-Q3, range MIN-MAX)" of the starts that showed a window.
+void Report(const char* exe, std::vector<double> values, int runs) {
+  std::erase_if(values, [](double v) { return v < 0; });
+  std::sort(values.begin(), values.end());
+  if (values.empty()) {
+    std::printf("%s: no window in %d starts\n", exe, runs);
+    return;
+  }
+  const auto at = [&](double q) {
+    return values[static_cast<std::size_t>(q * static_cast<double>(values.size() - 1))] * 1000;
+  };
+  std::printf("%s: median %.1f ms (quartiles %.1f-%.1f, range %.1f-%.1f) over %zu of %d starts\n",
+              exe, at(0.5), at(0.25), at(0.75), at(0), at(1), values.size(), runs);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,8 +81,8 @@ int main(int argc, char** argv) {
     second.push_back(TimeOne(argv[5], argv[6], argv[7]));
   }
   const double a = Median(first), b = Median(second);
-  std::printf("%s: median %.1f ms over %d starts\n", argv[2], a * 1000, runs);
-  std::printf("%s: median %.1f ms over %d starts\n", argv[5], b * 1000, runs);
+  Report(argv[2], first, runs);
+  Report(argv[5], second, runs);
   std::printf("ratio: %.2f\n", b > 0 ? a / b : 0.0);
   return a > 0 && b > 0 ? 0 : 1;
 }

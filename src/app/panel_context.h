@@ -119,6 +119,17 @@ struct TimeShiftClock {
   int deleteTempFlag = 0;  // the last stop deleted the time-shift file
 };
 
+// The captured-files list: the texts of each slot ("qv" + two digits), which the items point to
+// by their parameter and the sort reads, and the list's view mode (1 icon, 2 list, 3 report).
+struct CapturedFileTexts {
+  std::string name, size, type, time, path;
+};
+struct CapturedFilesState {
+  static constexpr int kSlots = 100;
+  std::array<CapturedFileTexts, kSlots> slots;
+  int viewMode = 1;
+};
+
 // Windows the panel knows; peers are looked up again before every use.
 struct KnownWindows {
   WindowRef panel;
@@ -172,6 +183,7 @@ struct PanelContext {
   AudioDialogState audio;
   TimeShiftClock timeShift;
   KnownWindows windows;
+  CapturedFilesState capturedFiles;
   SettingsSheetState sheet;
   SavedPowerFlags power;
   TunerLibrary* tuner = nullptr;  // bound at start, kept for the life of the process

@@ -15,11 +15,13 @@ struct CommandHandler {
 };
 using HandlerTable = std::span<const CommandHandler>;
 
-HandlerTable WindowCommandHandlers();   // panel_commands.cpp: TV close/reopen, tray, shapes
-HandlerTable PeerCommandHandlers();     // peer_commands.cpp: what the peer programs send
-HandlerTable ChannelCommandHandlers();  // channel_commands.cpp: sources, channels, digits
-HandlerTable AdjustCommandHandlers();   // adjust_commands.cpp: volume, mute, picture, tone
-HandlerTable DialogCommandHandlers();   // dialog_commands.cpp: settings sheet, about box
+HandlerTable WindowCommandHandlers();    // panel_commands.cpp: TV close/reopen, tray, shapes
+HandlerTable PeerCommandHandlers();      // peer_commands.cpp: what the peer programs send
+HandlerTable ChannelCommandHandlers();   // channel_commands.cpp: sources, channels, digits
+HandlerTable AdjustCommandHandlers();    // adjust_commands.cpp: volume, mute, picture, tone
+HandlerTable DialogCommandHandlers();    // dialog_commands.cpp: settings sheet, about box
+HandlerTable FileCommandHandlers();      // captured_files.cpp: the captured-files list
+HandlerTable SideListCommandHandlers();  // side_list_commands.cpp: the channel list
 
 // The handler of an id, or null when the id has none (it then goes to the default procedure).
 const CommandHandler* FindHandler(std::uint16_t id);

@@ -27,7 +27,7 @@ void AudioAdjustStep(PanelContext& ctx, int direction);
 // The window's creation tells whether the sound card's mixer could be set up.
 void NoteMixerReady(PanelContext& ctx, bool ready);
 
-// The captured-files list: a click on a column header sorts by that column.
+// The captured-files list: a click on a column header sorts by that column (captured_files.cpp).
 void SortFileList(PanelContext& ctx, int column);
 // The channel list: an activated item tunes to it (not while a video input is shown).
 void TuneSideListChannel(PanelContext& ctx);

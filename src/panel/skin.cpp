@@ -6,10 +6,12 @@
 
 #include "base/key_table.h"
 #include "base/profile_snapshot.h"
+#include "commands/captured_files.h"
 #include "commands/command_ids.h"
 #include "panel/lcd.h"
 #include "panel/panel_timers.h"
 #include "panel/tooltips.h"
+#include "tuning/side_list.h"
 
 namespace tv::panel {
 namespace {
@@ -37,14 +39,6 @@ std::string SkinFolder(PanelContext& ctx) {
                                        .Text(keys::kAppDirectory, keys::kAppDirectory.text,
                                              static_cast<std::uint32_t>(kPathBufferSize));
   return appDirectory + "\\panelbmp" + DecimalText(ReadPanelNow(ctx.panelIni));
-}
-
-void ApplyAlwaysOnTop(PanelContext& ctx) {
-  const bool topmost = ctx.settings.IsTrue(keys::kAlwaysOnTop);
-  const WindowRef panel = ctx.os.messenger.Find(kPanelClass, kPanelTitle);
-  if (panel) ctx.os.windows.SetTopmost(panel, topmost);
-  ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
-  if (ctx.windows.video) ctx.os.windows.SetTopmost(ctx.windows.video, topmost);
 }
 
 int SideShift(const PanelContext& ctx) {
@@ -102,14 +96,15 @@ void ShowDownList(PanelContext& ctx) {
   ctx.os.windows.Show(ctx.windows.downList, ctx.ui.listsSuppressed == 1 ? kSwHide : kSwShow);
 }
 
-// Call point of the captured-files browser: a new list gets its columns, the capture folder's
-// files and its first view mode there.
-void SetUpNewDownList(PanelContext&) {}
-
-// Call point of the channel list: it is refilled from the channel store each time it unfolds.
-void RefillSideList(PanelContext&) {}
-
 }  // namespace
+
+void ApplyAlwaysOnTop(PanelContext& ctx) {
+  const bool topmost = ctx.settings.IsTrue(keys::kAlwaysOnTop);
+  const WindowRef panel = ctx.os.messenger.Find(kPanelClass, kPanelTitle);
+  if (panel) ctx.os.windows.SetTopmost(panel, topmost);
+  ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
+  if (ctx.windows.video) ctx.os.windows.SetTopmost(ctx.windows.video, topmost);
+}
 
 void LoadSkinBitmaps(PanelContext& ctx, int shape) {
   const std::string folder = SkinFolder(ctx);
@@ -192,7 +187,7 @@ void ToggleDownPart(PanelContext& ctx) {
       MoveDownListIfAny(ctx);
     } else {
       ctx.windows.downList = ctx.os.windows.CreateList(ListWindow::Down);
-      SetUpNewDownList(ctx);
+      commands::SetUpFileList(ctx);
     }
     ShowDownList(ctx);
   } else {
@@ -226,7 +221,7 @@ void ToggleSidePart(PanelContext& ctx) {
     LoadSkinBitmaps(ctx, static_cast<int>(shape));
     if (!ctx.windows.sideList) ctx.windows.sideList = ctx.os.windows.CreateList(ListWindow::Side);
     ctx.os.windows.Show(ctx.windows.sideList, kSwShow);
-    RefillSideList(ctx);
+    tuning::FillSideList(ctx);
   } else {
     ctx.ui.sideOpen = 0;
     ctx.ui.contentOffset = 0;

@@ -23,5 +23,7 @@ Size ShapeSize(const PanelContext& ctx, PanelShape shape);
 void ToggleDownPart(PanelContext& ctx);  // command 40117
 void ToggleSidePart(PanelContext& ctx);  // command 40316
 void NextSkin(PanelContext& ctx);        // command 40045
+// [quarn] "AlwaysOnTop": the panel and the video window go into the topmost band or leave it.
+void ApplyAlwaysOnTop(PanelContext& ctx);
 
 }  // namespace tv::panel

@@ -5,8 +5,10 @@
 #include "platform/capture_enumerator.h"
 #include "platform/clock.h"
 #include "platform/dialog.h"
+#include "platform/file_operations.h"
 #include "platform/files.h"
 #include "platform/graphics.h"
+#include "platform/list_view.h"
 #include "platform/message_boxes.h"
 #include "platform/messenger.h"
 #include "platform/mixer_device.h"
@@ -29,6 +31,8 @@ struct Platform {
   CaptureEnumerator& captureDevices;
   Dialogs& dialogs;
   MixerDevice& mixer;
+  ListViews& lists;
+  FileOperations& fileOps;
 };
 
 }  // namespace tv

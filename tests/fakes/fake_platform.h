@@ -2,6 +2,7 @@
 // The whole fake platform of one test: a private folder standing for drive C:, win.ini in it,
 // virtual time, logged messages and the recording fakes of the desktop.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
@@ -642,6 +643,155 @@ class FakeTunerLibrary : public TunerLibrary {
   bool loaded_ = false;
 };
 
+// The capture folder and the shell in memory: files placed by the test (name case kept, size
+// and time as given), found in the order they were placed, and the shell's answers scripted.
+struct FakeFile {
+  std::string name, bytes;
+  std::uint64_t size = 0, order = 0;
+  FileStamp stamp;
+  bool readOnly = false;
+};
+struct SentMail {
+  std::string library, delimiter, paths, names;
+};
+
+class FakeFileOperations : public FileOperations {
+ public:
+  // A file at a Windows path; its size is the bytes' length unless given.
+  void Place(const std::string& path, std::string bytes, FileStamp stamp = {2026, 1, 15, 10, 0, 0},
+             std::optional<std::uint64_t> size = std::nullopt);
+  FakeFile* Find(const std::string& path);
+  // The names left in a folder, in placing order.
+  std::vector<std::string> Names(const std::string& dir) const;
+  std::vector<FoundFile> FindFiles(const std::string& pattern) override;
+  bool Copy(const std::string& from, const std::string& to) override;
+  bool Delete(const std::string& path) override;
+  void OpenWithShell(const std::string& path) override { opened.push_back(path); }
+  std::optional<std::string> AskSaveName(const SaveRequest& request) override {
+    saveRequests.push_back(request);
+    return saveAnswer;
+  }
+  std::string SystemDirectory() override { return "C:\\windows\\system32"; }
+  bool SendDocuments(const std::string& library, const std::string& delimiter,
+                     const std::string& paths, const std::string& names) override {
+    mails.push_back(SentMail{library, delimiter, paths, names});
+    return mailerPresent;
+  }
+  std::vector<std::string> opened;
+  std::vector<SaveRequest> saveRequests;
+  std::optional<std::string> saveAnswer;  // nullopt: the user cancels
+  std::vector<SentMail> mails;
+  bool mailerPresent = true;
+
+ private:
+  std::map<std::string, FakeFile> files_;  // by lower-case full path
+  std::uint64_t placed_ = 0;
+};
+
+// List windows keep their columns, images and items, so a test reads what a user would see.
+// An image is named "picture PATH", "blank" or "icon N".
+struct FakeListItem {
+  std::string text;
+  int image = 0;
+  std::intptr_t param = 0;
+  std::map<int, std::string> subItems;
+  bool selected = false;
+};
+struct FakeList {
+  std::vector<std::pair<std::string, int>> columns;  // title, width
+  std::map<ImageSet, std::vector<std::string>> images;
+  std::map<ImageSet, Size> imageSize;
+  int imageLists = 0;  // image lists made
+  std::vector<FakeListItem> items;
+  int mark = -1;
+  std::optional<ListViewMode> mode;
+  int arranges = 0, sorts = 0;
+  int redrawHeld = 0, repaints = 0;  // holds not yet released; releases
+};
+
+class FakeListViews : public ListViews {
+ public:
+  explicit FakeListViews(FakeFileOperations& files) : files_(files) {}
+  void AddColumn(WindowRef list, int column, const std::string& title, int widthPx) override {
+    auto& columns = lists[list.id].columns;
+    columns.insert(
+        columns.begin() + std::min<std::size_t>(static_cast<std::size_t>(column), columns.size()),
+        {title, widthPx});
+  }
+  void NewImageList(WindowRef list, ImageSet set, Size imageSize, int, int) override {
+    FakeList& l = lists[list.id];
+    l.images[set].clear();
+    l.imageSize[set] = imageSize;
+    ++l.imageLists;
+  }
+  // A bitmap file starts with "BM" and holds at least its two headers (54 bytes).
+  int AddPictureFile(WindowRef list, ImageSet set, const std::string& path) override {
+    const FakeFile* file = files_.Find(path);
+    if (file == nullptr || file->bytes.size() < 54 || file->bytes.rfind("BM", 0) != 0) return -1;
+    return Add(list, set, "picture " + path);
+  }
+  int AddBlankImage(WindowRef list, ImageSet set) override { return Add(list, set, "blank"); }
+  int AddIcon(WindowRef list, ImageSet set, int icon) override {
+    return Add(list, set, "icon " + std::to_string(icon));
+  }
+  void RemoveAllImages(WindowRef list, ImageSet set) override {
+    lists[list.id].images[set].clear();
+  }
+  int InsertItem(WindowRef list, const ListItem& item) override {
+    auto& items = lists[list.id].items;
+    const std::size_t at =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(0, item.position)), items.size());
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(at),
+                 FakeListItem{item.text, item.image, item.param, {}, false});
+    return static_cast<int>(at);
+  }
+  void SetSubItem(WindowRef list, int item, int column, const std::string& text) override {
+    lists[list.id].items.at(static_cast<std::size_t>(item)).subItems[column] = text;
+  }
+  void DeleteAllItems(WindowRef list) override {
+    lists[list.id].items.clear();
+    lists[list.id].mark = -1;
+  }
+  int ItemCount(WindowRef list) override { return static_cast<int>(lists[list.id].items.size()); }
+  std::string ItemText(WindowRef list, int item, int column, std::uint32_t capacity) override;
+  std::vector<int> SelectedItems(WindowRef list) override {
+    std::vector<int> found;
+    for (std::size_t i = 0; i < lists[list.id].items.size(); ++i)
+      if (lists[list.id].items[i].selected) found.push_back(static_cast<int>(i));
+    return found;
+  }
+  int SelectionMark(WindowRef list) override { return lists[list.id].mark; }
+  void Sort(WindowRef list, const Compare& compare) override {
+    ++lists[list.id].sorts;
+    std::stable_sort(lists[list.id].items.begin(), lists[list.id].items.end(),
+                     [&](const FakeListItem& a, const FakeListItem& b) {
+                       return compare(a.param, b.param) < 0;
+                     });
+  }
+  void Arrange(WindowRef list) override { ++lists[list.id].arranges; }
+  void SetViewMode(WindowRef list, ListViewMode mode) override { lists[list.id].mode = mode; }
+  void HoldRedraw(WindowRef list, bool hold) override {
+    lists[list.id].redrawHeld += hold ? 1 : -1;
+    if (!hold) ++lists[list.id].repaints;
+  }
+  // As a user's click does: the item's state and the selection mark.
+  void Select(WindowRef list, int item) {
+    lists[list.id].items.at(static_cast<std::size_t>(item)).selected = true;
+    lists[list.id].mark = item;
+  }
+  // Each item's text, or "text|sub1|sub2|..." with its sub-items.
+  std::vector<std::string> Texts(WindowRef list, bool withSubItems = false);
+  std::map<std::uintptr_t, FakeList> lists;
+
+ private:
+  int Add(WindowRef list, ImageSet set, std::string image) {
+    auto& images = lists[list.id].images[set];
+    images.push_back(std::move(image));
+    return static_cast<int>(images.size()) - 1;
+  }
+  FakeFileOperations& files_;
+};
+
 class FakePlatform {
  public:
   FakePlatform();
@@ -661,8 +811,10 @@ class FakePlatform {
   FakeCaptureEnumerator captureDevices;
   FakeDialogs dialogs;
   FakeMixer mixer;
-  Platform platform{profile, messenger, time,  time,           messageBoxes, files,
-                    windows, graphics,  shell, captureDevices, dialogs,      mixer};
+  FakeFileOperations fileOps;
+  FakeListViews lists{fileOps};
+  Platform platform{profile,  messenger, time,           time,    messageBoxes, files, windows,
+                    graphics, shell,     captureDevices, dialogs, mixer,        lists, fileOps};
 };
 
 }  // namespace tv::fakes

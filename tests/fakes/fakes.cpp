@@ -172,3 +172,105 @@ int FakeDialogs::RunPropertySheet(WindowRef owner, const SheetHeader& sheet) {
 }
 
 }  // namespace tv::fakes
+
+namespace tv::fakes {
+namespace {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
+  const std::size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) return {"", path};
+  return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// The file system's wildcards, case ignored: * any run, ? one character.
+bool Matches(const char* pattern, const char* name) {
+  if (*pattern == '\0') return *name == '\0';
+  if (*pattern == '*')
+    return Matches(pattern + 1, name) || (*name != '\0' && Matches(pattern, name + 1));
+  if (*name == '\0') return false;
+  if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
+                             std::tolower(static_cast<unsigned char>(*name)))
+    return false;
+  return Matches(pattern + 1, name + 1);
+}
+
+}  // namespace
+
+void FakeFileOperations::Place(const std::string& path, std::string bytes, FileStamp stamp,
+                               std::optional<std::uint64_t> size) {
+  const std::uint64_t length = size.value_or(bytes.size());
+  files_[Lower(path)] =
+      FakeFile{SplitPath(path).second, std::move(bytes), length, ++placed_, stamp};
+}
+
+FakeFile* FakeFileOperations::Find(const std::string& path) {
+  const auto it = files_.find(Lower(path));
+  return it == files_.end() ? nullptr : &it->second;
+}
+
+std::vector<std::string> FakeFileOperations::Names(const std::string& dir) const {
+  std::vector<const FakeFile*> found;
+  for (const auto& [key, file] : files_)
+    if (SplitPath(key).first == Lower(dir)) found.push_back(&file);
+  std::sort(found.begin(), found.end(), [](auto* a, auto* b) { return a->order < b->order; });
+  std::vector<std::string> names;
+  for (const FakeFile* file : found) names.push_back(file->name);
+  return names;
+}
+
+std::vector<FoundFile> FakeFileOperations::FindFiles(const std::string& pattern) {
+  const auto [dir, mask] = SplitPath(pattern);
+  std::vector<FoundFile> found;
+  for (const std::string& name : Names(dir)) {
+    if (!Matches(mask.c_str(), name.c_str())) continue;
+    const FakeFile& file = *Find(dir + "\\" + name);
+    found.push_back(FoundFile{file.name, file.size, file.stamp});
+  }
+  return found;
+}
+
+bool FakeFileOperations::Copy(const std::string& from, const std::string& to) {
+  const FakeFile* source = Find(from);
+  if (source == nullptr || SplitPath(to).second.empty()) return false;
+  const FakeFile copy = *source;
+  Place(to, copy.bytes, copy.stamp, copy.size);
+  return true;
+}
+
+bool FakeFileOperations::Delete(const std::string& path) {
+  const FakeFile* file = Find(path);
+  if (file == nullptr || file->readOnly) return false;
+  files_.erase(Lower(path));
+  return true;
+}
+
+std::string FakeListViews::ItemText(WindowRef list, int item, int column, std::uint32_t capacity) {
+  const auto& items = lists[list.id].items;
+  if (item < 0 || static_cast<std::size_t>(item) >= items.size() || capacity == 0) return {};
+  const FakeListItem& it = items[static_cast<std::size_t>(item)];
+  std::string text;
+  if (column == 0)
+    text = it.text;
+  else if (it.subItems.count(column) != 0)
+    text = it.subItems.at(column);
+  return text.substr(0, capacity - 1);
+}
+
+std::vector<std::string> FakeListViews::Texts(WindowRef list, bool withSubItems) {
+  std::vector<std::string> texts;
+  for (const FakeListItem& item : lists[list.id].items) {
+    std::string row = item.text;
+    if (withSubItems)
+      for (const auto& [column, text] : item.subItems) row += "|" + text;
+    texts.push_back(row);
+  }
+  return texts;
+}
+
+}  // namespace tv::fakes

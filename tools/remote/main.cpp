@@ -18,6 +18,7 @@
 #include "dialog_driver.h"
 #include "ini_access.h"
 #include "key_names.h"
+#include "list_control.h"
 #include "panel_input.h"
 #include "win32/platform/win32_platform.h"
 
@@ -99,6 +100,19 @@ usage: tvremote SUBCOMMAND [ARGUMENTS]
       The remote waits until the dialog has handled each message (at most --timeout
       MS, default 10000); --post posts instead, for an action that opens a modal
       window. Disabled controls are refused unless --force, as are read-only edits.
+  list down|side count
+  list down|side text N [COLUMN]
+  list down|side select N [N...]
+  list down|side activate N
+  list down|side sort COLUMN
+  list down menu edit|email|saveas|delete|deleteall
+  list side menu name [TEXT] [--close] | save | close
+      The captured-files list (down) and the channel list (side): the number of
+      items, an item's text (COLUMN 0 the name, 1-4 size, type, time, path), a
+      selection (only these items, the last one marked), an activation (a double
+      click's notification), a column header's click, a file-menu choice (the command the menu sends; it
+      needs a selection), and the channel-name dialog of the marked entry: TEXT
+      is typed as the name and saved; --close closes the dialog afterwards.
 
 Exit codes: 0 done; 1 failed (no panel, no such window, control, entry or key,
 disabled control, time-out, cannot write); 2 wrong command line. Errors are one
@@ -358,7 +372,7 @@ constexpr Subcommand kSubcommands[] = {
     {"cmd", RunCmd},       {"click", RunClick},   {"click-at", RunClickAt},
     {"move", RunMove},     {"key", RunKey},       {"wait-window", RunWaitWindow},
     {"window", RunWindow}, {"get", RunGet},       {"set", RunSet},
-    {"delete", RunDelete}, {"dialog", RunDialog},
+    {"delete", RunDelete}, {"dialog", RunDialog}, {"list", RunList},
 };
 
 int Run(int argc, char** argv) {

@@ -88,12 +88,15 @@ void Win32WindowManager::SetCursor(Cursor cursor) {
 WindowRef Win32WindowManager::CreateList(ListWindow kind) {
   INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&init);
-  // A top-level list owned by the panel: it stays above the panel and notifies it.
-  const DWORD style =
-      WS_POPUP | WS_BORDER | LVS_SHOWSELALWAYS |
-      (kind == ListWindow::Down ? LVS_REPORT : LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL);
+  // A top-level list owned by the panel: it stays above the panel and notifies it. The file
+  // list starts in icon view with its icons on the left, the channel list in small icons.
+  const DWORD style = WS_POPUP | WS_VISIBLE | WS_BORDER | LVS_SHOWSELALWAYS |
+                      (kind == ListWindow::Down ? LVS_ICON | LVS_ALIGNLEFT : LVS_SMALLICON);
   HWND list = CreateWindowExA(WS_EX_TOOLWINDOW, WC_LISTVIEWA, "", style, 0, 0, 10, 10, panel_,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  // The pointer over the lists is the panel's own.
+  if (list != nullptr && panel_ != nullptr)
+    SetClassLongPtrA(list, GCLP_HCURSOR, GetClassLongPtrA(panel_, GCLP_HCURSOR));
   return FromHwnd(list);
 }
 

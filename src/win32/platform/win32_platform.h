@@ -170,6 +170,39 @@ class Win32Mixer : public MixerDevice {
   void* mixer_ = nullptr;  // HMIXER; <mmsystem.h> stays out of this header
 };
 
+class Win32ListViews : public ListViews {
+ public:
+  void AddColumn(WindowRef list, int column, const std::string& title, int widthPx) override;
+  void NewImageList(WindowRef list, ImageSet set, Size imageSize, int initial, int grow) override;
+  int AddPictureFile(WindowRef list, ImageSet set, const std::string& path) override;
+  int AddBlankImage(WindowRef list, ImageSet set) override;
+  int AddIcon(WindowRef list, ImageSet set, int iconResource) override;
+  void RemoveAllImages(WindowRef list, ImageSet set) override;
+  int InsertItem(WindowRef list, const ListItem& item) override;
+  void SetSubItem(WindowRef list, int item, int column, const std::string& text) override;
+  void DeleteAllItems(WindowRef list) override;
+  int ItemCount(WindowRef list) override;
+  std::string ItemText(WindowRef list, int item, int column, std::uint32_t capacity) override;
+  std::vector<int> SelectedItems(WindowRef list) override;
+  int SelectionMark(WindowRef list) override;
+  void Sort(WindowRef list, const Compare& compare) override;
+  void Arrange(WindowRef list) override;
+  void SetViewMode(WindowRef list, ListViewMode mode) override;
+  void HoldRedraw(WindowRef list, bool hold) override;
+};
+
+class Win32FileOperations : public FileOperations {
+ public:
+  std::vector<FoundFile> FindFiles(const std::string& pattern) override;
+  bool Copy(const std::string& from, const std::string& to) override;
+  bool Delete(const std::string& path) override;
+  void OpenWithShell(const std::string& path) override;
+  std::optional<std::string> AskSaveName(const SaveRequest& request) override;
+  std::string SystemDirectory() override;
+  bool SendDocuments(const std::string& library, const std::string& delimiter,
+                     const std::string& paths, const std::string& names) override;
+};
+
 // All of them together, as the program hands them to the behaviour.
 struct Win32Platform {
   Win32Profile profile;
@@ -184,8 +217,10 @@ struct Win32Platform {
   Win32CaptureEnumerator captureDevices;
   Win32Dialogs dialogs;
   Win32Mixer mixer;
-  Platform platform{profile, messenger, timers, clock,          messageBoxes, files,
-                    windows, graphics,  shell,  captureDevices, dialogs,      mixer};
+  Win32ListViews lists;
+  Win32FileOperations fileOps;
+  Platform platform{profile,  messenger, timers,         clock,   messageBoxes, files, windows,
+                    graphics, shell,     captureDevices, dialogs, mixer,        lists, fileOps};
 
   // The panel window exists: the pieces that act on it learn its handle.
   void SetPanel(HWND panel) {

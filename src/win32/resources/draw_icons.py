@@ -4,7 +4,8 @@
     draw_icons.py OUTPUT_DIR
 
 Icons: panel.ico (the program, resource 107) and tray.ico (the notification area, 108): a small
-remote control with a screen. Cursors: pointer.cur (over a button, 132), held.cur (a button
+remote control with a screen; tv.ico (1324) and radio.ico (1325), the entries of the channel
+list for TV and radio channels. Cursors: pointer.cur (over a button, 132), held.cur (a button
 held down, 135), move.cur (the panel being dragged, 136).
 """
 import struct
@@ -52,6 +53,33 @@ def remote_icon(accent):
     for row in range(3):
         for col in range(3):
             fill_rect(px, 11 + col * 4, 23 + row * 2, 13 + col * 4, 24 + row * 2, (200, 205, 215))
+    return px
+
+
+def tv_icon():
+    px = blank()
+    fill_rect(px, 12, 2, 14, 8, (40, 44, 52))            # antenna
+    fill_rect(px, 18, 2, 20, 8, (40, 44, 52))
+    fill_round(px, 2, 7, 30, 27, 4, (40, 44, 52))        # cabinet
+    fill_round(px, 5, 10, 24, 24, 3, (60, 140, 220))     # screen
+    fill_rect(px, 8, 13, 14, 17, (150, 210, 250))        # glare
+    disc(px, 27, 13, 1, (230, 200, 60))                  # knobs
+    disc(px, 27, 19, 1, (230, 200, 60))
+    fill_rect(px, 6, 27, 10, 30, (40, 44, 52))           # feet
+    fill_rect(px, 22, 27, 26, 30, (40, 44, 52))
+    return px
+
+
+def radio_icon():
+    px = blank()
+    for i in range(10):                                  # antenna, slanted
+        fill_rect(px, 20 + i // 2, 1 + i, 22 + i // 2, 2 + i, (40, 44, 52))
+    fill_round(px, 2, 10, 30, 29, 4, (150, 60, 40))      # body
+    disc(px, 10, 19, 6, (40, 44, 52))                    # speaker
+    disc(px, 10, 19, 3, (90, 90, 96))
+    fill_rect(px, 19, 13, 28, 17, (240, 220, 150))       # dial
+    fill_rect(px, 23, 13, 24, 17, (200, 40, 30))
+    disc(px, 23, 23, 2, (230, 200, 60))                  # tuning knob
     return px
 
 
@@ -119,6 +147,8 @@ def main():
     out.mkdir(parents=True, exist_ok=True)
     write(out / "panel.ico", remote_icon((230, 70, 60)), 1)
     write(out / "tray.ico", remote_icon((60, 160, 230)), 1)
+    write(out / "tv.ico", tv_icon(), 1)
+    write(out / "radio.ico", radio_icon(), 1)
     write(out / "pointer.cur", arrow_cursor((255, 255, 255)), 2, (0, 0))
     write(out / "held.cur", arrow_cursor((255, 200, 40)), 2, (0, 0))
     write(out / "move.cur", move_cursor(), 2, (15, 15))
