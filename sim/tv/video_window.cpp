@@ -629,13 +629,15 @@ void VideoWindow::OnPictureValue(cmd::Id id, LPARAM lParam, bool) {
 }
 
 void VideoWindow::OnSoundValue(cmd::Id id, LPARAM lParam, bool) {
-  // 4006 and 4007 only say that bass or treble moved; the value is in the settings file.
-  const IniFile settings = Settings();
-  const bool bass = id == cmd::kVideoBass || id == cmd::kVideoAudio1;
-  const bool treble = id == cmd::kVideoTreble || id == cmd::kVideoAudio2;
-  long long value = lParam;
-  if (id == cmd::kVideoAudio1) value = settings.Int(keys::kBass);
-  if (id == cmd::kVideoAudio2) value = settings.Int(keys::kTreble);
+  // 4006 and 4007 only say that the audio dialog moved bass or treble on the sound card; the
+  // value reaches the settings file only when the dialog closes, so none is shown.
+  if (id == cmd::kVideoAudio1 || id == cmd::kVideoAudio2) {
+    Info(id == cmd::kVideoAudio1 ? "Bass set on the sound card" : "Treble set on the sound card");
+    return;
+  }
+  const bool bass = id == cmd::kVideoBass;
+  const bool treble = id == cmd::kVideoTreble;
+  const long long value = lParam;
   if (!InPictureRange(value, kLevelHighest)) return;
   const char* name = bass ? "Bass " : treble ? "Treble " : "Balance ";
   Info(name + std::to_string(value), static_cast<int>(value), kLevelHighest);

@@ -105,6 +105,14 @@ struct MixerState {
   int busy = 0;
 };
 
+// What the audio dialog keeps between openings: the sound modes the video program offers
+// (its answer 42225; mono only until it answers) and whether the card's own chip audio
+// settings are open (its 46102 clears it).
+struct AudioDialogState {
+  int modeMask = 1;
+  int chipAudioOpen = 0;
+};
+
 struct TimeShiftClock {
   int startHour = 0, startMinute = 0, startSecond = 0;
   int scale = 100;         // units of 6 seconds that the full bar represents
@@ -180,6 +188,7 @@ struct PanelContext {
   PictureValues picture;
   AdjustModes adjust;
   MixerState mixer;
+  AudioDialogState audio;
   TimeShiftClock timeShift;
   KnownWindows windows;
   CapturedFilesState capturedFiles;

@@ -2,10 +2,10 @@
 
 #include "base/key_table.h"
 #include "commands/command_ids.h"
-#include "commands/deferred_work.h"
 #include "commands/panel_commands.h"
 #include "commands/video_window.h"
 #include "panel/layout_tables.h"
+#include "settings/audio_dialog.h"
 
 namespace tv::commands {
 namespace {
@@ -75,13 +75,12 @@ void WebPage(PanelContext& ctx, std::intptr_t) {
 }
 
 void AudioSettings(PanelContext& ctx, std::intptr_t) {
-  OpenAudioDialog(ctx);
+  settings::OpenAudioDialog(ctx);
 }
 
 constexpr CommandHandler kHandlers[] = {
-    {cmd::kPreview, Preview}, {cmd::kTeletext, Teletext}, {cmd::kSchedule, Schedule},
-    {cmd::kWebsite, WebPage},
-    {cmd::kAudioSettings, AudioSettings},
+    {cmd::kPreview, Preview}, {cmd::kTeletext, Teletext},           {cmd::kSchedule, Schedule},
+    {cmd::kWebsite, WebPage}, {cmd::kAudioSettings, AudioSettings},
 };
 
 }  // namespace

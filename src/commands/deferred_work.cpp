@@ -16,6 +16,4 @@ void OpenChannelNameDialog(PanelContext& ctx) {
   tuning::RunChannelNameDialog(ctx);
 }
 
-void OpenAudioDialog(PanelContext&) {}  // the audio settings dialog owns template 1263
-
 }  // namespace tv::commands

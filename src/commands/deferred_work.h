@@ -34,7 +34,4 @@ void TuneSideListChannel(PanelContext& ctx);
 // The channel list: a right click on a selected item opens the channel-name dialog.
 void OpenChannelNameDialog(PanelContext& ctx);
 
-// The audio settings dialog (40123), modal and owned by the panel.
-void OpenAudioDialog(PanelContext& ctx);
-
 }  // namespace tv::commands

@@ -516,6 +516,7 @@ class FakeMixer : public MixerDevice {
   }
   std::uint32_t DeviceCount() override { return static_cast<std::uint32_t>(cards.size()); }
   bool Open(std::uint32_t device, WindowRef notify) override {
+    ++openCalls;
     card_ = device < cards.size() && cards[device].opens ? &cards[device] : nullptr;
     notifyWindow = notify;
     return card_ != nullptr;
@@ -576,6 +577,7 @@ class FakeMixer : public MixerDevice {
   }
   std::vector<FakeSoundCard> cards;
   WindowRef notifyWindow;
+  int openCalls = 0;                // every Open, one or more per set-up
   std::vector<std::uint32_t> sets;  // the control of every SetValues, in order
 
  private:

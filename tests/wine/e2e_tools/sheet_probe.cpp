@@ -3,6 +3,8 @@
 //   sheet_probe tabs TITLE        the tab texts, one a line
 //   sheet_probe frame TITLE       "contexthelp 0|1 apply 0|1" (the title bar's help button, a
 //                                 visible Apply button)
+//   sheet_probe place TITLE       "sysmenu 0|1 offset DX DY": whether the window has a system
+//                                 menu, and how far its centre lies from the work area's
 //   sheet_probe thumb TITLE ID    "x y left right": screen centre of the thumb of slider ID on
 //                                 the page shown, and the screen x range its channel spans
 //   sheet_probe pos TITLE ID      the slider's position
@@ -78,6 +80,17 @@ int Frame(HWND sheet) {
   return 0;
 }
 
+int Place(HWND window) {
+  RECT rect, work;
+  if (!GetWindowRect(window, &rect) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+    return 1;
+  const bool sysmenu = (GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU) != 0;
+  std::printf("sysmenu %d offset %ld %ld\n", sysmenu ? 1 : 0,
+              (rect.left + rect.right - work.left - work.right) / 2,
+              (rect.top + rect.bottom - work.top - work.bottom) / 2);
+  return 0;
+}
+
 // A control of a dialog itself, or of the page a sheet shows.
 HWND ControlOf(HWND window, int id) {
   if (HWND own = GetDlgItem(window, id); own != nullptr) return own;
@@ -124,13 +137,14 @@ int Thumb(HWND slider) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: sheet_probe tabs|frame|thumb|pos|at|tab TITLE [ID|N]\n");
+    std::fprintf(stderr, "usage: sheet_probe tabs|frame|place|thumb|pos|at|tab TITLE [ID|N]\n");
     return 2;
   }
   HWND sheet = FindWindowA(nullptr, argv[2]);
   if (sheet == nullptr) return 1;
   if (std::strcmp(argv[1], "tabs") == 0) return Tabs(sheet);
   if (std::strcmp(argv[1], "frame") == 0) return Frame(sheet);
+  if (std::strcmp(argv[1], "place") == 0) return Place(sheet);
   if (argc < 4) return 2;
   if (std::strcmp(argv[1], "tab") == 0) return Tab(sheet, std::atoi(argv[3]));
   HWND control = ControlOf(sheet, std::atoi(argv[3]));
