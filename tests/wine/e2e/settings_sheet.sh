@@ -98,6 +98,13 @@ check "with hue right after brightness" \
   test "$(e2e_trace_since "$mark" | sed -n 2p)" = "40203 0 posted"
 import -window "$sheet_id" "$E2E_ARTIFACTS/settings-video-page-moved.png" 2>/dev/null
 
+# The remote moves a slider the way the control reports a move: the page cannot tell it apart.
+mark=$(e2e_trace_mark)
+e2e_remote dialog "$SHEET" slide 1094 80 >/dev/null
+check "a slider moved by the remote posts saturation 80" \
+  e2e_wait 5 eval 'test "$(e2e_trace_since $mark | tail -1)" = "40202 80 posted"'
+check "and stores it" test "$(e2e_setting VideoProcAmp SaturationValue)" = 80
+
 # ---- the card closes while the sheet is open: the page stops posting and storing ------------
 read -r vx vy vw _ <<<"$(e2e_remote window Tv --class 'Brivanta Tovix')"
 click_at $((vx + vw / 2)) $((vy + 60))
@@ -106,8 +113,8 @@ check "the card's window closes on Alt+F4" e2e_wait 10 eval '! e2e_video_exists'
 read -r sx sy _ _ <<<"$(probe thumb "$SHEET" 1094)"
 drag "$sx" "$sy" $((sx - 60))
 check "a drag without the card still moves the saturation slider" \
-  test "$(probe pos "$SHEET" 1094)" -lt 64
-check "but nothing is stored" test "$(e2e_setting VideoProcAmp SaturationValue)" = 64
+  test "$(probe pos "$SHEET" 1094)" -lt 80
+check "but nothing is stored" test "$(e2e_setting VideoProcAmp SaturationValue)" = 80
 
 # ---- Cancel keeps everything; the panel's exit writes what the page set ----------------------
 read -r kx ky <<<"$(probe at "$SHEET" 2)"
@@ -128,7 +135,7 @@ check "its OK closes it" e2e_wait 5 eval '! about_open'
 e2e_remote cmd end-program >/dev/null
 check "the panel ends" e2e_wait 20 eval '! kill -0 $E2E_PANEL_PID 2>/dev/null'
 check "its exit writes the values the page set" \
-  test "$(e2e_setting VideoProcAmp BrightnessValue) $(e2e_setting VideoProcAmp HueValue) $(e2e_setting VideoProcAmp ContrastValue) $(e2e_setting VideoProcAmp SaturationValue)" = "128 0 127 64"
+  test "$(e2e_setting VideoProcAmp BrightnessValue) $(e2e_setting VideoProcAmp HueValue) $(e2e_setting VideoProcAmp ContrastValue) $(e2e_setting VideoProcAmp SaturationValue)" = "128 0 127 80"
 e2e_trace >"$E2E_ARTIFACTS/settings-sheet-trace.txt"
 
 e2e_finish
