@@ -133,6 +133,10 @@ struct SettingsSheetState {
   std::array<DialogControls*, kSheetPageCount> pages{};  // in the order of the tabs
   // The video page's last values sent to the video window; kept between openings.
   PictureValues videoSent;
+  // The encoders the video program last reported (46203, 46204) for the record page; only its
+  // answers change them.
+  int mpeg4Available = 0;
+  int otherAvailable = 0;
 };
 
 struct PanelContext {

@@ -39,14 +39,6 @@ std::string SkinFolder(PanelContext& ctx) {
   return appDirectory + "\\panelbmp" + DecimalText(ReadPanelNow(ctx.panelIni));
 }
 
-void ApplyAlwaysOnTop(PanelContext& ctx) {
-  const bool topmost = ctx.settings.IsTrue(keys::kAlwaysOnTop);
-  const WindowRef panel = ctx.os.messenger.Find(kPanelClass, kPanelTitle);
-  if (panel) ctx.os.windows.SetTopmost(panel, topmost);
-  ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
-  if (ctx.windows.video) ctx.os.windows.SetTopmost(ctx.windows.video, topmost);
-}
-
 int SideShift(const PanelContext& ctx) {
   return ctx.layout.geometry.openLeftListW - ctx.layout.geometry.panelW;
 }
@@ -110,6 +102,14 @@ void SetUpNewDownList(PanelContext&) {}
 void RefillSideList(PanelContext&) {}
 
 }  // namespace
+
+void ApplyAlwaysOnTop(PanelContext& ctx) {
+  const bool topmost = ctx.settings.IsTrue(keys::kAlwaysOnTop);
+  const WindowRef panel = ctx.os.messenger.Find(kPanelClass, kPanelTitle);
+  if (panel) ctx.os.windows.SetTopmost(panel, topmost);
+  ctx.windows.video = ctx.os.messenger.Find(kVideoClass, kVideoTitle);
+  if (ctx.windows.video) ctx.os.windows.SetTopmost(ctx.windows.video, topmost);
+}
 
 void LoadSkinBitmaps(PanelContext& ctx, int shape) {
   const std::string folder = SkinFolder(ctx);
