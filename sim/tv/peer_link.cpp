@@ -1,6 +1,7 @@
 #include "peer_link.h"
 
 #include <cstdio>
+#include <string>
 
 #include "app/panel_context.h"
 
@@ -39,6 +40,14 @@ void Trace::Write(const char* direction, bool sent, UINT message, WPARAM wParam,
   if (n <= 0) return;
   DWORD written = 0;
   WriteFile(file_, line, static_cast<DWORD>(n), &written, nullptr);
+  FlushFileBuffers(file_);
+}
+
+void Trace::Note(const std::string& text) {
+  if (file_ == INVALID_HANDLE_VALUE) return;
+  const std::string line = std::to_string(GetTickCount() - start_) + " note " + text + "\r\n";
+  DWORD written = 0;
+  WriteFile(file_, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   FlushFileBuffers(file_);
 }
 

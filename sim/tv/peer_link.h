@@ -8,7 +8,8 @@
 // (SendMessage), "posted" that it was queued; message is the decimal message number (273 for
 // WM_COMMAND, 16 for WM_CLOSE, 515 for a double click); command id is the low word of wParam;
 // window names our window that received it (tv, playback) or the one we wrote to (panel,
-// fullscan).
+// fullscan). Lines "<ms> note <text>" say what the card did of its own (the capture settings
+// it took, a recording it started).
 
 #include <windows.h>
 
@@ -28,6 +29,8 @@ class Trace {
   bool Open(const std::string& path);
   void Write(const char* direction, bool sent, UINT message, WPARAM wParam, LPARAM lParam,
              const char* window);
+  // A line of the card's own: "<ms> note <text>".
+  void Note(const std::string& text);
 
  private:
   HANDLE file_ = INVALID_HANDLE_VALUE;
@@ -50,6 +53,7 @@ class PeerLink {
   bool AnswerPanel(cmd::Id id, LPARAM lParam, bool questionWasSent);
 
   bool PostTo(HWND window, const char* name, cmd::Id id, LPARAM lParam);
+  void Note(const std::string& text) { trace_.Note(text); }
 
  private:
   Trace& trace_;
