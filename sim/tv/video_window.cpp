@@ -497,7 +497,7 @@ void VideoWindow::UpdateScene() {
 void VideoWindow::UpdateIndicators() {
   std::string text;
   if (recordFile_.IsOpen())
-    text += "REC " + recording_.substr(0, recording_.find(' ', recording_.find(' ') + 1)) + " " +
+    text += "REC " + recording_.substr(0, recording_.find(' ')) + " " +
             Clock(GetTickCount() - recordStart_) + "  ";
   if (timeShift_) text += "TIME SHIFT  ";
   if (muted_) text += "MUTE";
@@ -589,7 +589,7 @@ std::string VideoWindow::CaptureSettings() const {
 void VideoWindow::OnApplyCapture(cmd::Id, LPARAM lParam, bool) {
   const std::string now = CaptureSettings();
   link_.Note("capture " + std::to_string(lParam) + " " + now);
-  Info("Capture " + now);
+  Info(now.substr(0, now.rfind(' ')));
 }
 
 void VideoWindow::OnChipAudio(cmd::Id, LPARAM, bool) {
@@ -913,7 +913,8 @@ void VideoWindow::StartRecording() {
   SetTimer(window_, kRecordTimer, kRecordTickMs, nullptr);
   recording_ = CaptureSettings();
   link_.Note("record " + recording_);
-  Info("Recording " + recording_);
+  // The screen has room for format, size and stream format; the trace has the bit rate too.
+  Info("REC " + recording_.substr(0, recording_.rfind(' ')));
   UpdateIndicators();
   // While recording the panel lets only some commands through: 40314, not 14526.
   link_.PostToPanel(cmd::kPeerRecordingState, 1);

@@ -83,4 +83,58 @@ check "the browser closes again" e2e_wait 10 eval 'test -z "$(browser)"'
 check "the drive chosen is stored as it comes, and shown" \
   test "$(quarn CaptureFile) $(page get 1010)" = 'C:\ C:\'
 
+# ---- the misc page ---------------------------------------------------------------------------
+e2e_remote delete settings quarn AlwaysOnTop >/dev/null
+page tab 4 >/dev/null
+check "its first opening writes the time-shift file, always-on-top, size and bit rate" \
+  test "$(quarn TimeShiftFileRoot AlwaysOnTop TimeShiftSize TimeShiftBitRate)" = \
+  'C:\TimeShift.mpg FALSE 320x240 1250000'
+check "but neither the delete flag nor the snapshot count, whose boxes show their defaults" \
+  test "$(quarn DeleteTempFile SnapShotNumber)|$(page get 1080)|$(page get 1083)" = " |checked|0 1"
+page select-index 1083 2 >/dev/null
+check "three pictures per snapshot are stored as 3" test "$(quarn SnapShotNumber)" = 3
+page select 1045 "4 x 4" >/dev/null
+page select 1043 7 >/dev/null
+check "the preview's mosaic and time" \
+  test "$(e2e_setting SURFING WIN),$(e2e_setting SURFING TIME)" = "4 x 4,7"
+page set-text 1116 'C:\Shift\ts.mpg' >/dev/null
+check "the time-shift path as typed" test "$(quarn TimeShiftFileRoot)" = 'C:\Shift\ts.mpg'
+shot misc-page
+topmost() { echo "$(probe topmost Panel) $(probe topmost Tv)"; }
+check "the panel and the card are not topmost" test "$(topmost)" = "0 0"
+page click 1126 >/dev/null
+check "always-on-top puts the panel and the card into the topmost band at once" \
+  test "$(quarn AlwaysOnTop) $(topmost)" = "TRUE 1 1"
+page click 1126 >/dev/null
+check "and out of it again" test "$(quarn AlwaysOnTop) $(topmost)" = "FALSE 0 0"
+page click 1 >/dev/null
+check "OK closes the sheet" e2e_wait 10 eval '! sheet_open'
+
+# ---- a recording with what was chosen ---------------------------------------------------------
+e2e_remote click REC >/dev/null
+check "the card records SVCD at 480x480 in UYVY into the chosen folder" \
+  e2e_wait 10 eval "e2e_trace | grep -q ' note record SVCD 480x480 UYVY '"
+e2e_wait 10 test -f "$WINEPREFIX/drive_c/qv00.mpg"
+sleep 1.5
+e2e_screenshot record-misc-recording
+sleep 2
+e2e_remote click REC >/dev/null
+check "it made C:\\qv00.mpg" e2e_wait 10 test -f "$WINEPREFIX/drive_c/qv00.mpg"
+
+# ---- the teletext viewer locks DVD and the size list ---------------------------------------
+e2e_remote click TELETEXT >/dev/null
+check "teletext starts its viewer" e2e_wait 10 eval "e2e_remote window Teletext >/dev/null 2>&1"
+e2e_remote cmd settings >/dev/null
+e2e_wait 10 sheet_open
+page tab 3 >/dev/null
+check "with the viewer running DVD and the size list are greyed" \
+  test "$(page state 1074 | cut -d' ' -f1) $(page state 1106 | cut -d' ' -f1)" = "disabled disabled"
+page click 1096 >/dev/null
+check "MPEG2 then stores the viewer's size, which the 525-line list lacks" \
+  test "$(quarn CompressFormat CaptureStreamSize CaptureBitRate) $(page get 1106)" = "MPEG2 352x288 2000000 -1"
+shot record-page-teletext
+page click 2 >/dev/null
+e2e_wait 10 eval '! sheet_open'
+e2e_trace >"$E2E_ARTIFACTS/record-misc-trace.txt"
+
 e2e_finish
