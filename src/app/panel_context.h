@@ -107,8 +107,10 @@ struct MixerState {
 
 struct TimeShiftClock {
   int startHour = 0, startMinute = 0, startSecond = 0;
-  int scale = 100;         // units of 6 seconds that the full bar represents
-  int deleteTempFlag = 0;  // the last stop deleted the time-shift file
+  int scale = 100;  // units of 6 seconds that the full bar represents
+  // DeleteTempFile: the misc page's box mirrors it, and each stop records whether it deleted
+  // the time-shift file.
+  int deleteTempFlag = 0;
 };
 
 // Windows the panel knows; peers are looked up again before every use.
