@@ -29,22 +29,22 @@ struct Bench {
     h.onCommand = [this](std::uint16_t id, std::intptr_t lParam) {
       commands::OnCommand(ctx, id, lParam);
     };
+    // The card answers each question with a command to the panel while the page waits.
     if (card.present)
       tv = h.fake.messenger.AddWindow(kVideoClass, kVideoTitle,
                                       [this, card](std::uint32_t, std::uintptr_t w, std::intptr_t) {
-                                        const auto id = static_cast<std::uint16_t>(w & 0xFFFF);
-                                        if (id == cmd::kVideoRecordPage1)
-                                          SendCommand(h.fake.messenger, ctx.windows.panel,
-                                                      cmd::kPeerRecordPageAnswer1, card.mpeg4);
-                                        if (id == cmd::kVideoRecordPage2)
-                                          SendCommand(h.fake.messenger, ctx.windows.panel,
-                                                      cmd::kPeerRecordPageAnswer2, card.other);
+                                        if (w == cmd::kVideoRecordPage1) Answer(1, card.mpeg4);
+                                        if (w == cmd::kVideoRecordPage2) Answer(2, card.other);
                                         return std::intptr_t{0};
                                       });
     if (teletext) Teletext();
     dialog.notifyingEdits = {IDC_REC_DIRECTORY_EDIT};
     dialog.Attach(page);
     dialog.Start();
+  }
+  void Answer(int question, int value) {
+    SendCommand(h.fake.messenger, ctx.windows.panel,
+                question == 1 ? cmd::kPeerRecordPageAnswer1 : cmd::kPeerRecordPageAnswer2, value);
   }
   // A click on an automatic radio button checks it and clears the others first.
   void Pick(int radio) {
@@ -113,27 +113,14 @@ TEST(RecordPageStart, StoredFormatDecidesWhatIsCheckedOfferedAndWritten) {
     EXPECT_EQ(b.Shown(), c.shown);
   }
   Bench b;
-  EXPECT_EQ(b.dialog.Control(IDC_REC_FORMAT_GROUP).text, "Video Format");
-  EXPECT_EQ(b.dialog.Control(IDC_REC_BROWSE).text, "Browse");
-  EXPECT_EQ(b.dialog.Control(IDC_REC_SVCD).text, "SVCD (480x480)");
+  EXPECT_EQ(b.dialog.Control(IDC_REC_FORMAT_GROUP).text + b.dialog.Control(IDC_REC_SVCD).text,
+            "Video FormatSVCD (480x480)");
   EXPECT_EQ(b.dialog.Control(IDC_REC_SIZE_LIST).items,
             (std::vector<std::string>{"320x240", "352x240", "480x480", "640x480", "720x480"}));
   Bench p(kStd4);
   EXPECT_EQ(p.dialog.Control(IDC_REC_MSMPEG4).text, "MS-MPEG4 (352x288)");
   EXPECT_EQ(p.dialog.Control(IDC_REC_SIZE_LIST).items,
             (std::vector<std::string>{"320x240", "352x288", "480x576", "720x576"}));
-}
-
-TEST(RecordPageStart, CaptureFolderIsShownAndWrittenBackCutToItsBuffer) {
-  const std::string longPath = "C:\\" + std::string(300, 'x');
-  const struct {
-    std::string stored, shown;
-  } cases[] = {{"", ""}, {"D:\\Rec", "D:\\Rec"}, {longPath, longPath.substr(0, 259)}};
-  for (const auto& c : cases) {
-    Bench b("[quarn]\nCaptureFile=" + c.stored + "\n");
-    EXPECT_EQ(b.dialog.Control(IDC_REC_DIRECTORY_EDIT).text, c.shown);
-    EXPECT_EQ(b.Stored(keys::kCaptureFile), c.shown);
-  }
 }
 
 TEST(RecordPageStart, StreamFormatsKeepTheirNumbersAndDefaultToYuy2) {
@@ -184,80 +171,50 @@ TEST(RecordPageEncoders, AnswersDuringTheSendsEnableTheRadiosAndOnlyAnswersChang
 }
 
 TEST(RecordPageFormats, ListSizedFormatsSendNothingFixedOnesSendTheirSize) {
+  const std::string k525 = "[VideoStandard]\nVideoStandard=9\n",
+                    svcd = "[quarn]\nCompressFormat=SVCD\n";
   const struct {
     std::string settings;
     int radio;
     bool teletext;
-    const char* keys;
-    const char* shown;
-    std::vector<std::string> sends;
+    const char* result;  // keys | shown | sends
   } cases[] = {
-      {"[quarn]\nCaptureBitRate=6000000\nCaptureStreamSize=640x480\n",
-       IDC_REC_MPEG2,
-       false,
-       "MPEG2 640x480 2000000 -",
-       "1096 on 3 on 3 0",
-       {}},
-      {"", IDC_REC_AVI, false, "AVI 640x480 1250000 -", "1114 on 3 off 3 -1", {}},
-      {"[quarn]\nCompressFormat=SVCD\n",
-       IDC_REC_MPEG1,
-       false,
-       "MPEG1 640x480 1250000 -",
-       "1075 on 3 on 3 0",
-       {}},
-      {"", IDC_REC_MPEG2, true, "MPEG2 352x288 2000000 -", "1096 off -1 on 3 0", {}},
-      {kStd4, IDC_REC_MPEG1, true, "MPEG1 352x288 1250000 -", "1075 off 1 on 3 0", {}},
-      {"", IDC_REC_VCD, false, "VCD 352x240 1250000 -", "1076 off -1 off 3 -1", {"3000 1 sent"}},
-      {kStd4,
-       IDC_REC_SVCD,
-       false,
-       "SVCD 480x576 1250000 -",
-       "1115 off -1 off 3 -1",
-       {"3000 1 sent"}},
-      {"[VideoStandard]\nVideoStandard=9\n",
-       IDC_REC_SVCD,
-       false,
-       "SVCD 480x480 1250000 -",
-       "1115 off -1 off 3 -1",
-       {"3000 1 sent"}},
-      {kStd4, IDC_REC_DVD, false, "DVD 720x576 4000000 -", "1074 off -1 on 3 0", {"3000 1 sent"}},
-      {"",
-       IDC_REC_OTHER,
-       false,
-       "OTHER 320x240 1250000 -",
-       "1173 off -1 off 3 -1",
-       {"3000 1 sent"}},
-      {kStd4,
-       IDC_REC_MSMPEG4,
-       false,
-       "MPEG4 352x288 1250000 -",
-       "1099 off -1 off 3 -1",
-       {"3000 1 sent"}},
+      {"[quarn]\nCaptureBitRate=6000000\n", IDC_REC_MPEG2, 0,
+       "MPEG2 640x480 2000000 -|1096 on 3 on 3 0|"},
+      {"", IDC_REC_AVI, 0, "AVI 640x480 1250000 -|1114 on 3 off 3 -1|"},
+      {svcd, IDC_REC_MPEG1, 0, "MPEG1 640x480 1250000 -|1075 on 3 on 3 0|"},
+      {"", IDC_REC_MPEG2, 1, "MPEG2 352x288 2000000 -|1096 off -1 on 3 0|"},
+      {kStd4, IDC_REC_MPEG1, 1, "MPEG1 352x288 1250000 -|1075 off 1 on 3 0|"},
+      {"", IDC_REC_VCD, 0, "VCD 352x240 1250000 -|1076 off -1 off 3 -1|3000 1 sent"},
+      {kStd4, IDC_REC_SVCD, 0, "SVCD 480x576 1250000 -|1115 off -1 off 3 -1|3000 1 sent"},
+      {k525, IDC_REC_SVCD, 0, "SVCD 480x480 1250000 -|1115 off -1 off 3 -1|3000 1 sent"},
+      {kStd4, IDC_REC_DVD, 0, "DVD 720x576 4000000 -|1074 off -1 on 3 0|3000 1 sent"},
+      {"", IDC_REC_OTHER, 0, "OTHER 320x240 1250000 -|1173 off -1 off 3 -1|3000 1 sent"},
+      {kStd4, IDC_REC_MSMPEG4, 0, "MPEG4 352x288 1250000 -|1099 off -1 off 3 -1|3000 1 sent"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.radio);
     Bench b(c.settings, Card{}, c.teletext);
     b.h.fake.messenger.ClearLog();
     b.Pick(c.radio);
-    EXPECT_EQ(b.Keys(), c.keys);
-    EXPECT_EQ(b.Shown(), c.shown);
-    EXPECT_EQ(b.Sends(), c.sends);
+    std::string sends;
+    for (const auto& m : b.Sends()) sends += m;
+    EXPECT_EQ(b.Keys() + "|" + b.Shown() + "|" + sends, c.result);
   }
 }
 
 TEST(RecordPageTeletext, TheViewerLocksDvdAndTheSizeListWhileItRuns) {
-  Bench with("", Card{}, true);
-  EXPECT_FALSE(with.dialog.Control(IDC_REC_DVD).enabled);
-  EXPECT_FALSE(with.dialog.Control(IDC_REC_SIZE_LIST).enabled);
-  Bench without;
-  EXPECT_TRUE(without.dialog.Control(IDC_REC_DVD).enabled);
-  // Appearing while the page is open: the size list's choice is ignored; vanishing: the next
+  Bench with("", Card{}, true), without;
+  const auto dvd = [](Bench& b) {
+    return b.Shown() + (b.dialog.IsEnabled(IDC_REC_DVD) ? "+" : "-");
+  };
+  EXPECT_EQ(dvd(with), "1075 off 3 on 3 0-");
+  EXPECT_EQ(dvd(without), "1075 on 3 on 3 0+");
+  // Appearing while the page is open: the size list's choices are ignored; vanishing: the next
   // list-sized format opens the list again.
   without.Teletext();
-  without.h.fake.messenger.ClearLog();
   without.dialog.Choose(IDC_REC_SIZE_LIST, 1);
   EXPECT_EQ(without.Keys(), "MPEG1 640x480 1250000 -");
-  EXPECT_TRUE(without.Sends().empty());
   without.h.fake.messenger.RemoveWindow(without.viewer);
   without.Pick(IDC_REC_MPEG2);
   EXPECT_EQ(without.Shown(), "1096 on 3 on 3 0");
@@ -280,34 +237,29 @@ TEST(RecordPageLists, AcceptedChoicesAreStoredAndSentScanIgnoresEverything) {
   EXPECT_EQ(b.Keys(), "MPEG1 352x240 4000000 4");
   EXPECT_EQ(b.Stored(keys::kCaptureFile), "");
 
-  for (int ModeFlags::*scan : {&ModeFlags::airScan, &ModeFlags::cableScan, &ModeFlags::fmScan}) {
-    Bench s;
-    s.ctx.mode.*scan = 1;
-    s.h.fake.messenger.ClearLog();
-    s.dialog.Click(IDC_REC_SVCD);
-    s.dialog.Choose(IDC_REC_SIZE_LIST, 0);
-    s.dialog.SetText(IDC_REC_DIRECTORY_EDIT, "E:\\");
-    EXPECT_EQ(s.Keys(), "MPEG1 640x480 1250000 -");
-    EXPECT_EQ(s.Stored(keys::kCaptureFile), "");
-    EXPECT_TRUE(s.Sends().empty());
-  }
+  Bench s;
+  s.ctx.mode.fmScan = 1;
+  s.h.fake.messenger.ClearLog();
+  s.dialog.Click(IDC_REC_SVCD);
+  s.dialog.Choose(IDC_REC_SIZE_LIST, 0);
+  s.dialog.SetText(IDC_REC_DIRECTORY_EDIT, "E:\\");
+  EXPECT_EQ(s.Keys() + "|" + s.Stored(keys::kCaptureFile), "MPEG1 640x480 1250000 -|");
+  EXPECT_TRUE(s.Sends().empty());
 }
 
-TEST(RecordPageBrowse, ChosenFolderIsStoredAndShownCancelChangesNothing) {
-  const std::string deep = "D:\\" + std::string(290, 'd');
+TEST(RecordPageBrowse, TheFolderIsShownCutToItsBufferWrittenBackAndReplacedByAChoice) {
+  const std::string deep = "D:\\" + std::string(290, 'd'), cut = deep.substr(0, 259);
   const struct {
     std::optional<std::string> chosen;
     std::string stored;
-  } cases[] = {{std::nullopt, "C:\\Old"},
-               {"D:\\Captures", "D:\\Captures"},
-               {"E:\\", "E:\\"},
-               {deep, deep.substr(0, 259)}};
+  } cases[] = {{std::nullopt, cut}, {"E:\\", "E:\\"}, {"D:\\Rec", "D:\\Rec"}, {deep, cut}};
   for (const auto& c : cases) {
-    Bench b("[quarn]\nCaptureFile=C:\\Old\n");
+    Bench b("[quarn]\nCaptureFile=" + deep + "\n");
+    EXPECT_EQ(b.Stored(keys::kCaptureFile), cut);  // the edit's own notification
     b.h.fake.shell.folderAnswers.push_back(c.chosen);
     b.dialog.Click(IDC_REC_BROWSE);
-    EXPECT_EQ(b.Stored(keys::kCaptureFile), c.stored);
-    EXPECT_EQ(b.dialog.Control(IDC_REC_DIRECTORY_EDIT).text, c.stored);
+    EXPECT_EQ(b.Stored(keys::kCaptureFile) + "|" + b.dialog.Control(IDC_REC_DIRECTORY_EDIT).text,
+              c.stored + "|" + c.stored);
     EXPECT_EQ(b.h.fake.shell.folderBrowses,
               std::vector<std::string>{fakes::Hex(b.dialog.Window()) + " File Directory"});
   }
