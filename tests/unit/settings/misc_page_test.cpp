@@ -75,14 +75,14 @@ TEST(MiscPageStart, WritesOnlyTheMissingDefaultsTheSpecifiedOnesAndSelectsWhatIs
     EXPECT_EQ(b.Shown(), c.shown);
     EXPECT_EQ(b.ctx.timeShift.deleteTempFlag, c.deleteFlag);
   }
-  Bench b;
+  // A path too long for the edit's buffer comes back cut by the edit's own notification.
+  const std::string deep = "D:\\" + std::string(300, 'd');
+  Bench b("[quarn]\nTimeShiftFileRoot=" + deep + "\n");
+  EXPECT_EQ(b.Stored(keys::kTimeShiftFileRoot), deep.substr(0, 259));
   EXPECT_EQ(b.dialog.Control(IDC_MISC_MOSAIC_LIST).items,
             (std::vector<std::string>{"2 x 2", "3 x 3", "4 x 4", "5 x 5"}));
-  EXPECT_EQ(b.dialog.Control(IDC_MISC_TIME_LIST).items.size(), 9u);
-  EXPECT_EQ(b.dialog.Control(IDC_MISC_SNAPSHOT_LIST).items.back(), "10");
   EXPECT_EQ(b.dialog.Control(IDC_MISC_DELETE_TEMP_CHECK).text,
             "After TimeShift recording,don't save the temp file.");
-  EXPECT_EQ(b.dialog.Control(IDC_MISC_MOSAIC_LABEL).text, "Number of Preview Channels:");
 }
 
 TEST(MiscPageSnapshots, ListIndexIsTheStoredLeadingNumberLessOneAndChoicesStoreIndexPlusOne) {
