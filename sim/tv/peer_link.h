@@ -8,7 +8,8 @@
 // (SendMessage), "posted" that it was queued; message is the decimal message number (273 for
 // WM_COMMAND, 16 for WM_CLOSE, 515 for a double click); command id is the low word of wParam;
 // window names our window that received it (tv, playback) or the one we wrote to (panel,
-// fullscan). Lines "<ms> note <text>" tell what the card itself did (the device it opened).
+// fullscan). Lines "<ms> note <text>" tell what the card itself did (the device it opened,
+// the capture settings it took, a recording it started).
 
 #include <windows.h>
 
@@ -52,7 +53,6 @@ class PeerLink {
   bool AnswerPanel(cmd::Id id, LPARAM lParam, bool questionWasSent);
 
   bool PostTo(HWND window, const char* name, cmd::Id id, LPARAM lParam);
-
   void Note(const std::string& text) { trace_.Note(text); }
 
  private:

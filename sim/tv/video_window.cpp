@@ -40,7 +40,11 @@ constexpr int kMostPreviewSide = 5;
 constexpr int kMostPreviewSeconds = 30;
 // The sound modes this card offers the audio dialog: mono, stereo, main, secondary, both.
 constexpr LPARAM kSoundModes = 1 | 2 | 16 | 32 | 64;
-constexpr LPARAM kEncoderPresent = 1;
+// The stream formats this card's capture pin offers, under the numbers it gives them: real
+// cards leave gaps and do not list "YUY2" first.
+constexpr std::pair<int, const char*> kStreamFormatList[] = {
+    {0, "RGB24"}, {1, "RGB555"}, {3, "YUY2"}, {4, "UYVY"}};
+constexpr int kStreamFormatSlots = 20;
 
 std::string FmText(int fm100kHz) {
   char text[32];
@@ -140,6 +144,7 @@ const VideoWindow::Route VideoWindow::kRoutes[] = {
     {cmd::kVideoTvPageRefresh, cmd::kVideoTvPageRefresh, &VideoWindow::OnVideoStandard, false},
     {cmd::kVideoTuneFrequency, cmd::kVideoTuneFrequency, &VideoWindow::OnTuneFrequency, true},
     {cmd::kVideoShowIndex, cmd::kVideoShowIndex, &VideoWindow::OnShowIndex, false},
+    {cmd::kVideoApplyCapture, cmd::kVideoApplyCapture, &VideoWindow::OnApplyCapture, false},
 };
 
 VideoWindow::VideoWindow(HINSTANCE instance, Locations where, TunerLibrary* library, PeerLink& link)
@@ -190,6 +195,7 @@ bool VideoWindow::Create(int showCommand) {
                             nullptr, nullptr, instance_, this);
   if (window_ == nullptr) return false;
 
+  PublishStreamFormats();
   source_ = SourceFromStored(settings.Int(keys::kInputSource));
   SwitchTo(source_);
   OpenDevice();
@@ -508,7 +514,9 @@ void VideoWindow::UpdateScene() {
 
 void VideoWindow::UpdateIndicators() {
   std::string text;
-  if (recordFile_.IsOpen()) text += "REC " + Clock(GetTickCount() - recordStart_) + "  ";
+  if (recordFile_.IsOpen())
+    text += "REC " + recording_.substr(0, recording_.find(' ')) + " " +
+            Clock(GetTickCount() - recordStart_) + "  ";
   if (timeShift_) text += "TIME SHIFT  ";
   if (muted_) text += "MUTE";
   while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -568,9 +576,38 @@ void VideoWindow::OnAudioDialogQuery(cmd::Id, LPARAM, bool sent) {
 }
 
 void VideoWindow::OnRecordPageQuery(cmd::Id id, LPARAM, bool sent) {
-  link_.AnswerPanel(
-      id == cmd::kVideoRecordPage1 ? cmd::kPeerRecordPageAnswer1 : cmd::kPeerRecordPageAnswer2,
-      kEncoderPresent, sent);
+  const bool mpeg4 = id == cmd::kVideoRecordPage1;
+  const bool present =
+      Settings().Int(mpeg4 ? keys::kSimulatedMpeg4Encoder : keys::kSimulatedOtherEncoder) != 0;
+  link_.AnswerPanel(mpeg4 ? cmd::kPeerRecordPageAnswer1 : cmd::kPeerRecordPageAnswer2,
+                    present ? 1 : 0, sent);
+}
+
+// ---- capture settings ----------------------------------------------------------------------
+
+void VideoWindow::PublishStreamFormats() {
+  const IniFile settings = Settings();
+  settings.DeleteSection(keys::kStreamFormats);
+  for (const auto& [n, name] : kStreamFormatList) settings.Write(keys::kStreamFormats, n, name);
+}
+
+// "MPEG2 640x480 YUY2 2000000": format, frame size, stream format, bit rate as stored now. The
+// fixed-size formats record at the size the panel wrote for them.
+std::string VideoWindow::CaptureSettings() const {
+  const IniFile settings = Settings();
+  const int n = settings.Int(keys::kCaptureStreamFormat, 3);
+  const std::string stream = n >= 0 && n < kStreamFormatSlots
+                                 ? settings.Text(keys::kStreamFormats, n, keys::kNone, 50)
+                                 : std::string(keys::kNone);
+  std::string rate = settings.Text(keys::kCaptureBitRate);
+  return settings.Text(keys::kCompressFormat) + " " + settings.Text(keys::kCaptureStreamSize) +
+         " " + stream + " " + (rate.empty() ? "-" : rate);
+}
+
+void VideoWindow::OnApplyCapture(cmd::Id, LPARAM lParam, bool) {
+  const std::string now = CaptureSettings();
+  link_.Note("capture " + std::to_string(lParam) + " " + now);
+  Info(now.substr(0, now.rfind(' ')));
 }
 
 void VideoWindow::OnChipAudio(cmd::Id, LPARAM, bool) {
@@ -666,9 +703,6 @@ void VideoWindow::OnNotice(cmd::Id id, LPARAM, bool) {
       break;
     case cmd::kVideoPanelMinimized:
       Info("Panel minimised");
-      break;
-    case cmd::kVideoApplyCapture:
-      Info("Capture settings");
       break;
     case cmd::kVideoAudioInputChanged:
       Info("Audio input changed");
@@ -897,6 +931,10 @@ void VideoWindow::StartRecording() {
   WriteBmp(SlotPath(dir, *slot, ".bmp"), picture_.Capture(), kFrameWidth, kFrameHeight);
   recordStart_ = GetTickCount();
   SetTimer(window_, kRecordTimer, kRecordTickMs, nullptr);
+  recording_ = CaptureSettings();
+  link_.Note("record " + recording_);
+  // The screen has room for format, size and stream format; the trace has the bit rate too.
+  Info("REC " + recording_.substr(0, recording_.rfind(' ')));
   UpdateIndicators();
   // While recording the panel lets only some commands through: 40314, not 14526.
   link_.PostToPanel(cmd::kPeerRecordingState, 1);

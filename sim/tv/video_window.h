@@ -82,6 +82,7 @@ class VideoWindow {
   void OnTuneFrequency(cmd::Id id, LPARAM lParam, bool sent);
   void OnShowIndex(cmd::Id id, LPARAM lParam, bool sent);
   void OnNotice(cmd::Id id, LPARAM lParam, bool sent);
+  void OnApplyCapture(cmd::Id id, LPARAM lParam, bool sent);
 
   // ---- tuning and picture ----------------------------------------------------------------
   IniFile Settings() const;
@@ -101,6 +102,8 @@ class VideoWindow {
   void EndScan();
   void PreviewStep();
   void EndPreview();
+  void PublishStreamFormats();
+  std::string CaptureSettings() const;
   void StartRecording();
   void StopRecording();
   void RecordTick();
@@ -128,6 +131,7 @@ class VideoWindow {
   Reception reception_;
   int fm100kHz_ = 875;
   bool muted_ = false;
+  std::string recording_;  // what the running recording was started with
 
   Scanner scanner_;
   std::optional<ScanStep> scanStep_;

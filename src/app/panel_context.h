@@ -115,8 +115,10 @@ struct AudioDialogState {
 
 struct TimeShiftClock {
   int startHour = 0, startMinute = 0, startSecond = 0;
-  int scale = 100;         // units of 6 seconds that the full bar represents
-  int deleteTempFlag = 0;  // the last stop deleted the time-shift file
+  int scale = 100;  // units of 6 seconds that the full bar represents
+  // DeleteTempFile: the misc page's box mirrors it, and each stop records whether it deleted
+  // the time-shift file.
+  int deleteTempFlag = 0;
 };
 
 // The captured-files list: the texts of each slot ("qv" + two digits), which the items point to
@@ -160,6 +162,10 @@ struct SettingsSheetState {
   // The video page's last values sent to the video window; kept between openings.
   PictureValues videoSent;
   TvPageState tvPage;
+  // The encoders the video program last reported (46203, 46204) for the record page; only its
+  // answers change them.
+  int mpeg4Available = 0;
+  int otherAvailable = 0;
 };
 
 struct PanelContext {

@@ -173,5 +173,10 @@ inline constexpr Key kSimulatedRecordSeconds{
     .section = "SimulatedCard", .name = "RecordSeconds", .number = 0};
 // "TRUE": the simulated card's disk is full; it refuses to record and to time-shift.
 inline constexpr Key kSimulatedDiskFull{.section = "SimulatedCard", .name = "DiskFull"};
+// 0: the simulated card answers the record page that it has no MPEG-4 (or no other) encoder.
+inline constexpr Key kSimulatedMpeg4Encoder{
+    .section = "SimulatedCard", .name = "Mpeg4Encoder", .number = 1};
+inline constexpr Key kSimulatedOtherEncoder{
+    .section = "SimulatedCard", .name = "OtherEncoder", .number = 1};
 
 }  // namespace tv::keys

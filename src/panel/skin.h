@@ -11,6 +11,9 @@ enum class ButtonLook { Normal = 0, Pressed = 1, Hover = 2 };
 // The four pictures of the current skin for a shape (1..4); other shapes load only the sprites.
 void LoadSkinBitmaps(PanelContext& ctx, int shape);
 void ReleaseSkinBitmaps(PanelContext& ctx);
+// [quarn] "AlwaysOnTop" exactly "TRUE" puts the panel and the video window (each looked up now,
+// if there) into the topmost band, anything else takes them out of it.
+void ApplyAlwaysOnTop(PanelContext& ctx);
 // Cuts the panel window to the shape's outline; 1 when an outline was applied, else 0.
 int SetWindowShape(PanelContext& ctx, int skin, int shape);
 void PaintPanel(PanelContext& ctx);

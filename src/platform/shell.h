@@ -72,6 +72,11 @@ class Shell {
   // Loads menu resource `menu`, takes its first submenu, sets the given item texts, shows it
   // at the cursor owned by `owner` (the chosen item arrives as WM_COMMAND) and destroys it.
   virtual void ShowPopupMenu(WindowRef owner, int menu, const std::vector<MenuItemText>& items) = 0;
+
+  // The shell's folder browser, owned by owner, rooted at the desktop, with the title text and
+  // no options; the chosen folder's file-system path, or nullopt when the user cancelled or
+  // chose something without one (a virtual folder such as the printers).
+  virtual std::optional<std::string> BrowseForFolder(WindowRef owner, const std::string& title) = 0;
 };
 
 }  // namespace tv

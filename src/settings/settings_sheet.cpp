@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "settings/misc_page.h"
+#include "settings/record_page.h"
 #include "settings/video_page.h"
 #include "tuning/tuning_dialog_ids.h"
 #include "tuning/tv_settings_page.h"
@@ -32,8 +34,8 @@ constexpr SheetPageInfo kPages[kSheetPageCount] = {
     {IDD_TV_SETTINGS_PAGE, Caption::IDS_TVSETTING, Make<tuning::TvSettingsPage>},
     {107, Caption::IDS_FUSCAN, MakeTemplateOnly},
     {kVideoPageTemplate, Caption::IDS_VIDEOSETTING, Make<VideoPage>},
-    {296, Caption::IDS_RECORDSETTING, MakeTemplateOnly},
-    {1264, Caption::IDS_MISC, MakeTemplateOnly},
+    {IDD_RECORD_PAGE, Caption::IDS_RECORDSETTING, Make<RecordPage>},
+    {IDD_MISC_PAGE, Caption::IDS_MISC, Make<MiscPage>},
 };
 
 // Publishes a page's controls in the context from its creation to its end, so that other

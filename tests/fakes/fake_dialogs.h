@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,11 @@ class FakeDialog : public DialogControls {
   explicit FakeDialog(WindowRef window = WindowRef{0xD1A0}) : window_(window) {}
   WindowRef Window() override { return window_; }
   void SetTitle(const std::string& text) override { title = text; }
-  void SetText(int control, const std::string& text) override { Control(control).text = text; }
+  // A single-line edit tells its dialog about text set from outside, as the real one does.
+  void SetText(int control, const std::string& text) override {
+    Control(control).text = text;
+    if (notifyingEdits.count(control) != 0) Notify(control, kEnUpdate);
+  }
   std::string Text(int control, std::uint32_t capacity) override {
     return capacity == 0 ? std::string() : Control(control).text.substr(0, capacity - 1);
   }
@@ -93,6 +98,7 @@ class FakeDialog : public DialogControls {
   FakeControl& Control(int id) { return controls_[id]; }
   std::string title;
   std::optional<int> result;  // set when closed
+  std::set<int> notifyingEdits;
 
  private:
   bool Has(int control, int index) { return index >= 0 && index < ItemCount(control); }

@@ -404,6 +404,16 @@ class FakeShell : public Shell {
     trayIcon = false;
   }
   void ShowPopupMenu(WindowRef, int, const std::vector<MenuItemText>&) override {}
+  // Answers the scripted folders in order; cancelled once they run out.
+  std::optional<std::string> BrowseForFolder(WindowRef owner, const std::string& title) override {
+    folderBrowses.push_back(Hex(owner) + " " + title);
+    if (folderAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = folderAnswers.front();
+    folderAnswers.pop_front();
+    return answer;
+  }
+  std::deque<std::optional<std::string>> folderAnswers;
+  std::vector<std::string> folderBrowses;  // "owner title", in order
   std::optional<RegistryValue> ReadMachineValue(const std::string& key,
                                                 const std::string& value) override {
     registryReads.push_back(key + "|" + value);

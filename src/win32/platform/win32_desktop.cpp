@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <utility>
@@ -261,6 +262,25 @@ void Win32Shell::ShowPopupMenu(WindowRef owner, int menu, const std::vector<Menu
     TrackPopupMenu(popup, 0, cursor.x, cursor.y, 0, ToHwnd(owner), nullptr);
   }
   DestroyMenu(loaded);
+}
+
+std::optional<std::string> Win32Shell::BrowseForFolder(WindowRef owner, const std::string& title) {
+  // The browser's tree is built from shell objects: the thread needs COM while it runs.
+  const HRESULT com = CoInitialize(nullptr);
+  char display[MAX_PATH] = {};
+  BROWSEINFOA info{};
+  info.hwndOwner = ToHwnd(owner);
+  info.pidlRoot = nullptr;  // the desktop
+  info.pszDisplayName = display;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = 0;
+  PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+  char path[MAX_PATH] = {};
+  const BOOL hasPath = chosen != nullptr && SHGetPathFromIDListA(chosen, path);
+  if (chosen != nullptr) CoTaskMemFree(chosen);
+  if (SUCCEEDED(com)) CoUninitialize();
+  if (!hasPath) return std::nullopt;
+  return std::string(path);
 }
 
 }  // namespace tv::win32

@@ -135,6 +135,7 @@ class Win32Shell : public Shell {
                    const std::string& tip) override;
   void RemoveTrayIcon(WindowRef window, int iconId) override;
   void ShowPopupMenu(WindowRef owner, int menu, const std::vector<MenuItemText>& items) override;
+  std::optional<std::string> BrowseForFolder(WindowRef owner, const std::string& title) override;
 
  private:
   HWND tooltips_ = nullptr;

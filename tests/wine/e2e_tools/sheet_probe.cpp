@@ -10,6 +10,8 @@
 //   sheet_probe pos TITLE ID      the slider's position
 //   sheet_probe at TITLE ID       "x y": screen centre of control ID of the window or its page
 //   sheet_probe tab TITLE N       "x y": screen centre of tab N (from 0)
+//   sheet_probe topmost TITLE     "1" when the top-level window titled TITLE (any program's,
+//                                 not only a sheet) is in the topmost band, else "0"
 // Exits 1 when the sheet or the control is not there.
 #include <windows.h>
 #include <commctrl.h>
@@ -137,7 +139,7 @@ int Thumb(HWND slider) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: sheet_probe tabs|frame|place|thumb|pos|at|tab TITLE [ID|N]\n");
+    std::fprintf(stderr, "usage: sheet_probe tabs|frame|place|topmost|thumb|pos|at|tab TITLE [ID|N]\n");
     return 2;
   }
   HWND sheet = FindWindowA(nullptr, argv[2]);
@@ -145,6 +147,10 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "tabs") == 0) return Tabs(sheet);
   if (std::strcmp(argv[1], "frame") == 0) return Frame(sheet);
   if (std::strcmp(argv[1], "place") == 0) return Place(sheet);
+  if (std::strcmp(argv[1], "topmost") == 0) {
+    std::printf("%d\n", (GetWindowLongA(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 ? 1 : 0);
+    return 0;
+  }
   if (argc < 4) return 2;
   if (std::strcmp(argv[1], "tab") == 0) return Tab(sheet, std::atoi(argv[3]));
   HWND control = ControlOf(sheet, std::atoi(argv[3]));
