@@ -10,6 +10,9 @@ e2e_install
 printf '%s\r\n' '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' '8=TRUE' '[CHANNELLIST]' 'ALREADYSCAN=TRUE' \
   '[TVTuner]' 'TVChannelAir=8' '[Air channel Name]' '8=Old name' '[CHANNELAIRFREQ]' '8=181300000' \
   >>"$E2E_APP/Settings.ini"
+# Scan limits that no channel raster has, to see them replaced.
+e2e_remote set settings TOVIX MinFreq 1 >/dev/null
+e2e_remote set settings TOVIX MaxFreq 2 >/dev/null
 SHEET=Settings
 
 page() { e2e_remote dialog "$SHEET" "$@" 2>&1 | tr -d '\r'; }
@@ -37,6 +40,10 @@ e2e_wait 5 eval 'page items 1007 | grep -qx Japan'
 check "the system's country: automatic, code 1, the list disabled" \
   test "$(page get 1005) $(page get 1086) $(page state 1007)" = "checked 1 disabled visible"
 
+# The fully scan page exists once it has been shown; the country choice then writes into it.
+page tab 1 >/dev/null
+page tab 0 >/dev/null
+
 # ---- Japan from the list ---------------------------------------------------------------------
 japan=$(($(page items 1007 | grep -nx Japan | cut -d: -f1) - 1))
 page click 1006 >/dev/null
@@ -55,6 +62,10 @@ check "the lists start again with every channel; names and saved frequencies are
   test "$(e2e_setting CHANNELLISTAIR ALREADYSCAN) $(e2e_setting CHANNELLISTAIR 1) $(e2e_setting CHANNELLISTAIR 62)|$(e2e_setting 'Air channel Name' 8)|$(e2e_setting CHANNELAIRFREQ 8)" = "FALSE TRUE TRUE||"
 check "the page shows code 81, the band 1-62, channel 8 and the full list" \
   e2e_wait 5 eval 'test "$(page get 1086) $(page get 1025)-$(page get 1026) $(page get 1038) $(page items 1037 | wc -l)" = "81 1-62 8 62"'
+page tab 1 >/dev/null
+check "the fully scan page shows the new scan limits" \
+  test "$(page get 1163)-$(page get 1164)" = "55250000-801250000"
+page tab 0 >/dev/null
 mark
 tune_8
 check "the card then tunes air 8 on Japan's 193.25 MHz" e2e_wait 5 tuned_note 193250000 81
