@@ -1,6 +1,7 @@
 #include "tuning/country_choice.h"
 
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "base/key_table.h"
@@ -15,7 +16,6 @@
 namespace tv::tuning {
 namespace {
 
-constexpr std::int32_t kAirBand = 0;
 constexpr std::int32_t kCableBand = 1;
 constexpr std::uint32_t kCountryTextCapacity = 260;
 constexpr std::uint32_t kCountryWaitMs = 1000;
