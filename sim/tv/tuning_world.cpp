@@ -37,6 +37,16 @@ TuningWorld::TuningWorld(TunerLibrary* library, IniFile settings)
     : library_(library), settings_(std::move(settings)) {
   country_ = settings_.Int(keys::kCountryCode);
   position_ = settings_.Int(keys::kCodePos);
+  // The panel's country choices move only the list position ("CountryCode" keeps what the
+  // first start stored): the country on the air is the one at that position.
+  if (library_ == nullptr) return;
+  std::int32_t code = kAskByPosition;
+  std::int32_t position = position_;
+  std::int32_t standard = 0, highest = 0, lowest = 0;
+  if (library_->GetFreqInfo(&code, &position, LibraryBandOf(Band::Cable), 0, 0, &standard, &highest,
+                            &lowest, 0) >= 0 &&
+      code > 0)
+    country_ = code;
 }
 
 TuningWorld::LibraryBand TuningWorld::AskBand(Band band) const {

@@ -48,6 +48,7 @@ class TuningWorld {
   // library may be null (no QvTV.dll): channels then sit on a plain 8 MHz raster.
   TuningWorld(TunerLibrary* library, IniFile settings);
 
+  // The calling code of the country at [TOVIX] "CodePos"; "CountryCode" without a library.
   int CountryCode() const { return country_; }
   FmBand Fm() const { return FmBandFor(country_); }
 

@@ -357,7 +357,11 @@ void VideoWindow::TuneChannel(int number) {
     tv_.freqHz = hz > 0 ? hz : 0;
   } else {
     tv_.byFrequency = false;
-    tv_.freqHz = World().TunedFrequencyHz(tvBand_, number);
+    const TuningWorld world = World();
+    tv_.freqHz = world.TunedFrequencyHz(tvBand_, number);
+    link_.Note("tune " + std::string(tvBand_ == Band::Air ? "air " : "cable ") +
+               std::to_string(number) + " " + std::to_string(tv_.freqHz) + " country " +
+               std::to_string(world.CountryCode()));
   }
   Retune();
   if (IsTvSource(source_)) picture_.ShowChannel(tv_.label, kOsdMs);

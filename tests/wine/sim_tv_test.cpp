@@ -82,6 +82,20 @@ TEST(SimTvWorld, ChannelsTuneToThePlanOrTheSavedFrequencyAndReceiveWhatIsNearThe
   settings.Write(keys::kAirFrequencies, 12, "nono");
   EXPECT_EQ(World().TunedFrequencyHz(Band::Air, 12), 205250000) << "the plan's frequency";
 
+  // The country follows the list position, read at every use; "CountryCode" stays as it was.
+  const struct {
+    int position, code;
+    std::int32_t air8Hz;
+    int fmLow;
+  } countries[] = {{107, 81, 193250000, 760}, {81, 49, 196250000, 875}, {228, 1, 181250000, 875}};
+  for (const auto& c : countries) {
+    settings.Write(keys::kCodePos, c.position);
+    EXPECT_EQ(World().CountryCode(), c.code) << c.position;
+    EXPECT_EQ(World().DefaultFrequencyHz(Band::Air, 8), c.air8Hz);
+    EXPECT_EQ(World().Fm().low, c.fmLow);
+  }
+  EXPECT_EQ(settings.Int(keys::kCountryCode), 1);
+
   // Snow where no station is; a clean picture near the carrier, a weak one a little off.
   for (int n = 2; n <= 69; ++n) {
     const std::int64_t carrier = World().DefaultFrequencyHz(Band::Air, n);
