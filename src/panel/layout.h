@@ -4,10 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "base/settings_file.h"
 #include "panel/layout_tables.h"
+#include "platform/dialog.h"
 #include "platform/geometry.h"
 
 namespace tv {
@@ -84,5 +86,16 @@ void LoadStepTooltips(PanelLayout& layout, const IniFile& panelIni, bool fm);
 std::string SkinKey(int skin, const char* key);
 std::string ButtonSection(int skin);
 std::string OutlineSection(int skin, int shape);
+
+// A dialog control and the layout caption it shows; every dialog and page lists its own.
+struct DialogCaption {
+  int control;
+  Caption caption;
+};
+// Gives each listed control its caption from the current layout.
+inline void SetDialogCaptions(DialogControls& dialog, const PanelLayout& layout,
+                              std::span<const DialogCaption> captions) {
+  for (const DialogCaption& c : captions) dialog.SetText(c.control, layout.Text(c.caption));
+}
 
 }  // namespace tv::panel

@@ -16,10 +16,7 @@ namespace {
 
 using panel::Caption;
 
-constexpr struct {
-  int control;
-  Caption caption;
-} kCaptions[] = {
+constexpr panel::DialogCaption kCaptions[] = {
     {IDC_AUD_GROUP, Caption::IDCSoundCardSetting},
     {IDC_AUD_BALANCE_LABEL, Caption::IDCBALANCE},
     {IDC_AUD_BASS_LABEL, Caption::IDCBASS},
@@ -114,7 +111,7 @@ void OpenAudioDialog(PanelContext& ctx) {
 
 void AudioDialog::OnInit(DialogControls& dialog) {
   dialog.SetTitle(ctx_.layout.Text(Caption::AUDIOSETTINGS_CAPTION));
-  for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
+  panel::SetDialogCaptions(dialog, ctx_.layout, kCaptions);
   // The video program answers with 42225 (NoteSoundModes) before this send returns.
   SendToVideo(ctx_, cmd::kVideoAudioDialog, 0);
   ShowModes(dialog);

@@ -14,10 +14,7 @@ namespace {
 
 using panel::Caption;
 
-constexpr struct {
-  int control;
-  Caption caption;
-} kCaptions[] = {
+constexpr panel::DialogCaption kCaptions[] = {
     {IDC_MISC_TIMESHIFT_GROUP, Caption::IDCSTATICTIMESHIFT},
     {IDC_MISC_DELETE_TEMP_CHECK, Caption::IDCCHECKTIMESHIFT},
     {IDC_MISC_DIRECTORY_LABEL, Caption::IDCSTATICWD},
@@ -87,7 +84,7 @@ int SnapshotIndex(const std::string& stored) {
 }
 
 void MiscPage::OnInit(DialogControls& dialog) {
-  for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
+  panel::SetDialogCaptions(dialog, ctx_.layout, kCaptions);
 
   for (int n = kFewestMosaicSide; n <= kMostMosaicSide; ++n)
     dialog.AddItem(IDC_MISC_MOSAIC_LIST, DecimalText(n) + " x " + DecimalText(n));

@@ -13,10 +13,7 @@ namespace {
 
 using panel::Caption;
 
-constexpr struct {
-  int control;
-  Caption caption;
-} kCaptions[] = {
+constexpr panel::DialogCaption kCaptions[] = {
     {IDC_REC_FORMAT_GROUP, Caption::IDCSTATICRECFORMAT},
     {IDC_REC_BITRATE_GROUP, Caption::IDCSTATICRBR},
     {IDC_REC_BITRATE_LABEL, Caption::IDCSTATICBR},
@@ -111,7 +108,7 @@ bool TeletextViewerRuns(PanelContext& ctx) {
 }
 
 void RecordPage::OnInit(DialogControls& dialog) {
-  for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
+  panel::SetDialogCaptions(dialog, ctx_.layout, kCaptions);
 
   // The edit tells the page about its new text, which stores it again.
   dialog.SetText(IDC_REC_DIRECTORY_EDIT, ctx_.settings.Text(keys::kCaptureFile));

@@ -15,10 +15,7 @@ namespace {
 
 using panel::Caption;
 
-constexpr struct {
-  int control;
-  Caption caption;
-} kCaptions[] = {
+constexpr panel::DialogCaption kCaptions[] = {
     {video::kFineGroup, Caption::IDCSTATICFINE},
     {video::kBrightnessLabel, Caption::IDCSTATICBRIN},
     {video::kContrastLabel, Caption::IDCCONTRAST},
@@ -66,7 +63,7 @@ bool VideoPage::Ignored() {
 }
 
 void VideoPage::OnInit(DialogControls& dialog) {
-  for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
+  panel::SetDialogCaptions(dialog, ctx_.layout, kCaptions);
 
   // Without the video program the sliders keep the control's own state.
   if (commands::FindVideoWindow(ctx_)) {

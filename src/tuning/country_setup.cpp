@@ -16,10 +16,7 @@ namespace {
 
 using panel::Caption;
 
-constexpr struct {
-  int control;
-  Caption caption;
-} kCaptions[] = {
+constexpr panel::DialogCaption kCaptions[] = {
     {setup::kDeviceGroup, Caption::IDCDEVICE},
     {setup::kAudioGroup, Caption::IDCAUDIOSETCOUNTRY},
     {setup::kAudioInputLabel, Caption::IDCINPUTSOURCE},
@@ -91,7 +88,7 @@ void AddCountryNames(PanelContext& ctx, DialogControls& dialog, int control) {
 }
 
 void CountrySetupDialog::OnInit(DialogControls& dialog) {
-  for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
+  panel::SetDialogCaptions(dialog, ctx_.layout, kCaptions);
 
   const WindowRef self = dialog.Window();
   WindowManager& windows = ctx_.os.windows;

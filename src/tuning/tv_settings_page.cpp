@@ -17,10 +17,7 @@ namespace {
 
 using panel::Caption;
 
-constexpr struct {
-  int control;
-  Caption caption;
-} kCaptions[] = {
+constexpr panel::DialogCaption kCaptions[] = {
     {IDC_TVS_CARD_LABEL, Caption::IDCTVCARD},
     {IDC_TVS_BAND_GROUP, Caption::IDCCATEGORY},
     {IDC_TVS_AIR_RADIO, Caption::IDCRADIOAIR},
@@ -117,7 +114,7 @@ int KeypadLimit(PanelContext& ctx) {
 }
 
 void TvSettingsPage::OnInit(DialogControls& dialog) {
-  for (const auto& c : kCaptions) dialog.SetText(c.control, ctx_.layout.Text(c.caption));
+  panel::SetDialogCaptions(dialog, ctx_.layout, kCaptions);
   if (!commands::FindVideoWindow(ctx_)) return;
   // Kept after the sheet has closed: a scan's end still addresses the page, and is lost.
   ctx_.windows.tvPage = dialog.Window();
