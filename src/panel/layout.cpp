@@ -2,6 +2,7 @@
 
 #include "base/profile_snapshot.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tv::panel {
@@ -201,6 +202,21 @@ void ApplyOpenStateOverrides(PanelLayout& layout, const IniFile& panelIni, int m
   fold.tooltip = ReadTooltip(panelIni, section, foldInfo.tooltipKey, foldInfo.tooltipDefault);
   for (const DownPartButton& b : kDownPartButtons)
     Place(layout.buttons[b.index], ReadRect(panelIni, section, b.keys));
+}
+
+std::vector<Point> ReadOutline(const IniFile& panelIniFile, int skin, int shape) {
+  const std::string section = OutlineSection(skin, shape);
+  // Up to 398 keys: read the file once rather than once per key.
+  ProfileSnapshot snapshot(panelIniFile.Source(), panelIniFile.Path());
+  const IniFile panelIni(snapshot, panelIniFile.Path());
+  const int count = std::min(panelIni.RawInt(section.c_str(), kHavePointKey, 0), kMaxOutlinePoints);
+  std::vector<Point> outline;
+  for (int i = 1; i <= count; ++i) {
+    const int x = panelIni.RawInt(section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
+    const int y = panelIni.RawInt(section.c_str(), DecimalText(2 * i).c_str(), 0);
+    outline.push_back(Point{x, y});
+  }
+  return outline;
 }
 
 void LoadStepTooltips(PanelLayout& layout, const IniFile& panelIni, bool fm) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/settings_file.h"
 #include "panel/layout_tables.h"
@@ -76,6 +77,11 @@ void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIni);
 void ApplyOpenStateOverrides(PanelLayout& layout, const IniFile& panelIni, int mode);
 // Buttons 12 and 13 name frequency steps in FM mode and channel steps otherwise.
 void LoadStepTooltips(PanelLayout& layout, const IniFile& panelIni, bool fm);
+
+// The outline of a shape (1..4; other shapes name section "Panel"): "HavePoint" points, at
+// most kMaxOutlinePoints, a negative count none.
+inline constexpr int kMaxOutlinePoints = 199;
+std::vector<Point> ReadOutline(const IniFile& panelIni, int skin, int shape);
 
 // Skin-numbered names: n + key in section "Panel", n + "PANEL_BTN", "Panel" + n + suffix.
 std::string SkinKey(int skin, const char* key);

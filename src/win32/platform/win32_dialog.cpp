@@ -120,7 +120,10 @@ int Win32Dialogs::RunModal(int templateId, WindowRef owner, DialogHandler& handl
 }
 
 DialogHandler* HandlerOf(HWND dialog, UINT message, LPARAM lParam) {
-  if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+  // The handler comes with the dialog manager's own WM_INITDIALOG, once, from this thread; a
+  // later one, or one from another process, carries no handler.
+  if (message == WM_INITDIALOG && !InSendMessage() && GetWindowLongPtrA(dialog, DWLP_USER) == 0)
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
   return reinterpret_cast<DialogHandler*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
