@@ -9,6 +9,13 @@ namespace tv::panel {
 namespace {
 
 constexpr std::uint32_t kTooltipCapacity = 260;
+
+// A coordinate or size as the layout file gives it, within what a screen can show. The drawing
+// adds and multiplies these (glyph steps, bar fills, the side list's offset) in 32 bits, and a
+// value near the ends of that range would wrap; the platform draws nothing that far out anyway.
+int Coordinate(const IniFile& ini, const char* section, const char* key, int def) {
+  return std::clamp(ini.RawInt(section, key, def), -kLayoutCoordinateLimit, kLayoutCoordinateLimit);
+}
 constexpr const char* kButtonSectionSuffix = "PANEL_BTN";
 
 struct GeometryKey {
@@ -53,10 +60,10 @@ struct RectKeys {
 Rect ReadRect(const IniFile& ini, const std::string& section, const RectKeys& keys) {
   const std::string base = std::string("BTN_") + keys.stem;
   Rect r;
-  r.x = ini.RawInt(section.c_str(), (base + "_X").c_str(), keys.x);
-  r.y = ini.RawInt(section.c_str(), (base + "_Y").c_str(), keys.y);
-  r.width = ini.RawInt(section.c_str(), (base + "_W").c_str(), keys.width);
-  r.height = ini.RawInt(section.c_str(), (base + "_H").c_str(), keys.height);
+  r.x = Coordinate(ini, section.c_str(), (base + "_X").c_str(), keys.x);
+  r.y = Coordinate(ini, section.c_str(), (base + "_Y").c_str(), keys.y);
+  r.width = Coordinate(ini, section.c_str(), (base + "_W").c_str(), keys.width);
+  r.height = Coordinate(ini, section.c_str(), (base + "_H").c_str(), keys.height);
   return r;
 }
 
@@ -64,8 +71,8 @@ Rect ReadRect(const IniFile& ini, const std::string& section, const RectKeys& ke
 void ReadPosition(const IniFile& ini, const std::string& section, const char* stem, int x, int y,
                   PanelButton& button) {
   const std::string base = std::string("BTN_") + stem;
-  button.x = ini.RawInt(section.c_str(), (base + "_X").c_str(), x);
-  button.y = ini.RawInt(section.c_str(), (base + "_Y").c_str(), y);
+  button.x = Coordinate(ini, section.c_str(), (base + "_X").c_str(), x);
+  button.y = Coordinate(ini, section.c_str(), (base + "_Y").c_str(), y);
 }
 
 void Place(PanelButton& button, const Rect& r) {
@@ -153,7 +160,7 @@ void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIniFile) {
 
   for (const GeometryKey& g : kGeometryKeys)
     layout.geometry.*g.field =
-        panelIni.RawInt(kPanelSection, SkinKey(skin, g.key).c_str(), g.defaultValue);
+        Coordinate(panelIni, kPanelSection, SkinKey(skin, g.key).c_str(), g.defaultValue);
 
   const std::string section = ButtonSection(skin);
   for (int i = 0; i < kButtonCount; ++i) {
@@ -170,7 +177,8 @@ void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIniFile) {
   }
 
   for (int i = 0; i < static_cast<int>(Lcd::kCount); ++i)
-    layout.lcd[i] = panelIni.RawInt(section.c_str(), kLcdKeys[i].key, kLcdKeys[i].defaultValue);
+    layout.lcd[i] =
+        Coordinate(panelIni, section.c_str(), kLcdKeys[i].key, kLcdKeys[i].defaultValue);
 
   for (int i = 0; i < static_cast<int>(Caption::kCount); ++i) {
     const CaptionInfo& c = kCaptions[i];
@@ -212,8 +220,8 @@ std::vector<Point> ReadOutline(const IniFile& panelIniFile, int skin, int shape)
   const int count = std::min(panelIni.RawInt(section.c_str(), kHavePointKey, 0), kMaxOutlinePoints);
   std::vector<Point> outline;
   for (int i = 1; i <= count; ++i) {
-    const int x = panelIni.RawInt(section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
-    const int y = panelIni.RawInt(section.c_str(), DecimalText(2 * i).c_str(), 0);
+    const int x = Coordinate(panelIni, section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
+    const int y = Coordinate(panelIni, section.c_str(), DecimalText(2 * i).c_str(), 0);
     outline.push_back(Point{x, y});
   }
   return outline;

@@ -1,11 +1,12 @@
 // Fuzz target for the layout-file loader: arbitrary bytes as the layout file, loaded as at start,
 // unfolded and folded again, and every shape's outline read. What must hold whatever the file
-// says: each value is the file's (or the default) unchanged, each text fits its capacity, the
-// buttons keep their fixed commands, the outline keeps to its 199 points, and a hit test of any
-// point on any rectangle is exact (no arithmetic that wraps).
+// says: each value is the file's (or the default), each text fits its capacity, the
+// buttons keep their fixed commands, every coordinate stays within the loader's limit, the
+// outline keeps to its 199 points, and a hit test of any point on any rectangle is exact.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -50,6 +51,10 @@ class BytesProfile : public Profile {
 
   int Int(const std::string& section, const std::string& key, int def) const {
     return document_.GetInt(section.c_str(), key.c_str(), def);
+  }
+  // A coordinate as the loader takes it: the file's, cut to the limit.
+  int Coordinate(const std::string& section, const std::string& key, int def) const {
+    return std::clamp(Int(section, key, def), -kLayoutCoordinateLimit, kLayoutCoordinateLimit);
   }
 
  private:
@@ -126,9 +131,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   for (int i = 0; i < static_cast<int>(Lcd::kCount); ++i)
-    if (layout.lcd[i] != file.Int(section, kLcdKeys[i].key, kLcdKeys[i].defaultValue))
+    if (layout.lcd[i] != file.Coordinate(section, kLcdKeys[i].key, kLcdKeys[i].defaultValue))
       Fail("LCD value not as in the file", kLcdKeys[i].key);
-  if (layout.geometry.panelW != file.Int("Panel", SkinKey(skin, "PANEL_W"), 547))
+  if (layout.geometry.panelW != file.Coordinate("Panel", SkinKey(skin, "PANEL_W"), 547))
     Fail("window width not as in the file");
 
   // Folded, unfolded, and a mode that changes nothing.
@@ -151,6 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = file.Int(OutlineSection(skin, shape), "HavePoint", 0);
     const std::size_t want = count < 0 ? 0 : count > kMaxOutlinePoints ? kMaxOutlinePoints : count;
     if (outline.size() != want) Fail("outline size", std::to_string(outline.size()));
+    for (const Point& p : outline)
+      if (std::abs(p.x) > kLayoutCoordinateLimit || std::abs(p.y) > kLayoutCoordinateLimit)
+        Fail("outline point beyond the limit");
   }
 
   for (const PanelButton& b : layout.buttons)

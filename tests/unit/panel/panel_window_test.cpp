@@ -198,17 +198,18 @@ TEST_F(PanelTest, VolumeBarInsidePixelsGiveTheVolumeAndTheEdgesNothing) {
   }
 }
 
-// The bar's numbers come from the layout file: far outside the window they still give a volume
-// in range for a point inside the bar, without the arithmetic wrapping.
+// The bar's numbers come from the layout file: far outside the window (up to the loader's limit)
+// they still give a volume in range for a point inside the bar, without the arithmetic wrapping.
 TEST_F(PanelTest, AVolumeBarOfExtremeSizeStillGivesVolumesInRange) {
   using panel::Lcd;
+  constexpr int kLimit = panel::kLayoutCoordinateLimit;
   const struct {
     int direction, barX, barY, width, height, x, y, volume;
-  } cases[] = {{0, INT_MIN, 50, INT_MAX, 31, -5, 60, 219},
-               {0, -1000, 50, INT_MAX, 31, 5, 60, 0},
-               {0, -2000000000, 50, 2100000000, 31, 5, 60, 209},
-               {1, 67, INT_MIN, 220, INT_MAX, 100, -5, 1},
-               {1, 67, -10, 220, INT_MAX, 100, 30000, 220}};
+  } cases[] = {{0, -kLimit, 50, kLimit, 31, -5, 60, 219},
+               {0, -1000, 50, kLimit, 31, 5, 60, 0},
+               {0, -kLimit, 50, kLimit, 31, -kLimit / 2, 60, 110},
+               {1, 67, -kLimit, 220, kLimit, 100, -5, 1},
+               {1, 67, -10, 220, kLimit, 100, 30000, 219}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.barX << "," << c.barY << " " << c.x << "," << c.y);
     ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_LTOR_DTOU)] = c.direction;
