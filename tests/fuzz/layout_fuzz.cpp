@@ -66,8 +66,8 @@ void ExpectRect(const BytesProfile& file, const std::string& section, const char
                 const PanelButton& b, const int def[4], int index) {
   const std::string base = std::string("BTN_") + stem;
   const int want[4] = {
-      file.Int(section, base + "_X", def[0]), file.Int(section, base + "_Y", def[1]),
-      file.Int(section, base + "_W", def[2]), file.Int(section, base + "_H", def[3])};
+      file.Coordinate(section, base + "_X", def[0]), file.Coordinate(section, base + "_Y", def[1]),
+      file.Coordinate(section, base + "_W", def[2]), file.Coordinate(section, base + "_H", def[3])};
   const int got[4] = {b.x, b.y, b.width, b.height};
   for (int k = 0; k < 4; ++k)
     if (got[k] != want[k]) Fail("rectangle not as in the file, button", std::to_string(index));
