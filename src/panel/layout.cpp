@@ -10,9 +10,10 @@ namespace {
 
 constexpr std::uint32_t kTooltipCapacity = 260;
 
-// A coordinate or size as the layout file gives it, within what a screen can show. The drawing
-// adds and multiplies these (glyph steps, bar fills, the side list's offset) in 32 bits, and a
-// value near the ends of that range would wrap; the platform draws nothing that far out anyway.
+// A coordinate or size as the layout file gives it, within what a window can show and a mouse
+// message can name. The drawing adds and multiplies these (glyph steps, bar fills, the side
+// list's offset) in 32 bits, where values near the ends of that range would wrap, and the
+// system turns an outline millions of pixels tall into a region of millions of rows.
 int Coordinate(const IniFile& ini, const char* section, const char* key, int def) {
   return std::clamp(ini.RawInt(section, key, def), -kLayoutCoordinateLimit, kLayoutCoordinateLimit);
 }

@@ -79,8 +79,8 @@ void ApplyOpenStateOverrides(PanelLayout& layout, const IniFile& panelIni, int m
 void LoadStepTooltips(PanelLayout& layout, const IniFile& panelIni, bool fm);
 
 // Every coordinate, size and LCD value of the layout file is taken as it is within this many
-// pixels either side of 0, and cut to it beyond (4 194 304: far past any screen).
-inline constexpr int kLayoutCoordinateLimit = 1 << 22;
+// pixels either side of 0, and cut to it beyond: the farthest point a mouse message can name.
+inline constexpr int kLayoutCoordinateLimit = 32767;
 
 // The outline of a shape (1..4; other shapes name section "Panel"): "HavePoint" points, at
 // most kMaxOutlinePoints, a negative count none.

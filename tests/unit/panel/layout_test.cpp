@@ -65,14 +65,14 @@ TEST(LayoutLoad, TextsAreCutToTheirCapacity) {
   EXPECT_EQ(h.fake.shell.trayTip, tip300.substr(0, 63));
 }
 
-// Coordinates are the file's within 4 194 304 pixels of 0 and cut to that beyond: the drawing
-// adds and multiplies them in 32 bits.
+// Coordinates are the file's within 32 767 pixels of 0 and cut to that beyond: the drawing adds
+// and multiplies them in 32 bits.
 TEST(LayoutLoad, CoordinatesFarOffAnyScreenAreCutToTheLimit) {
   constexpr int kLimit = kLayoutCoordinateLimit;
   PanelHarness h(
       "[Panel]\n1PANEL_W=2147483647\n1PANEL_OPENLEFTLIST_W=-2147483648\n1PANEL_H=-176\n"
-      "[1PANEL_BTN]\nBTN_CHUP_X=4194304\nBTN_CHUP_W=4194305\nBTN_NUM1_Y=-4194305\n"
-      "BTN_NUM1_H=-4194304\nLCD_VOLBAR_W=99999999\nOSD_TUNER_FIRSTNUM_X=-7\n"
+      "[1PANEL_BTN]\nBTN_CHUP_X=32767\nBTN_CHUP_W=32768\nBTN_NUM1_Y=-32768\n"
+      "BTN_NUM1_H=-32767\nLCD_VOLBAR_W=99999999\nOSD_TUNER_FIRSTNUM_X=-7\n"
       "LCD_VOLBAR_LTOR_DTOU=-2147483648\nBTN_OPENPANEL_X=2147483647\n"
       "[Panel1Point]\nHavePoint=3\n1=2147483647\n2=-2147483648\n3=5\n4=6\n5=-4194304\n6=0\n");
   const PanelLayout& l = h.ctx.layout;

@@ -206,10 +206,10 @@ TEST_F(PanelTest, AVolumeBarOfExtremeSizeStillGivesVolumesInRange) {
   const struct {
     int direction, barX, barY, width, height, x, y, volume;
   } cases[] = {{0, -kLimit, 50, kLimit, 31, -5, 60, 219},
-               {0, -1000, 50, kLimit, 31, 5, 60, 0},
+               {0, -1000, 50, kLimit, 31, 5, 60, 6},
                {0, -kLimit, 50, kLimit, 31, -kLimit / 2, 60, 110},
                {1, 67, -kLimit, 220, kLimit, 100, -5, 1},
-               {1, 67, -10, 220, kLimit, 100, 30000, 219}};
+               {1, 67, -10, 220, kLimit, 100, 30000, 19}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.barX << "," << c.barY << " " << c.x << "," << c.y);
     ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_LTOR_DTOU)] = c.direction;
