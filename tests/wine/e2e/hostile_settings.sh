@@ -82,11 +82,13 @@ cp "$E2E_ARTIFACTS/settings-seed.ini" "$E2E_APP/Settings.ini"
 
 # ---- tooltips of 300 characters ------------------------------------------------------------
 python3 - "$E2E_APP/Panel.ini" <<'PY'
-import sys
+import re, sys
 p = sys.argv[1]
-text = open(p, encoding="latin-1").read()
+text = open(p, encoding="latin-1", newline="").read()
 long = "".join(chr(ord("a") + i % 26) for i in range(300))
-text = text.replace("[1PANEL_BTN]\r\n", "[1PANEL_BTN]\r\nIDS_CHUP=%s\r\nIDS_VOLUP=%s\r\n" % (long, long), 1)
+# In front of the skin's own texts: the first of two equal keys is the one read.
+text = re.sub(r"\[1PANEL_BTN\]\r?\n", "[1PANEL_BTN]\r\nIDS_CHUP=%s\r\nIDS_VOLUP=%s\r\n" % (long, long),
+              text, count=1)
 open(p, "w", encoding="latin-1", newline="").write(text)
 PY
 check "300-character tooltips: the panel comes up" e2e_start_panel
