@@ -110,11 +110,14 @@ TEST_F(ChannelSteps, AStepFromFarOutsideTheBandStartsAtTheBandsEdge) {
     int tuned;
   };
   const Case cases[] = {
-      {"-1554457092", cmd::kChannelUp, 3}, {"-2147483648", cmd::kChannelUp, 3},
-      {"2147483647", cmd::kChannelDown, 9}, {"1445395396", cmd::kChannelDown, 9},
+      {"-1554457092", cmd::kChannelUp, 3},
+      {"-2147483648", cmd::kChannelUp, 3},
+      {"2147483647", cmd::kChannelDown, 9},
+      {"1445395396", cmd::kChannelDown, 9},
       {"-1554457092", cmd::kChannelDown, 9},  // below the band, down wraps to its top
       {"2147483647", cmd::kChannelUp, 3},     // above it, up wraps to its bottom
-      {"1", cmd::kChannelUp, 3},              {"11", cmd::kChannelDown, 9},
+      {"1", cmd::kChannelUp, 3},
+      {"11", cmd::kChannelDown, 9},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored);
