@@ -1,4 +1,5 @@
 // Sources, channel and FM steps, typed channel numbers and frequencies, recall, add and remove.
+#include <climits>
 #include <cstdint>
 #include <string>
 
@@ -284,8 +285,17 @@ void StepFullScanList(PanelContext& ctx, int direction) {
 
 // The next channel of the band's list, wrapping at the band's limits. A list with nothing in
 // it would step for ever: the step stops wherever it is once it has wrapped a second time.
+//
+// A stored channel far outside the band (a peer may report any number) would be walked towards
+// the band one number at a time, a read of the settings file each, for up to four billion
+// steps: such a walk starts at the band's edge instead. It differs from the long walk only for
+// channels listed outside the band, which no list of a scan holds.
 int NextListedChannel(PanelContext& ctx, Band band, int channel, int direction) {
   const tuning::ChannelRange range = tuning::BandRange(ctx.channels, band);
+  if (direction > 0 && range.lowest > INT_MIN && channel < range.lowest - 1)
+    channel = range.lowest - 1;
+  if (direction < 0 && range.highest < INT_MAX && channel > range.highest + 1)
+    channel = range.highest + 1;
   int wraps = 1;
   for (;;) {
     if (direction > 0 && channel >= range.highest) {

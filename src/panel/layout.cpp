@@ -2,12 +2,21 @@
 
 #include "base/profile_snapshot.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tv::panel {
 namespace {
 
 constexpr std::uint32_t kTooltipCapacity = 260;
+
+// A coordinate or size as the layout file gives it, within what a window can show and a mouse
+// message can name. The drawing adds and multiplies these (glyph steps, bar fills, the side
+// list's offset) in 32 bits, where values near the ends of that range would wrap, and the
+// system turns an outline millions of pixels tall into a region of millions of rows.
+int Coordinate(const IniFile& ini, const char* section, const char* key, int def) {
+  return std::clamp(ini.RawInt(section, key, def), -kLayoutCoordinateLimit, kLayoutCoordinateLimit);
+}
 constexpr const char* kButtonSectionSuffix = "PANEL_BTN";
 
 struct GeometryKey {
@@ -52,10 +61,10 @@ struct RectKeys {
 Rect ReadRect(const IniFile& ini, const std::string& section, const RectKeys& keys) {
   const std::string base = std::string("BTN_") + keys.stem;
   Rect r;
-  r.x = ini.RawInt(section.c_str(), (base + "_X").c_str(), keys.x);
-  r.y = ini.RawInt(section.c_str(), (base + "_Y").c_str(), keys.y);
-  r.width = ini.RawInt(section.c_str(), (base + "_W").c_str(), keys.width);
-  r.height = ini.RawInt(section.c_str(), (base + "_H").c_str(), keys.height);
+  r.x = Coordinate(ini, section.c_str(), (base + "_X").c_str(), keys.x);
+  r.y = Coordinate(ini, section.c_str(), (base + "_Y").c_str(), keys.y);
+  r.width = Coordinate(ini, section.c_str(), (base + "_W").c_str(), keys.width);
+  r.height = Coordinate(ini, section.c_str(), (base + "_H").c_str(), keys.height);
   return r;
 }
 
@@ -63,8 +72,8 @@ Rect ReadRect(const IniFile& ini, const std::string& section, const RectKeys& ke
 void ReadPosition(const IniFile& ini, const std::string& section, const char* stem, int x, int y,
                   PanelButton& button) {
   const std::string base = std::string("BTN_") + stem;
-  button.x = ini.RawInt(section.c_str(), (base + "_X").c_str(), x);
-  button.y = ini.RawInt(section.c_str(), (base + "_Y").c_str(), y);
+  button.x = Coordinate(ini, section.c_str(), (base + "_X").c_str(), x);
+  button.y = Coordinate(ini, section.c_str(), (base + "_Y").c_str(), y);
 }
 
 void Place(PanelButton& button, const Rect& r) {
@@ -152,7 +161,7 @@ void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIniFile) {
 
   for (const GeometryKey& g : kGeometryKeys)
     layout.geometry.*g.field =
-        panelIni.RawInt(kPanelSection, SkinKey(skin, g.key).c_str(), g.defaultValue);
+        Coordinate(panelIni, kPanelSection, SkinKey(skin, g.key).c_str(), g.defaultValue);
 
   const std::string section = ButtonSection(skin);
   for (int i = 0; i < kButtonCount; ++i) {
@@ -169,7 +178,8 @@ void LoadPanelLayout(PanelLayout& layout, const IniFile& panelIniFile) {
   }
 
   for (int i = 0; i < static_cast<int>(Lcd::kCount); ++i)
-    layout.lcd[i] = panelIni.RawInt(section.c_str(), kLcdKeys[i].key, kLcdKeys[i].defaultValue);
+    layout.lcd[i] =
+        Coordinate(panelIni, section.c_str(), kLcdKeys[i].key, kLcdKeys[i].defaultValue);
 
   for (int i = 0; i < static_cast<int>(Caption::kCount); ++i) {
     const CaptionInfo& c = kCaptions[i];
@@ -201,6 +211,21 @@ void ApplyOpenStateOverrides(PanelLayout& layout, const IniFile& panelIni, int m
   fold.tooltip = ReadTooltip(panelIni, section, foldInfo.tooltipKey, foldInfo.tooltipDefault);
   for (const DownPartButton& b : kDownPartButtons)
     Place(layout.buttons[b.index], ReadRect(panelIni, section, b.keys));
+}
+
+std::vector<Point> ReadOutline(const IniFile& panelIniFile, int skin, int shape) {
+  const std::string section = OutlineSection(skin, shape);
+  // Up to 398 keys: read the file once rather than once per key.
+  ProfileSnapshot snapshot(panelIniFile.Source(), panelIniFile.Path());
+  const IniFile panelIni(snapshot, panelIniFile.Path());
+  const int count = std::min(panelIni.RawInt(section.c_str(), kHavePointKey, 0), kMaxOutlinePoints);
+  std::vector<Point> outline;
+  for (int i = 1; i <= count; ++i) {
+    const int x = Coordinate(panelIni, section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
+    const int y = Coordinate(panelIni, section.c_str(), DecimalText(2 * i).c_str(), 0);
+    outline.push_back(Point{x, y});
+  }
+  return outline;
 }
 
 void LoadStepTooltips(PanelLayout& layout, const IniFile& panelIni, bool fm) {

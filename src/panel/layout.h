@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "base/settings_file.h"
 #include "panel/layout_tables.h"
@@ -81,6 +82,15 @@ int ReadPanelNow(const IniFile& panelIni);
 void ApplyOpenStateOverrides(PanelLayout& layout, const IniFile& panelIni, int mode);
 // Buttons 12 and 13 name frequency steps in FM mode and channel steps otherwise.
 void LoadStepTooltips(PanelLayout& layout, const IniFile& panelIni, bool fm);
+
+// Every coordinate, size and LCD value of the layout file is taken as it is within this many
+// pixels either side of 0, and cut to it beyond: the farthest point a mouse message can name.
+inline constexpr int kLayoutCoordinateLimit = 32767;
+
+// The outline of a shape (1..4; other shapes name section "Panel"): "HavePoint" points, at
+// most kMaxOutlinePoints, a negative count none.
+inline constexpr int kMaxOutlinePoints = 199;
+std::vector<Point> ReadOutline(const IniFile& panelIni, int skin, int shape);
 
 // Skin-numbered names: n + key in section "Panel", n + "PANEL_BTN", "Panel" + n + suffix.
 std::string SkinKey(int skin, const char* key);

@@ -121,13 +121,15 @@ Rect VolumeBar(const PanelContext& ctx) {
 // that does not exist yet.
 bool BeyondRecorded(PanelContext& ctx, int x) {
   const Rect bar = TimeShiftBar(ctx);
-  const int limit = TimeShiftLength(ctx) * bar.width / ctx.timeShift.scale;
+  // Wide: the bar's numbers come from the layout file and may be anything.
+  const long long limit =
+      static_cast<long long>(TimeShiftLength(ctx)) * bar.width / ctx.timeShift.scale;
   return limit < 0 || x > bar.x + limit;
 }
 
 int SeekPosition(const PanelContext& ctx, int x) {
   const Rect bar = TimeShiftBar(ctx);
-  return (x - bar.x) * ctx.timeShift.scale / bar.width;
+  return static_cast<int>((static_cast<long long>(x) - bar.x) * ctx.timeShift.scale / bar.width);
 }
 
 WindowRef FindPlayer(PanelContext& ctx) {
@@ -162,13 +164,19 @@ enum class VolumeSource { Drag, Click };
 bool VolumeAt(const PanelContext& ctx, int x, int y, int& volume) {
   const PanelLayout& l = ctx.layout;
   switch (l.Value(Lcd::LCD_VOLBAR_LTOR_DTOU)) {
+    // Wide: inside the bar the result is 0..220 whatever the layout's numbers, but the product
+    // on the way may not fit 32 bits.
     case 0:
-      volume = kVolumeMax * (x - ctx.ui.contentOffset - l.Value(Lcd::LCD_VOLBAR_X)) /
-               l.Value(Lcd::LCD_VOLBAR_W);
+      volume = static_cast<int>(
+          kVolumeMax *
+          (static_cast<long long>(x) - ctx.ui.contentOffset - l.Value(Lcd::LCD_VOLBAR_X)) /
+          l.Value(Lcd::LCD_VOLBAR_W));
       return true;
     case 1:
       volume =
-          kVolumeMax * (l.Value(Lcd::LCD_VOLBAR_Y) - y) / l.Value(Lcd::LCD_VOLBAR_H) + kVolumeMax;
+          static_cast<int>(kVolumeMax * (static_cast<long long>(l.Value(Lcd::LCD_VOLBAR_Y)) - y) /
+                               l.Value(Lcd::LCD_VOLBAR_H) +
+                           kVolumeMax);
       return true;
     default:
       return false;

@@ -16,8 +16,6 @@
 namespace tv::panel {
 namespace {
 
-constexpr int kMaxOutlinePoints = 199;
-
 struct ShapeFiles {
   const char* normal;
   const char* hover;
@@ -124,18 +122,8 @@ void ReleaseSkinBitmaps(PanelContext& ctx) {
 }
 
 int SetWindowShape(PanelContext& ctx, int skin, int shape) {
-  const std::string section = OutlineSection(skin, shape);
-  // Up to 398 keys: read the file once rather than once per key.
-  ProfileSnapshot snapshot(ctx.panelIni.Source(), ctx.panelIni.Path());
-  const IniFile panelIni(snapshot, ctx.panelIni.Path());
-  const int count = std::min(panelIni.RawInt(section.c_str(), kHavePointKey, 0), kMaxOutlinePoints);
-  std::vector<Point> outline;
-  for (int i = 1; i <= count; ++i) {
-    const int x = panelIni.RawInt(section.c_str(), DecimalText(2 * i - 1).c_str(), 0);
-    const int y = panelIni.RawInt(section.c_str(), DecimalText(2 * i).c_str(), 0);
-    outline.push_back(Point{x, y});
-  }
-  return ctx.os.windows.SetRegion(ctx.windows.panel, outline) ? 1 : 0;
+  return ctx.os.windows.SetRegion(ctx.windows.panel, ReadOutline(ctx.panelIni, skin, shape)) ? 1
+                                                                                             : 0;
 }
 
 void PaintPanel(PanelContext& ctx) {

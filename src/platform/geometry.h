@@ -22,9 +22,11 @@ struct Rect {
   int width = 0;
   int height = 0;
   friend bool operator==(const Rect&, const Rect&) = default;
-  // Strictly inside: the edges themselves do not count.
+  // Strictly inside: the edges themselves do not count. The far edges are summed wide: a
+  // layout file may give any 32-bit values, and the sum must not wrap into a hit.
   bool StrictlyContains(int px, int py) const {
-    return px > x && px < x + width && py > y && py < y + height;
+    return px > x && px < static_cast<long long>(x) + width && py > y &&
+           py < static_cast<long long>(y) + height;
   }
 };
 

@@ -29,8 +29,9 @@ class WindowManager {
   virtual void Move(WindowRef window, int x, int y, int width, int height, bool repaint) = 0;
   virtual ScreenRect WindowRect(WindowRef window) = 0;
   virtual Size ScreenSize() = 0;
-  // Cuts the window to a polygon (winding fill rule); false when no region could be made, and
-  // the window keeps its outline.
+  // Cuts the window to a polygon (winding fill rule); false when no region could be made (a
+  // polygon that encloses nothing, such as one of fewer than three points, makes none), and the
+  // window keeps its outline.
   virtual bool SetRegion(WindowRef window, const std::vector<Point>& polygon) = 0;
   virtual void BringToForeground(WindowRef window) = 0;
   virtual void SetFocus(WindowRef window) = 0;

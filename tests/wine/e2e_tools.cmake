@@ -21,3 +21,7 @@ tvpanel_warnings(sheet_probe)
 target_link_libraries(sheet_probe PRIVATE comctl32)
 set_target_properties(sheet_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                              ${CMAKE_BINARY_DIR}/tests/wine/e2e_tools)
+add_executable(hold_file ${CMAKE_CURRENT_LIST_DIR}/e2e_tools/hold_file.cpp)
+tvpanel_warnings(hold_file)
+set_target_properties(hold_file PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                                           ${CMAKE_BINARY_DIR}/tests/wine/e2e_tools)

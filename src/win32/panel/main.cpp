@@ -5,6 +5,7 @@
 #include "app/panel_context.h"
 #include "app/startup.h"
 #include "win32/panel/window_procedure.h"
+#include "win32/platform/foreign_messages.h"
 #include "win32/platform/win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -37,6 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (win32::IsForgedQueuedMessage(message, window)) continue;
     if (TranslateAcceleratorA(message.hwnd, accelerators, &message) == 0) {
       TranslateMessage(&message);
       DispatchMessageA(&message);

@@ -8,6 +8,7 @@
 #include "panel/panel_timers.h"
 #include "panel/panel_window.h"
 #include "panel/tooltips.h"
+#include "win32/platform/foreign_messages.h"
 
 namespace tv::win32 {
 namespace {
@@ -15,11 +16,14 @@ namespace {
 PanelContext* g_ctx = nullptr;
 Win32Platform* g_platform = nullptr;
 
-LRESULT OnNotify(PanelContext& ctx, const NMHDR& header, LPARAM lParam) {
-  const WindowRef from = FromHwnd(header.hwndFrom);
-  const bool fromDown = from == ctx.windows.downList;
-  const bool fromSide = from == ctx.windows.sideList;
-  if (!fromDown && !fromSide) return 0;
+// Only the panel's own list views are listened to, and only what they send from this thread:
+// the largest notification read here is the list view's.
+LRESULT OnNotify(PanelContext& ctx, LPARAM lParam) {
+  const NMHDR* own = OwnNotification(lParam, sizeof(NMLISTVIEW), ToHwnd(ctx.windows.downList),
+                                     ToHwnd(ctx.windows.sideList));
+  if (own == nullptr) return 0;
+  const NMHDR& header = *own;
+  const bool fromDown = FromHwnd(header.hwndFrom) == ctx.windows.downList;
   const panel::ListSource list = fromDown ? panel::ListSource::Down : panel::ListSource::Side;
   switch (header.code) {
     case LVN_KEYDOWN:
@@ -73,7 +77,7 @@ LRESULT CALLBACK PanelWindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LP
       return 0;
     }
     case WM_NOTIFY:
-      return OnNotify(ctx, *reinterpret_cast<const NMHDR*>(lParam), lParam);
+      return OnNotify(ctx, lParam);
     case WM_KEYDOWN:
       panel::OnKeyDown(ctx, static_cast<std::uint32_t>(wParam));
       return 0;

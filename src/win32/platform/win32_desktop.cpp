@@ -5,8 +5,12 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstring>
 #include <utility>
+#include <string_view>
+
+#include "panel/bitmap_file.h"
 
 namespace tv::win32 {
 
@@ -40,12 +44,19 @@ Size Win32WindowManager::ScreenSize() {
 }
 
 bool Win32WindowManager::SetRegion(WindowRef window, const std::vector<Point>& polygon) {
-  if (polygon.empty()) return false;
+  // Fewer than three corners enclose nothing, and the system makes an empty region of them,
+  // which would hide the whole window and take all its input: that counts as failed.
+  if (polygon.size() < 3) return false;
   std::vector<POINT> points;
   points.reserve(polygon.size());
   for (const Point& p : polygon) points.push_back(POINT{p.x, p.y});
   HRGN region = CreatePolygonRgn(points.data(), static_cast<int>(points.size()), WINDING);
   if (region == nullptr) return false;
+  RECT box;
+  if (GetRgnBox(region, &box) == NULLREGION) {  // three corners on one line, say
+    DeleteObject(region);
+    return false;
+  }
   // The window owns the region from here on.
   SetWindowRgn(ToHwnd(window), region, TRUE);
   return true;
@@ -103,12 +114,32 @@ WindowRef Win32WindowManager::CreateList(ListWindow kind) {
 
 // ---- skin pictures ---------------------------------------------------------------------------
 
+namespace {
+
+// The system's loader may read past the end of a picture cut short instead of refusing it (and
+// the fault ends the window's creation half-way): such a file is treated as missing.
+bool CompletePicture(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  char head[panel::kBitmapHeaderBytes];
+  DWORD got = 0;
+  LARGE_INTEGER size{};
+  const bool read = ReadFile(file, head, sizeof head, &got, nullptr) != FALSE &&
+                    GetFileSizeEx(file, &size) != FALSE;
+  CloseHandle(file);
+  return read && panel::IsCompleteBitmapFile(std::string_view(head, got),
+                                             static_cast<std::uint64_t>(size.QuadPart));
+}
+
+}  // namespace
+
 void Win32Graphics::LoadPictures(const std::string& normal, const std::string& hover,
                                  const std::string& pressed, const std::string& sprites) {
   const std::string* files[4] = {&normal, &hover, &pressed, &sprites};
   HBITMAP loaded[4] = {};
   for (int i = 0; i < 4; ++i) {
-    if (files[i]->empty()) continue;
+    if (files[i]->empty() || !CompletePicture(*files[i])) continue;
     loaded[i] =
         static_cast<HBITMAP>(LoadImageA(nullptr, files[i]->c_str(), IMAGE_BITMAP, 0, 0,
                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION | LR_DEFAULTSIZE));

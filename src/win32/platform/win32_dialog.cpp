@@ -1,5 +1,7 @@
 #include "win32/platform/win32_dialog.h"
 
+#include "win32/platform/foreign_messages.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -59,9 +61,18 @@ int CALLBACK SheetCallbackThunk(HWND sheet, UINT message, LPARAM lParam) {
              : 0;
 }
 
+// The dialog manager's own WM_INITDIALOG comes once, from this thread, before the dialog has a
+// session; any other one (another process may post one) carries no address of ours.
+bool GenuineInit(HWND dialog) {
+  return !InSendMessage() && GetWindowLongPtrA(dialog, DWLP_USER) == 0;
+}
+
 // A page's WM_INITDIALOG carries its page record, whose lParam is the handler.
 INT_PTR CALLBACK PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+  if (message == WM_INITDIALOG) {
+    if (!GenuineInit(page)) return FALSE;
+    lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+  }
   return DialogProcedure(page, message, wParam, lParam);
 }
 
@@ -74,6 +85,7 @@ void RegisterControlClasses() {
 
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
+    if (!GenuineInit(dialog)) return FALSE;
     auto* session =
         new Session{reinterpret_cast<DialogHandler*>(lParam), Win32DialogControls(dialog)};
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(session));
@@ -94,7 +106,9 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
                          LOWORD(wParam));
       return FALSE;
     case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      // Only the dialog's own controls and, for a page, its sheet notify it.
+      const NMHDR* header = OwnNotification(lParam, sizeof(NMHDR), nullptr, nullptr, dialog);
+      if (header == nullptr) return FALSE;
       handler.OnNotify(session->controls, static_cast<int>(header->idFrom),
                        static_cast<int>(header->code));
       return FALSE;

@@ -1,31 +1,65 @@
 #include "win32/platform/win32_platform.h"
 
 namespace tv::win32 {
+namespace {
+
+// The profile calls rewrite a whole file with every write, truncating it first, and under Wine
+// nothing stops another process from reading it in between: a write made from that torn read
+// puts the torn file back, and keys are lost. The programs of this installation (the panel,
+// the video window program, the remote) share the settings file, so each of their profile
+// calls takes its turn under one named mutex. A writer that is none of them is not held back;
+// a turn that does not come within two seconds is not waited for any longer.
+class ProfileTurn {
+ public:
+  ProfileTurn() {
+    static HANDLE mutex = CreateMutexA(nullptr, FALSE, "TvPanel.SettingsFiles");
+    if (mutex == nullptr) return;
+    const DWORD waited = WaitForSingleObject(mutex, 2000);
+    // An abandoned turn (its program ended inside a call) passes to the next one.
+    if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) held_ = mutex;
+  }
+  ~ProfileTurn() {
+    if (held_ != nullptr) ReleaseMutex(held_);
+  }
+  ProfileTurn(const ProfileTurn&) = delete;
+  ProfileTurn& operator=(const ProfileTurn&) = delete;
+
+ private:
+  HANDLE held_ = nullptr;
+};
+
+}  // namespace
 
 std::uint32_t Win32Profile::ReadWinIni(const char* section, const char* key, const char* def,
                                        char* buffer, std::uint32_t size) {
+  const ProfileTurn turn;
   return GetProfileStringA(section, key, def, buffer, size);
 }
 
 bool Win32Profile::WriteWinIni(const char* section, const char* key, const char* value) {
+  const ProfileTurn turn;
   return WriteProfileStringA(section, key, value) != FALSE;
 }
 
 std::uint32_t Win32Profile::ReadString(const char* section, const char* key, const char* def,
                                        char* buffer, std::uint32_t size, const char* file) {
+  const ProfileTurn turn;
   return GetPrivateProfileStringA(section, key, def, buffer, size, file);
 }
 
 int Win32Profile::ReadInt(const char* section, const char* key, int def, const char* file) {
+  const ProfileTurn turn;
   return static_cast<int>(GetPrivateProfileIntA(section, key, def, file));
 }
 
 bool Win32Profile::WriteString(const char* section, const char* key, const char* value,
                                const char* file) {
+  const ProfileTurn turn;
   return WritePrivateProfileStringA(section, key, value, file) != FALSE;
 }
 
 std::optional<std::string> Win32Profile::ReadAll(const char* file) {
+  const ProfileTurn turn;
   HANDLE handle = CreateFileA(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;

@@ -100,6 +100,34 @@ TEST_F(ChannelSteps, AStepTunesTheNextListedChannelWrappingAtTheBandsEnds) {
   EXPECT_EQ(Setting(keys::kRecallCable), "40");
 }
 
+// A peer may store any number as the current channel; a step from far outside the band takes
+// the band's first listed channel in its direction at once rather than walking there.
+TEST_F(ChannelSteps, AStepFromFarOutsideTheBandStartsAtTheBandsEdge) {
+  Mark({3, 5, 9});
+  struct Case {
+    const char* stored;
+    cmd::Id step;
+    int tuned;
+  };
+  const Case cases[] = {
+      {"-1554457092", cmd::kChannelUp, 3},
+      {"-2147483648", cmd::kChannelUp, 3},
+      {"2147483647", cmd::kChannelDown, 9},
+      {"1445395396", cmd::kChannelDown, 9},
+      {"-1554457092", cmd::kChannelDown, 9},  // below the band, down wraps to its top
+      {"2147483647", cmd::kChannelUp, 3},     // above it, up wraps to its bottom
+      {"1", cmd::kChannelUp, 3},
+      {"11", cmd::kChannelDown, 9},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    ctx.settings.Write(keys::kTvChannelAir, c.stored);
+    Step(c.step);
+    EXPECT_EQ(Setting(keys::kTvChannelAir), std::to_string(c.tuned));
+    EXPECT_EQ(Setting(keys::kRecallAir), c.stored);
+  }
+}
+
 TEST_F(ChannelSteps, FmStepsWrapInTheCountrysBandAndStartFromWhatThePeerStored) {
   ctx.mode.fmMode = 1;
   auto fmStep = [this](cmd::Id id, int country, const char* stored) {

@@ -65,6 +65,38 @@ TEST(LayoutLoad, TextsAreCutToTheirCapacity) {
   EXPECT_EQ(h.fake.shell.trayTip, tip300.substr(0, 63));
 }
 
+// Coordinates are the file's within 32 767 pixels of 0 and cut to that beyond: the drawing adds
+// and multiplies them in 32 bits.
+TEST(LayoutLoad, CoordinatesFarOffAnyScreenAreCutToTheLimit) {
+  constexpr int kLimit = kLayoutCoordinateLimit;
+  PanelHarness h(
+      "[Panel]\n1PANEL_W=2147483647\n1PANEL_OPENLEFTLIST_W=-2147483648\n1PANEL_H=-176\n"
+      "[1PANEL_BTN]\nBTN_CHUP_X=32767\nBTN_CHUP_W=32768\nBTN_NUM1_Y=-32768\n"
+      "BTN_NUM1_H=-32767\nLCD_VOLBAR_W=99999999\nOSD_TUNER_FIRSTNUM_X=-7\n"
+      "LCD_VOLBAR_LTOR_DTOU=-2147483648\nBTN_OPENPANEL_X=2147483647\n"
+      "[Panel1Point]\nHavePoint=3\n1=2147483647\n2=-2147483648\n3=5\n4=6\n5=-4194304\n6=0\n");
+  const PanelLayout& l = h.ctx.layout;
+  const struct {
+    const char* what;
+    int got, want;
+  } cases[] = {
+      {"width", l.geometry.panelW, kLimit},
+      {"side width", l.geometry.openLeftListW, -kLimit},
+      {"negative height kept", l.geometry.panelH, -176},
+      {"x at the limit", l.buttons[13].x, kLimit},
+      {"width beyond", l.buttons[13].width, kLimit},
+      {"y beyond", l.buttons[1].y, -kLimit},
+      {"height at the limit", l.buttons[1].height, -kLimit},
+      {"LCD value beyond", l.Value(panel::Lcd::LCD_VOLBAR_W), kLimit},
+      {"LCD value kept", l.Value(panel::Lcd::OSD_TUNER_FIRSTNUM_X), -7},
+      {"orientation beyond: still not drawn", l.Value(panel::Lcd::LCD_VOLBAR_LTOR_DTOU), -kLimit},
+      {"override rectangle", l.buttons[panel::kButtonOpenPanel].x, kLimit},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
+  EXPECT_EQ(panel::ReadOutline(h.ctx.panelIni, 1, 1),
+            (std::vector<Point>{{kLimit, -kLimit}, {5, 6}, {-kLimit, 0}}));
+}
+
 TEST(LayoutOverrides, UnfoldingPlacesTheDownPartButtonsAndFoldingRemovesThem) {
   PanelHarness h(
       "[1PANEL_BTN]\nBTN_PAINT_Y=150\nBTN_LOGOKOVA_W=1\nBTN_LOGOMOVE_W=2\n"

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "commands/command_ids.h"
 #include "panel/panel_timers.h"
 #include "unit/panel/panel_harness.h"
@@ -63,7 +65,24 @@ TEST_F(PanelTest, HitTestEdgesAreOutsideAndTheOffsetMovesEveryButtonButTheListOp
     ctx.ui.contentOffset = c.offset;
     EXPECT_EQ(panel::HitButton(ctx, c.x, c.y), c.hit);
   }
+  // A layout file may give any 32-bit rectangle; the far edge must not wrap into a hit.
+  const struct {
+    int x, width, px;
+    bool hit;
+  } extremes[] = {{INT_MIN, -1, 5, false},
+                  {INT_MIN, INT_MAX, -5, true},
+                  {INT_MIN, INT_MAX, 0, false},
+                  {INT_MAX - 10, INT_MAX, 5, false},
+                  {INT_MAX - 10, INT_MAX, INT_MAX, true},
+                  {-20, INT_MIN, -30, false}};
   ctx.ui.contentOffset = 0;
+  for (const auto& e : extremes) {
+    SCOPED_TRACE(::testing::Message() << e.x << " + " << e.width << " at " << e.px);
+    ctx.layout.buttons[13].x = e.x;
+    ctx.layout.buttons[13].width = e.width;
+    EXPECT_EQ(panel::HitButton(ctx, e.px, 40), e.hit ? 13 : kNo);
+  }
+  Enable({13});
   ctx.layout.buttons[13].enabled = 2;  // only exactly 1 is enabled
   EXPECT_EQ(panel::HitButton(ctx, 460, 40), kNo);
 }
@@ -203,6 +222,31 @@ TEST_F(PanelTest, VolumeBarInsidePixelsGiveTheVolumeAndTheEdgesNothing) {
     SCOPED_TRACE(::testing::Message() << c.direction << " " << c.x << "," << c.y);
     ctx.layout.lcd[static_cast<int>(panel::Lcd::LCD_VOLBAR_LTOR_DTOU)] = c.direction;
     ctx.ui.contentOffset = c.offset;
+    ctx.ui.volume = -1;
+    panel::OnLButtonDown(ctx, c.x, c.y, panel::kMkLButton);
+    EXPECT_EQ(ctx.ui.volume, c.volume);
+  }
+}
+
+// The bar's numbers come from the layout file: far outside the window (up to the loader's limit)
+// they still give a volume in range for a point inside the bar, without the arithmetic wrapping.
+TEST_F(PanelTest, AVolumeBarOfExtremeSizeStillGivesVolumesInRange) {
+  using panel::Lcd;
+  constexpr int kLimit = panel::kLayoutCoordinateLimit;
+  const struct {
+    int direction, barX, barY, width, height, x, y, volume;
+  } cases[] = {{0, -kLimit, 50, kLimit, 31, -5, 60, 219},
+               {0, -1000, 50, kLimit, 31, 5, 60, 6},
+               {0, -kLimit, 50, kLimit, 31, -kLimit / 2, 60, 110},
+               {1, 67, -kLimit, 220, kLimit, 100, -5, 1},
+               {1, 67, -10, 220, kLimit, 100, 30000, 19}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.barX << "," << c.barY << " " << c.x << "," << c.y);
+    ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_LTOR_DTOU)] = c.direction;
+    ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_X)] = c.barX;
+    ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_Y)] = c.barY;
+    ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_W)] = c.width;
+    ctx.layout.lcd[static_cast<int>(Lcd::LCD_VOLBAR_H)] = c.height;
     ctx.ui.volume = -1;
     panel::OnLButtonDown(ctx, c.x, c.y, panel::kMkLButton);
     EXPECT_EQ(ctx.ui.volume, c.volume);

@@ -139,7 +139,8 @@ int Thumb(HWND slider) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: sheet_probe tabs|frame|place|topmost|thumb|pos|at|tab TITLE [ID|N]\n");
+    std::fprintf(stderr,
+                 "usage: sheet_probe tabs|frame|place|topmost|thumb|pos|at|tab TITLE [ID|N]\n");
     return 2;
   }
   HWND sheet = FindWindowA(nullptr, argv[2]);
