@@ -173,16 +173,14 @@ TEST(BrowserFolder, CutsAtTheTerminatorThenAtTheFirstSemicolon) {
   const struct {
     std::string stored;
     std::string folder;
+    // clang-format off
   } cases[] = {
-      {"C:\\Browser\0"s, "C:\\Browser"},
-      {"C:\\Browser"s, "C:\\Browser"},  // not terminated
-      {"C:\\Browser;C:\\Other\0"s, "C:\\Browser"},
-      {";C:\\Browser\0"s, ""},
-      {"C:\\B\0;junk\0"s, "C:\\B"},
-      {""s, ""},
+      {"C:\\Browser\0"s, "C:\\Browser"}, {"C:\\Browser"s, "C:\\Browser"},  // or not terminated
+      {"C:\\Browser;C:\\Other\0"s, "C:\\Browser"}, {";C:\\Browser\0"s, ""},
+      {"C:\\B\0;junk\0"s, "C:\\B"}, {""s, ""},
       {"%ProgramFiles%\\Browser\0"s, "%ProgramFiles%\\Browser"},  // used as stored
-      {std::string(5000, 'p') + ";x", std::string(5000, 'p')},
-  };
+      {std::string(5000, 'p') + ";x", std::string(5000, 'p')}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(BrowserFolder(c.stored), c.folder) << c.stored.size();
 }
 

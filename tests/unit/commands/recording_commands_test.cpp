@@ -113,25 +113,20 @@ TEST_F(RecordingTest, DiskCheckComparesWholeMiBAgainstTheMinimumPlus100In64Bits)
     const char* minimum;  // "DiskFreeSpace"; null: missing
     std::uint64_t freeBytes;
     bool starts;
+    // clang-format off
   } cases[] = {
-      {nullptr, 600 * kMiB, true},
-      {nullptr, 600 * kMiB - 1, false},  // 599.99 MiB truncates to 599
-      {"", 550 * kMiB, false},           // empty means 500
-      {"", 600 * kMiB, true},
-      {"0", 99 * kMiB, false},
-      {"0", 100 * kMiB, true},
-      {"abc", 100 * kMiB, true},  // not a number reads as 0
-      {"abc", 99 * kMiB, false},
-      {"12abc", 112 * kMiB, true},
+      // Missing: 500; 599.99 MiB truncates to 599. Empty means 500 too.
+      {nullptr, 600 * kMiB, true}, {nullptr, 600 * kMiB - 1, false}, {"", 550 * kMiB, false},
+      {"", 600 * kMiB, true}, {"0", 99 * kMiB, false}, {"0", 100 * kMiB, true},
+      // Not a number reads as 0, a number's leading digits as that number.
+      {"abc", 100 * kMiB, true}, {"abc", 99 * kMiB, false}, {"12abc", 112 * kMiB, true},
       {"12abc", 111 * kMiB, false},
-      {"-50", 50 * kMiB, true},
-      {"-50", 49 * kMiB, false},
-      {"-200", 0, true},  // a minimum below zero passes even an empty disk
-      {"2147483647", 2147483746ull * kMiB, false},
-      {"2147483647", 2147483747ull * kMiB, true},  // no wrap at the int limit
-      {"20380", 5ull << 32, true},                 // 20480 MiB: beyond 32 bits of bytes
-      {"20381", 5ull << 32, false},
-  };
+      // A minimum below zero passes even an empty disk.
+      {"-50", 50 * kMiB, true}, {"-50", 49 * kMiB, false}, {"-200", 0, true},
+      // No wrap at the int limit; 20480 MiB are beyond 32 bits of bytes.
+      {"2147483647", 2147483746ull * kMiB, false}, {"2147483647", 2147483747ull * kMiB, true},
+      {"20380", 5ull << 32, true}, {"20381", 5ull << 32, false}};
+  // clang-format on
   for (const auto& c : cases) {
     if (c.minimum)
       ctx.settings.Write(keys::kDiskFreeSpace, c.minimum);
