@@ -75,16 +75,12 @@ TEST(CapturedFileRules, SlotsTypesTimesAndComparisons) {
     int column;
     const char *a, *b;
     int sign;
+    // clang-format off
   } compares[] = {
-      {0, "QV02.bmp", "qv10.bmp", -1},
-      {0, "qv01.bmp", "QV01.BMP", 0},
-      {0, "qv1", "qv10", -1},
-      {1, "1000", "999", -1},
-      {2, ".mpg", ".bmp", 1},
-      {3, "2004/10/1--0:0-00", "2004/9/1--0:0-00", -1},
-      {4, "a", "b", 0},
-      {7, "a", "b", 0},
-  };
+      {0, "QV02.bmp", "qv10.bmp", -1}, {0, "qv01.bmp", "QV01.BMP", 0}, {0, "qv1", "qv10", -1},
+      {1, "1000", "999", -1}, {2, ".mpg", ".bmp", 1},
+      {3, "2004/10/1--0:0-00", "2004/9/1--0:0-00", -1}, {4, "a", "b", 0}, {7, "a", "b", 0}};
+  // clang-format on
   // Every column of an entry holds the same text, so only the column's rule decides.
   const auto entry = [](const char* t) { return CapturedFileTexts{t, t, t, t, t}; };
   for (const auto& c : compares) {
