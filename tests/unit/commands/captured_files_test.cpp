@@ -178,15 +178,14 @@ TEST_F(CapturedFilesTest, NewFilesFromThePeerAddOneItemEach) {
 
   Place("qv05.bmp");
   Place("qv03.old.mpg", "m");
+  // A bare name is in the capture folder; qv04.bmp is missing.
   const struct {
     const char* added;
     Strings items;
-  } steps[] = {
-      {"qv05.bmp", {"qv01.mpg", "qv05.bmp"}},  // a bare name is in the capture folder
-      {"", {"qv01.mpg", "qv05.bmp"}},
-      {"C:\\Cap\\qv04.bmp", {"qv01.mpg", "qv05.bmp"}},  // missing
-      {"C:\\Cap\\qv03.old.mpg", {"qv01.mpg", "qv03.old.mpg", "qv05.bmp"}},
-  };
+  } steps[] = {{"qv05.bmp", {"qv01.mpg", "qv05.bmp"}},
+               {"", {"qv01.mpg", "qv05.bmp"}},
+               {"C:\\Cap\\qv04.bmp", {"qv01.mpg", "qv05.bmp"}},
+               {"C:\\Cap\\qv03.old.mpg", {"qv01.mpg", "qv03.old.mpg", "qv05.bmp"}}};
   for (const auto& step : steps) {
     ctx.settings.Write(keys::kAddItem, step.added);
     Run(cmd::kPeerCapturedFile);
@@ -203,20 +202,18 @@ TEST_F(CapturedFilesTest, NewFilesFromThePeerAddOneItemEach) {
 }
 
 TEST_F(CapturedFilesTest, DeleteTakesRecordingsWithTheirThumbnails) {
+  const Strings all{"keep.txt", "qv01.bmp", "qv01.mpg", "qv02.bmp",
+                    "qv03.bmp", "qv04.bmp", "qv04.dat"};
   const struct {
-    Strings select;
-    Strings left;
+    Strings select, left;
   } cases[] = {
-      {{}, {"keep.txt", "qv01.bmp", "qv01.mpg", "qv02.bmp", "qv03.bmp", "qv04.bmp", "qv04.dat"}},
+      {{}, all},
       {{"qv01.mpg"}, {"keep.txt", "qv02.bmp", "qv03.bmp", "qv04.bmp", "qv04.dat"}},
       {{"qv02.bmp"}, {"keep.txt", "qv01.bmp", "qv01.mpg", "qv03.bmp", "qv04.bmp", "qv04.dat"}},
-      {{"qv01.mpg", "qv02.bmp", "qv04.dat"}, {"keep.txt", "qv03.bmp"}},
-  };
+      {{"qv01.mpg", "qv02.bmp", "qv04.dat"}, {"keep.txt", "qv03.bmp"}}};
   for (const auto& c : cases) {
     files = fakes::FakeFileOperations();
-    for (const char* name :
-         {"keep.txt", "qv01.bmp", "qv01.mpg", "qv02.bmp", "qv03.bmp", "qv04.bmp", "qv04.dat"})
-      Place(name);
+    for (const std::string& name : all) Place(name);
     files.Find("C:\\Cap\\qv03.bmp")->readOnly = true;
     Reopen();
     for (const std::string& s : c.select) Select(s);
