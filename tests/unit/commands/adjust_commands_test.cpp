@@ -25,15 +25,9 @@ using Levels = std::vector<std::uint32_t>;
 
 constexpr std::uint32_t kVolumeControl = 1, kBassControl = 2;
 
-struct ToVideo {
-  std::uint16_t id;
-  std::intptr_t lParam;
-  Delivery delivery = Delivery::Posted;
-  friend bool operator==(const ToVideo&, const ToVideo&) = default;
-};
-
-void PrintTo(const ToVideo& m, std::ostream* os) {
-  *os << m.id << "(" << m.lParam << (m.delivery == Delivery::Sent ? ", sent)" : ")");
+using Msgs = std::vector<std::string>;
+std::string M(std::uint16_t id, std::intptr_t lParam, bool sent = false) {
+  return std::to_string(id) + " " + std::to_string(lParam) + (sent ? " sent" : "");
 }
 
 // A running panel: its window procedure runs the gate and the handlers, its timers run the
@@ -59,11 +53,11 @@ class AdjustTest : public ::testing::Test {
   // Commands reach the video window after 1 ms timers; let them run.
   void Settle(std::uint32_t ms = 1) { h.fake.time.Advance(ms); }
 
-  std::vector<ToVideo> Video() const {
-    std::vector<ToVideo> out;
+  Msgs Video() const {
+    Msgs out;
     for (const auto& m : h.fake.messenger.LogTo(video))
       if (m.message == kWmCommand)
-        out.push_back({static_cast<std::uint16_t>(m.wParam & 0xFFFF), m.lParam, m.delivery});
+        out.push_back(M(m.wParam & 0xFFFF, m.lParam, m.delivery == Delivery::Sent));
     return out;
   }
   void Forget() {
@@ -101,7 +95,7 @@ TEST_F(AdjustTest, VolumeStepsByTensFromAnyValueAndStopsAtTheEnds) {
   EXPECT_EQ(ctx.settings.Int(keys::kVolume), 123);
   EXPECT_TRUE(h.fake.mixer.sets.empty());
   EXPECT_TRUE(h.fake.graphics.WindowCopies().empty());
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoVolume, 220, Delivery::Sent}}));
+  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoVolume, 220, true)});
 }
 
 // ---- the picture adjust mode ("V") --------------------------------------------------------
@@ -110,19 +104,16 @@ TEST_F(AdjustTest, PicturePressesShowEachValueInTurnAndStepsPostTheShownAndTheSe
   ctx.settings.Write(keys::kContrast, 70);
   ctx.settings.Write(keys::kHue, -5);
   Press(cmd::kVideoAdjustMode, 5);
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoShowBrightness, 128},
-                                           {cmd::kVideoShowContrast, 70},
-                                           {cmd::kVideoShowHue, 132},
-                                           {cmd::kVideoShowSaturation, 64},
-                                           {cmd::kVideoShowBrightness, 128}}));
+  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoShowBrightness, 128), M(cmd::kVideoShowContrast, 70),
+                           M(cmd::kVideoShowHue, 132), M(cmd::kVideoShowSaturation, 64),
+                           M(cmd::kVideoShowBrightness, 128)}));
   EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerVideoAdjustEnd), 2000u);
 
   Forget();
   Run(cmd::kPlus);
   EXPECT_TRUE(Video().empty()) << "the step runs from a 1 ms timer";
   Settle();
-  EXPECT_EQ(Video(),
-            (std::vector<ToVideo>{{cmd::kVideoShowBrightness, 129}, {cmd::kVideoBrightness, 129}}));
+  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoShowBrightness, 129), M(cmd::kVideoBrightness, 129)}));
   EXPECT_EQ(ctx.settings.Int(keys::kBrightness), 129);
   EXPECT_EQ(ctx.picture.brightness, 129);
 
@@ -132,7 +123,7 @@ TEST_F(AdjustTest, PicturePressesShowEachValueInTurnAndStepsPostTheShownAndTheSe
   Forget();
   Run(cmd::kMinus);
   Settle();
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoShowHue, 128}, {cmd::kVideoHue, 128}}));
+  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoShowHue, 128), M(cmd::kVideoHue, 128)}));
   EXPECT_EQ(ctx.settings.Text(keys::kHue), "-1");
 }
 
@@ -155,7 +146,7 @@ TEST_F(AdjustTest, PictureModeEndsTwoSecondsAfterTheLastStepAndPlusThenRaisesThe
   // The next "V" starts over at brightness, though contrast would have been next.
   Forget();
   Run(cmd::kVideoAdjustMode);
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoShowBrightness, 130}}));
+  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoShowBrightness, 130)});
 }
 
 // ---- the tone adjust mode ("A") -----------------------------------------------------------
@@ -163,10 +154,8 @@ TEST_F(AdjustTest, PictureModeEndsTwoSecondsAfterTheLastStepAndPlusThenRaisesThe
 TEST_F(AdjustTest, ToneCycleShowsBalanceBassTrebleAndStepsReachTheCard) {
   ctx.settings.Write(keys::kTreble, 9);
   Press(cmd::kAudioAdjustMode, 4);
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoBalance, 128},
-                                           {cmd::kVideoBass, 0},
-                                           {cmd::kVideoTreble, 9},
-                                           {cmd::kVideoBalance, 128}}));
+  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoBalance, 128), M(cmd::kVideoBass, 0),
+                           M(cmd::kVideoTreble, 9), M(cmd::kVideoBalance, 128)}));
   EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerAudioAdjustEnd), 2000u);
 
   // Balance right of centre: the card's left channel falls off.
@@ -176,7 +165,7 @@ TEST_F(AdjustTest, ToneCycleShowsBalanceBassTrebleAndStepsReachTheCard) {
   Run(cmd::kPlus);
   Settle();
   EXPECT_EQ(ctx.settings.Int(keys::kBalance), 129);
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoBalance, 129}}));
+  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoBalance, 129)});
   EXPECT_EQ(h.fake.mixer.ValuesOf(kVolumeControl), (Levels{25200, 25600}));
 
   Run(cmd::kAudioAdjustMode);  // bass, at 0
@@ -187,7 +176,7 @@ TEST_F(AdjustTest, ToneCycleShowsBalanceBassTrebleAndStepsReachTheCard) {
   EXPECT_TRUE(h.fake.mixer.sets.empty());
   Run(cmd::kPlus);
   Settle();
-  EXPECT_EQ(Video(), (std::vector<ToVideo>{{cmd::kVideoBass, 1}}));
+  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoBass, 1)});
   EXPECT_EQ(h.fake.mixer.ValuesOf(kBassControl), (Levels{1, 1}));
 }
 

@@ -34,8 +34,9 @@ TEST(SourceCommands, ALaunchScansABandNeverScannedAfterSixSeconds) {
     if (c.airAlreadyScan) b.ctx.settings.Write(keys::kAirAlreadyScan, c.airAlreadyScan);
     b.Issue(cmd::kSourceAir);
     ASSERT_EQ(b.fake.shell.started.size(), 1u);
-    EXPECT_EQ(b.fake.shell.started[0].commandLine, b.h.dir + "\\screen.ex_");
-    EXPECT_EQ(b.fake.shell.started[0].showState, kSwHide);
+    EXPECT_EQ(b.fake.shell.started[0].commandLine + " " +
+                  std::to_string(b.fake.shell.started[0].showState),
+              b.h.dir + "\\screen.ex_ " + std::to_string(kSwHide));
     EXPECT_EQ(b.ctx.mode.videoBusy, 1);  // until the program acknowledges
     EXPECT_EQ(b.fake.time.Sleeps(),
               c.scans ? std::vector<std::uint32_t>{6000} : std::vector<std::uint32_t>{});
@@ -72,10 +73,10 @@ TEST_F(ChannelSteps, AStepTunesTheNextListedChannelWrappingAtTheBandsEnds) {
   Mark({3, 5, 9});
   ctx.settings.Write(keys::kTvChannelAir, 5);
   Step(cmd::kChannelUp);
-  EXPECT_EQ(Setting(keys::kTvChannelAir), "9");
-  EXPECT_EQ(Setting(keys::kRecallAir), "5");
-  EXPECT_EQ(ctx.channels.currentChannel, 9);
-  EXPECT_EQ(LcdChannel(), 9);
+  // The stored channel and recall, the current channel and the LCD's.
+  EXPECT_EQ(Setting(keys::kTvChannelAir) + " " + Setting(keys::kRecallAir) + " " +
+                std::to_string(ctx.channels.currentChannel) + " " + std::to_string(LcdChannel()),
+            "9 5 9 9");
   // Each step counts its own wraps: one wrap in a step does not shorten the next.
   Step(cmd::kChannelUp);
   Step(cmd::kChannelDown);
@@ -93,8 +94,7 @@ TEST_F(ChannelSteps, AStepTunesTheNextListedChannelWrappingAtTheBandsEnds) {
   ctx.settings.Write(keys::kCableList, 60, keys::kTrue);
   ctx.settings.Write(keys::kTvChannelCable, 40);
   Step(cmd::kChannelUp);
-  EXPECT_EQ(Setting(keys::kTvChannelCable), "60");
-  EXPECT_EQ(Setting(keys::kRecallCable), "40");
+  EXPECT_EQ(Setting(keys::kTvChannelCable) + " " + Setting(keys::kRecallCable), "60 40");
   fake.messenger.RemoveWindow(video);
   Step(cmd::kChannelUp);
   EXPECT_EQ(Setting(keys::kRecallCable), "40");
@@ -159,10 +159,9 @@ TEST_F(ChannelSteps, RecallSwapsTheCurrentAndThePreviousChannel) {
 
   ctx.settings.Write(keys::kRecallAir, 12);
   Issue(cmd::kRecall);
-  EXPECT_EQ(LcdChannel(), 12);
-  EXPECT_EQ(Setting(keys::kTvChannelAir), "12");
-  EXPECT_EQ(Setting(keys::kTvChannel), "12");
-  EXPECT_EQ(Setting(keys::kRecallAir), "5");
+  EXPECT_EQ(std::to_string(LcdChannel()) + " " + Setting(keys::kTvChannelAir) + " " +
+                Setting(keys::kTvChannel) + " " + Setting(keys::kRecallAir),
+            "12 12 12 5");
   Issue(cmd::kRecall);
   EXPECT_EQ(Tuned(), (Values{12, 5}));
 
@@ -170,8 +169,7 @@ TEST_F(ChannelSteps, RecallSwapsTheCurrentAndThePreviousChannel) {
   ctx.mode.airBand = 0;
   ctx.settings.Write(keys::kRecallCable, 30);
   Issue(cmd::kRecall);
-  EXPECT_EQ(Setting(keys::kRecallCable), "5");
-  EXPECT_EQ(Setting(keys::kTvChannelCable), "30");
+  EXPECT_EQ(Setting(keys::kRecallCable) + " " + Setting(keys::kTvChannelCable), "5 30");
 
   ctx.mode.fmMode = 1;
   Issue(cmd::kRecall);
@@ -184,8 +182,7 @@ TEST_F(ChannelSteps, RecallSwapsTheCurrentAndThePreviousChannel) {
   ctx.settings.Write(keys::kUseFullScan, keys::kTrue);
   ctx.settings.Write(keys::kFullScanRecall, 4);
   Issue(cmd::kRecall);
-  EXPECT_EQ(Setting(keys::kFullScanRecall), "1");
-  EXPECT_EQ(Setting(keys::kFullScanNow), "4");
+  EXPECT_EQ(Setting(keys::kFullScanRecall) + " " + Setting(keys::kFullScanNow), "1 4");
   EXPECT_EQ(Tuned(), (Values{12, 5, 30, 4}));
 }
 

@@ -42,10 +42,6 @@ class CompanionTest : public ::testing::Test {
     h.fake.messenger.DispatchPosted();
   }
   std::vector<std::string> Started() const { return CommandLines(h.fake.shell.started); }
-  void SetBrowserPath(std::string bytes, std::uint32_t type = kRegSz) {
-    h.fake.shell.machineKeys[kBrowserKey][kBrowserValue] =
-        RegistryValue{true, type, std::move(bytes)};
-  }
 
   PanelHarness h;
   PanelContext& ctx = h.ctx;
@@ -104,45 +100,38 @@ TEST_F(CompanionTest, TeletextSetsTheCaptureSizeTellsTheCardThenStartsTheViewer)
   EXPECT_EQ(Started(), std::vector<std::string>{"C:\\Text\\Infopage.ex_"});
 }
 
-TEST_F(CompanionTest, TeletextFolderCasesAndTheFmGuard) {
+TEST_F(CompanionTest, TeletextFolderAndStandardCasesAndTheFmGuard) {
   const std::string longFolder = "C:\\" + std::string(400, 'x');
+  // Boxes as "text|caption", all without an owner: they show even while the panel is hidden.
   const struct {
     std::string folder;
-    std::vector<std::string> started;
-    std::vector<std::string> boxes;
+    int standard;
+    std::vector<std::string> started, boxes;
+    const char* size;  // the capture size afterwards
   } cases[] = {
-      {"", {}, {"Can't find Teletext, please check again!"}},
-      {"C:\\Text\\", {"C:\\Text\\\\Infopage.ex_"}, {}},  // the separator is always added
-      {longFolder, {longFolder.substr(0, 259) + "\\Infopage.ex_"}, {}},
+      {"", 0, {}, {"Can't find Teletext, please check again!|error"}, ""},
+      {"C:\\Text\\", 0, {"C:\\Text\\\\Infopage.ex_"}, {}, "352x288"},  // always a separator
+      {longFolder, 0, {longFolder.substr(0, 259) + "\\Infopage.ex_"}, {}, "352x288"},
+      {"C:\\Text", -1, {}, {"This module don't support Teletext!|Error"}, ""},
   };
   for (const auto& c : cases) {
     PanelHarness p;
     p.AddVideoWindow();
     WinIni(p.fake.profile).Write(keys::kTeletextDir, c.folder);
+    p.ctx.settings.Write(keys::kVideoStandard, c.standard);
     OnCommand(p.ctx, cmd::kTeletext, 0);
     EXPECT_EQ(CommandLines(p.fake.shell.started), c.started) << c.folder.size();
-    EXPECT_EQ(p.fake.messageBoxes.Texts(), c.boxes);
-    for (const auto& box : p.fake.messageBoxes.Shown()) {
-      EXPECT_FALSE(box.owner);  // no owner: it shows even while the panel is hidden
-      EXPECT_EQ(box.caption, "error");
-    }
+    std::vector<std::string> boxes;
+    for (const auto& box : p.fake.messageBoxes.Shown())
+      boxes.push_back(box.text + "|" + box.caption.value_or("-") + (box.owner ? "owned" : ""));
+    EXPECT_EQ(boxes, c.boxes);
+    EXPECT_EQ(p.ctx.settings.Text(keys::kCaptureStreamSize), c.size);
   }
   WinIni(h.fake.profile).Write(keys::kTeletextDir, "C:\\Text");
   ctx.mode.fmMode = 1;
   Do(cmd::kTeletext);
   EXPECT_TRUE(h.fake.shell.started.empty());
   EXPECT_TRUE(h.fake.messenger.Log().empty());
-}
-
-TEST_F(CompanionTest, TeletextOnAnUnknownStandardSaysSoAndChangesNothing) {
-  WinIni(h.fake.profile).Write(keys::kTeletextDir, "C:\\Text");
-  ctx.settings.Write(keys::kVideoStandard, -1);
-  Do(cmd::kTeletext);
-  ASSERT_EQ(h.fake.messageBoxes.Shown().size(), 1u);
-  EXPECT_EQ(h.fake.messageBoxes.Shown()[0].text, "This module don't support Teletext!");
-  EXPECT_EQ(h.fake.messageBoxes.Shown()[0].caption, "Error");
-  EXPECT_TRUE(h.fake.shell.started.empty());
-  EXPECT_EQ(ctx.settings.Text(keys::kCaptureStreamSize), "");
 }
 
 // ---- schedule -------------------------------------------------------------------------------
@@ -184,48 +173,46 @@ TEST(BrowserFolder, CutsAtTheTerminatorThenAtTheFirstSemicolon) {
   const struct {
     std::string stored;
     std::string folder;
+    // clang-format off
   } cases[] = {
-      {"C:\\Browser\0"s, "C:\\Browser"},
-      {"C:\\Browser"s, "C:\\Browser"},  // not terminated
-      {"C:\\Browser;C:\\Other\0"s, "C:\\Browser"},
-      {";C:\\Browser\0"s, ""},
-      {"C:\\B\0;junk\0"s, "C:\\B"},
-      {""s, ""},
+      {"C:\\Browser\0"s, "C:\\Browser"}, {"C:\\Browser"s, "C:\\Browser"},  // or not terminated
+      {"C:\\Browser;C:\\Other\0"s, "C:\\Browser"}, {";C:\\Browser\0"s, ""},
+      {"C:\\B\0;junk\0"s, "C:\\B"}, {""s, ""},
       {"%ProgramFiles%\\Browser\0"s, "%ProgramFiles%\\Browser"},  // used as stored
-      {std::string(5000, 'p') + ";x", std::string(5000, 'p')},
-  };
+      {std::string(5000, 'p') + ";x", std::string(5000, 'p')}};
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(BrowserFolder(c.stored), c.folder) << c.stored.size();
 }
 
-TEST_F(CompanionTest, WebPageStartsTheRegisteredBrowserOnTheSkinsAddressAndRefocusesThePanel) {
-  h.fake.WriteFile(ctx.where.panelIni,
-                   "[Panel]\r\nPanelNow=2\r\n1PANEL_HTTP=http://one.example\r\n"
-                   "2PANEL_HTTP=http://two.example\r\n");
-  SetBrowserPath(std::string("C:\\Stubs;C:\\Elsewhere\0", 22), kRegExpandSz);
-  Do(cmd::kWebsite);
-  EXPECT_EQ(Started(), std::vector<std::string>{"C:\\Stubs\\iexplore.exe http://two.example"});
-  EXPECT_EQ(h.fake.shell.registryReads,
-            std::vector<std::string>{std::string(kBrowserKey) + "|Path"});
-  const std::string panel = fakes::Hex(ctx.windows.panel);
-  EXPECT_EQ(h.fake.windows.events,
-            (std::vector<std::string>{"Foreground " + panel, "Focus " + panel}));
-}
-
-TEST_F(CompanionTest, WebPageCommandLineKeepsItsSpaceAndAMissingRegistrationDoesNothing) {
-  SetBrowserPath("C:\\B");  // no address for the skin: the space stays
-  Do(cmd::kWebsite);
-  EXPECT_EQ(Started(), std::vector<std::string>{"C:\\B\\iexplore.exe "});
-
-  h.fake.shell.machineKeys.clear();
-  h.fake.shell.started.clear();
-  h.fake.windows.events.clear();
-  Do(cmd::kWebsite);
-  EXPECT_TRUE(h.fake.shell.started.empty());
-  EXPECT_TRUE(h.fake.windows.events.empty());
-
-  h.fake.shell.machineKeys[kBrowserKey] = {};  // the key without its value: an empty folder
-  Do(cmd::kWebsite);
-  EXPECT_EQ(Started(), std::vector<std::string>{"\\iexplore.exe "});
+TEST(CompanionCases, WebPageStartsTheRegisteredBrowserOnTheSkinsAddressAndRefocusesThePanel) {
+  using namespace std::string_literals;
+  const struct {
+    std::optional<RegistryValue> path;  // nullopt: not registered
+    std::string panelIni;
+    std::string started;  // "": nothing started and no refocus
+  } cases[] = {
+      {RegistryValue{true, kRegExpandSz, "C:\\Stubs;C:\\Elsewhere\0"s},
+       "[Panel]\r\nPanelNow=2\r\n1PANEL_HTTP=http://one.example\r\n2PANEL_HTTP=http://"
+       "two.example\r\n",
+       "C:\\Stubs\\iexplore.exe http://two.example"},
+      {RegistryValue{true, kRegSz, "C:\\B"}, "", "C:\\B\\iexplore.exe "},  // the space stays
+      {std::nullopt, "", ""},
+      {RegistryValue{}, "", "\\iexplore.exe "},  // the key without its value: an empty folder
+  };
+  for (const auto& c : cases) {
+    PanelHarness p;
+    p.fake.WriteFile(p.ctx.where.panelIni, c.panelIni);
+    if (c.path) p.fake.shell.machineKeys[kBrowserKey] = {{kBrowserValue, *c.path}};
+    if (c.path && !c.path->found) p.fake.shell.machineKeys[kBrowserKey] = {};
+    OnCommand(p.ctx, cmd::kWebsite, 0);
+    const std::string panel = fakes::Hex(p.ctx.windows.panel);
+    EXPECT_EQ(CommandLines(p.fake.shell.started),
+              c.started.empty() ? std::vector<std::string>{} : std::vector{c.started});
+    const std::vector<std::string> refocus{"Foreground " + panel, "Focus " + panel};
+    EXPECT_EQ(p.fake.windows.events, c.started.empty() ? std::vector<std::string>{} : refocus);
+    EXPECT_EQ(p.fake.shell.registryReads,
+              std::vector<std::string>{std::string(kBrowserKey) + "|Path"});
+  }
 }
 
 }  // namespace

@@ -27,18 +27,12 @@ constexpr Delivery kSent = Delivery::Sent, kPosted = Delivery::Posted;
 constexpr const char* kNoSpace = "Disk Space is not enough !!!Can't start recording!!";
 constexpr std::uint32_t kInputMute = 13;
 
-struct Msg {
-  std::uint32_t message;
-  std::uintptr_t wParam;
-  std::intptr_t lParam;
-  Delivery delivery;
-  friend bool operator==(const Msg&, const Msg&) = default;
-};
-void PrintTo(const Msg& m, std::ostream* os) {
-  *os << m.message << ":" << m.wParam << "(" << m.lParam << (m.delivery == kSent ? ") sent" : ")");
-}
-Msg Cmd(std::uint16_t id, std::intptr_t lParam, Delivery d) {
-  return Msg{kWmCommand, id, lParam, d};
+using Msgs = std::vector<std::string>;
+// One message as "wParam lParam", prefixed "message:" when not a command, marked when sent.
+std::string M(std::uintptr_t w, std::intptr_t l = 0, Delivery d = kPosted,
+              std::uint32_t message = kWmCommand) {
+  return (message == kWmCommand ? "" : std::to_string(message) + ":") + std::to_string(w) + " " +
+         std::to_string(l) + (d == kSent ? " sent" : "");
 }
 
 // A running panel with the card's window, a capture folder on a roomy disk and a sound card
@@ -65,13 +59,28 @@ class RecordingPanel {
     OnCommand(ctx, id, lParam);
     h.fake.messenger.DispatchPosted();
   }
-  std::vector<Msg> To(WindowRef window) const {
-    std::vector<Msg> out;
+  Msgs To(WindowRef window) const {
+    Msgs out;
     for (const auto& m : h.fake.messenger.LogTo(window))
-      out.push_back({m.message, m.wParam, m.lParam, m.delivery});
+      out.push_back(M(m.wParam, m.lParam, m.delivery, m.message));
     return out;
   }
-  std::vector<std::string> Boxes() const { return h.fake.messageBoxes.Texts(); }
+  // Each box as "owner|text|caption|style".
+  Msgs Boxes() const {
+    Msgs out;
+    for (const auto& b : h.fake.messageBoxes.Shown())
+      out.push_back(fakes::Hex(b.owner) + "|" + b.text + "|" + b.caption.value_or("-") + "|" +
+                    std::to_string(b.style));
+    return out;
+  }
+  Msgs NoSpace() const { return {fakes::Hex(ctx.windows.panel) + "|" + kNoSpace + "|Warning|0"}; }
+  // recording, recordArmed, snapshotBusy, timeShift, videoBusy.
+  std::string Mode() const {
+    const ModeFlags& m = ctx.mode;
+    return std::to_string(m.recording) + std::to_string(m.recordArmed) +
+           std::to_string(m.snapshotBusy) + std::to_string(m.timeShift) +
+           std::to_string(m.videoBusy);
+  }
   void ClearLogs() { h.fake.messenger.ClearLog(); }
   std::optional<std::uint32_t> InputMute() const {
     const auto values = h.fake.mixer.ValuesOf(kInputMute);
@@ -99,47 +108,25 @@ class RecordingTest : public ::testing::Test, public RecordingPanel {};
 
 // ---- the free-space check ---------------------------------------------------------------------
 
-TEST(SpaceQueryPath, CutsAfterTheLastBackslashAndKeepsIt) {
-  const struct {
-    const char* text;
-    const char* path;
-  } cases[] = {
-      {"C:\\Tv\\Captures", "C:\\Tv\\"},
-      {"C:\\Tv\\Captures\\", "C:\\Tv\\Captures\\"},
-      {"C:\\TimeShift.mpg", "C:\\"},
-      {"\\\\server\\share\\x", "\\\\server\\share\\"},
-      {"Captures", "Captures"},
-      {"D:", "D:"},
-      {"", ""},
-      {"C:/Tv/Captures", "C:/Tv/Captures"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(SpaceQueryPath(c.text), c.path) << c.text;
-}
-
 TEST_F(RecordingTest, DiskCheckComparesWholeMiBAgainstTheMinimumPlus100In64Bits) {
   const struct {
     const char* minimum;  // "DiskFreeSpace"; null: missing
     std::uint64_t freeBytes;
     bool starts;
+    // clang-format off
   } cases[] = {
-      {nullptr, 600 * kMiB, true},
-      {nullptr, 600 * kMiB - 1, false},  // 599.99 MiB truncates to 599
-      {"", 550 * kMiB, false},           // empty means 500
-      {"", 600 * kMiB, true},
-      {"0", 99 * kMiB, false},
-      {"0", 100 * kMiB, true},
-      {"abc", 100 * kMiB, true},  // not a number reads as 0
-      {"abc", 99 * kMiB, false},
-      {"12abc", 112 * kMiB, true},
+      // Missing: 500; 599.99 MiB truncates to 599. Empty means 500 too.
+      {nullptr, 600 * kMiB, true}, {nullptr, 600 * kMiB - 1, false}, {"", 550 * kMiB, false},
+      {"", 600 * kMiB, true}, {"0", 99 * kMiB, false}, {"0", 100 * kMiB, true},
+      // Not a number reads as 0, a number's leading digits as that number.
+      {"abc", 100 * kMiB, true}, {"abc", 99 * kMiB, false}, {"12abc", 112 * kMiB, true},
       {"12abc", 111 * kMiB, false},
-      {"-50", 50 * kMiB, true},
-      {"-50", 49 * kMiB, false},
-      {"-200", 0, true},  // a minimum below zero passes even an empty disk
-      {"2147483647", 2147483746ull * kMiB, false},
-      {"2147483647", 2147483747ull * kMiB, true},  // no wrap at the int limit
-      {"20380", 5ull << 32, true},                 // 20480 MiB: beyond 32 bits of bytes
-      {"20381", 5ull << 32, false},
-  };
+      // A minimum below zero passes even an empty disk.
+      {"-50", 50 * kMiB, true}, {"-50", 49 * kMiB, false}, {"-200", 0, true},
+      // No wrap at the int limit; 20480 MiB are beyond 32 bits of bytes.
+      {"2147483647", 2147483746ull * kMiB, false}, {"2147483647", 2147483747ull * kMiB, true},
+      {"20380", 5ull << 32, true}, {"20381", 5ull << 32, false}};
+  // clang-format on
   for (const auto& c : cases) {
     if (c.minimum)
       ctx.settings.Write(keys::kDiskFreeSpace, c.minimum);
@@ -149,10 +136,9 @@ TEST_F(RecordingTest, DiskCheckComparesWholeMiBAgainstTheMinimumPlus100In64Bits)
     EXPECT_EQ(EnoughDiskSpace(ctx, keys::kCaptureFile), c.starts)
         << (c.minimum ? c.minimum : "(missing)") << " " << c.freeBytes;
   }
-  EXPECT_EQ(h.fake.files.spaceQueries.back(), "C:\\Tv\\");
 }
 
-TEST_F(RecordingTest, DiskCheckAsksAboutTheCutPathAndAFailedQueryIsAFullDisk) {
+TEST_F(RecordingTest, DiskCheckAsksAboutThePathCutAfterItsLastBackslashAndAFailedQueryIsAFullDisk) {
   const std::string longName(300, 'a');
   const struct {
     std::string folder;
@@ -164,6 +150,9 @@ TEST_F(RecordingTest, DiskCheckAsksAboutTheCutPathAndAFailedQueryIsAFullDisk) {
       {"C:\\Nowhere\\Captures", "C:\\Nowhere\\", false},  // the query fails: 0 MiB
       {"", "", false},
       {"Captures", "Captures", false},
+      {"D:", "D:", false},
+      {"C:/Tv/Captures", "C:/Tv/Captures", false},  // only a backslash cuts
+      {"\\\\server\\share\\x", "\\\\server\\share\\", false},
       // Read with room for 259 characters: the cut sees only those.
       {"C:\\Tv\\" + longName + "\\x", "C:\\Tv\\", true},
   };
@@ -176,34 +165,34 @@ TEST_F(RecordingTest, DiskCheckAsksAboutTheCutPathAndAFailedQueryIsAFullDisk) {
 
 // ---- record ---------------------------------------------------------------------------------
 
-TEST_F(RecordingTest, RecordStartShowsTheCardThenSends4101AndPosts2008) {
-  ctx.mode.snapshotBusy = 0;
-  Do(cmd::kRecord);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoRecordState, 1, kSent),
-                                         Cmd(cmd::kVideoRecordToggle, 0, kPosted)}));
-  EXPECT_EQ(ctx.mode.recording, 1);
-  EXPECT_EQ(ctx.mode.recordArmed, 0);
-  EXPECT_EQ(ctx.mode.snapshotBusy, 1);
-  EXPECT_EQ(h.fake.windows.State(video).lastShow, kSwShowNormal);
-  EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerRecordArm), 3000u);
-  EXPECT_EQ(h.fake.files.spaceQueries, (std::vector<std::string>{"C:\\Tv\\"}));
-  EXPECT_TRUE(Boxes().empty());
+TEST(RecordingCases, RecordStartsShowingTheCardOrWarnsOnThePanelAndChangesOnlyItsFlags) {
+  for (const bool roomy : {true, false}) {
+    RecordingPanel p;
+    p.SetFree("C:\\Tv\\", roomy ? 600 : 599);
+    p.ctx.mode.snapshotBusy = 0;
+    p.Do(cmd::kRecord);
+    const Msgs started{M(cmd::kVideoRecordState, 1, kSent), M(cmd::kVideoRecordToggle)};
+    EXPECT_EQ(p.To(p.video), roomy ? started : Msgs{});
+    EXPECT_EQ(p.Boxes(), roomy ? Msgs{} : p.NoSpace());
+    EXPECT_EQ(p.Mode(), roomy ? "10100" : "01100");
+    EXPECT_TRUE(!roomy || p.h.fake.windows.State(p.video).lastShow == kSwShowNormal);
+    EXPECT_EQ(p.h.fake.time.PeriodOf(panel::kTimerRecordArm), 3000u);
+    EXPECT_EQ(p.h.fake.files.spaceQueries, Msgs{"C:\\Tv\\"});
+  }
 }
 
 TEST_F(RecordingTest, RecordIsDisarmedForThreeSecondsOrUntilTheCardEndsARecording) {
   Do(cmd::kRecord);
   ClearLogs();
   Do(cmd::kRecord);  // within 3000 ms: nothing reaches the card
-  EXPECT_TRUE(To(video).empty());
-  EXPECT_EQ(ctx.mode.recording, 1);
   h.fake.time.Advance(2999);
   Do(cmd::kRecord);
   EXPECT_TRUE(To(video).empty());
+  EXPECT_EQ(ctx.mode.recording, 1);
   h.fake.time.Advance(1);
   EXPECT_FALSE(h.fake.time.IsRunning(panel::kTimerRecordArm));  // one-shot
   Do(cmd::kRecord);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoRecordState, 0, kSent),
-                                         Cmd(cmd::kVideoRecordToggle, 0, kPosted)}));
+  EXPECT_EQ(To(video), (Msgs{M(cmd::kVideoRecordState, 0, kSent), M(cmd::kVideoRecordToggle)}));
   EXPECT_EQ(ctx.mode.recording, 0);
   // A stop starts no re-arm timer: the button waits for the card's 40312.
   h.fake.time.Advance(10000);
@@ -214,23 +203,6 @@ TEST_F(RecordingTest, RecordIsDisarmedForThreeSecondsOrUntilTheCardEndsARecordin
   Do(cmd::kRecord);
   EXPECT_EQ(To(video).size(), 2u);
   EXPECT_EQ(ctx.mode.recording, 1);
-}
-
-TEST_F(RecordingTest, RecordRefusedForSpaceWarnsOnThePanelAndChangesOnlyItsFlags) {
-  SetFree("C:\\Tv\\", 599);
-  ctx.mode.snapshotBusy = 0;
-  Do(cmd::kRecord);
-  EXPECT_TRUE(To(video).empty());
-  ASSERT_EQ(h.fake.messageBoxes.Shown().size(), 1u);
-  const auto& box = h.fake.messageBoxes.Shown()[0];
-  EXPECT_EQ(box.owner, ctx.windows.panel);
-  EXPECT_EQ(box.text, kNoSpace);
-  EXPECT_EQ(box.caption, "Warning");
-  EXPECT_EQ(box.style, kMbOk);
-  EXPECT_EQ(ctx.mode.recording, 0);
-  EXPECT_EQ(ctx.mode.recordArmed, 1);
-  EXPECT_EQ(ctx.mode.snapshotBusy, 1);
-  EXPECT_TRUE(h.fake.time.IsRunning(panel::kTimerRecordArm));
 }
 
 TEST(RecordingCases, TheScheduleProgramHearsOfAStopAndOfARefusedStartOnlyWhileActive) {
@@ -252,10 +224,8 @@ TEST(RecordingCases, TheScheduleProgramHearsOfAStopAndOfARefusedStartOnlyWhileAc
     p.SetFree("C:\\Tv\\", c.freeMiB);
     p.ClearLogs();
     OnCommand(p.ctx, cmd::kRecord, 0);
-    const std::vector<Msg> expected =
-        c.told ? std::vector<Msg>{{cmd::kScheduleRecordRefused, 0, 0, kPosted}}
-               : std::vector<Msg>{};
-    EXPECT_EQ(p.To(schedule), expected) << c.scheduleActive << c.recording << " " << c.freeMiB;
+    EXPECT_EQ(p.To(schedule), c.told ? Msgs{M(0, 0, kPosted, cmd::kScheduleRecordRefused)} : Msgs{})
+        << c.scheduleActive << c.recording << " " << c.freeMiB;
     p.h.fake.messenger.RemoveWindow(schedule);
   }
 }
@@ -263,11 +233,10 @@ TEST(RecordingCases, TheScheduleProgramHearsOfAStopAndOfARefusedStartOnlyWhileAc
 TEST_F(RecordingTest, RecordClosesTheChannelListFirstAndNeedsTheCard) {
   ctx.ui.sideOpen = 1;
   Do(cmd::kRecord);
-  const auto& log = h.fake.messenger.Log();
-  ASSERT_GE(log.size(), 2u);
-  EXPECT_TRUE(log[0].IsCommand(cmd::kToggleSidePart));
-  EXPECT_EQ(log[0].delivery, kSent);
-  EXPECT_TRUE(log[1].IsCommand(cmd::kVideoRecordState));
+  Msgs first;
+  for (const auto& m : h.fake.messenger.Log())
+    if (first.size() < 2) first.push_back(M(m.wParam, m.lParam, m.delivery, m.message));
+  EXPECT_EQ(first, (Msgs{M(cmd::kToggleSidePart, 0, kSent), M(cmd::kVideoRecordState, 1, kSent)}));
 
   // Without the card the toggle stops silently, after the re-arm timer has started.
   h.fake.messenger.RemoveWindow(video);
@@ -276,8 +245,7 @@ TEST_F(RecordingTest, RecordClosesTheChannelListFirstAndNeedsTheCard) {
   ClearLogs();
   Do(cmd::kRecord);
   EXPECT_TRUE(h.fake.messenger.Log().empty());
-  EXPECT_EQ(ctx.mode.recording, 0);
-  EXPECT_EQ(ctx.mode.recordArmed, 1);
+  EXPECT_EQ(Mode().substr(0, 2), "01");
 }
 
 TEST_F(RecordingTest, RecordIsIgnoredWhileTheTvIsClosedOrAScanRunsAndKeepsTheCardHiddenOnFm) {
@@ -324,19 +292,16 @@ TEST_F(RecordingTest, TimeShiftStartDeletesTheOldFileBeforeTheCardStartsWriting)
   h.fake.time.SetLocalTime(2026, 1, 15, 23, 59, 30);
   ctx.mode.snapshotBusy = 0;
   Do(cmd::kTimeShift);
-  EXPECT_EQ(h.fake.files.removed, (std::vector<std::string>{"C:\\Tv\\Shift\\TimeShift.mpg"}));
+  EXPECT_EQ(h.fake.files.removed, Msgs{"C:\\Tv\\Shift\\TimeShift.mpg"});
   EXPECT_FALSE(std::filesystem::exists(h.fake.files.HostPath("C:\\Tv\\Shift\\TimeShift.mpg")));
   EXPECT_EQ(messagesAtDelete, 0u);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoTimeShiftStart, 0, kPosted)}));
-  EXPECT_EQ(h.fake.files.spaceQueries, (std::vector<std::string>{"C:\\Tv\\Shift\\"}));
-  EXPECT_EQ(ctx.mode.timeShift, 1);
-  EXPECT_EQ(ctx.mode.videoBusy, 1);
-  EXPECT_EQ(ctx.mode.snapshotBusy, 1);
+  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoTimeShiftStart)});
+  EXPECT_EQ(h.fake.files.spaceQueries, Msgs{"C:\\Tv\\Shift\\"});
+  EXPECT_EQ(Mode(), "01111");
   EXPECT_EQ(InputMute(), 1u);
-  EXPECT_EQ((std::vector<int>{ctx.timeShift.startHour, ctx.timeShift.startMinute,
-                              ctx.timeShift.startSecond}),
-            (std::vector<int>{23, 59, 30}));
-  EXPECT_EQ(ctx.ui.sliderX, ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX));
+  const auto& t = ctx.timeShift;
+  EXPECT_EQ((std::vector<int>{t.startHour, t.startMinute, t.startSecond, ctx.ui.sliderX}),
+            (std::vector<int>{23, 59, 30, ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX)}));
   EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerTimeShiftBar), 1000u);
 }
 
@@ -345,12 +310,9 @@ TEST_F(RecordingTest, TimeShiftRefusedForSpaceWarnsButDoesNotTellTheScheduleProg
   ctx.mode.scheduleActive = 1;
   SetFree("C:\\Tv\\Shift\\", 100);
   Do(cmd::kTimeShift);
-  EXPECT_EQ(Boxes(), std::vector<std::string>{kNoSpace});
-  EXPECT_TRUE(To(video).empty());
-  EXPECT_TRUE(To(schedule).empty());
-  EXPECT_TRUE(h.fake.files.removed.empty());
-  EXPECT_EQ(ctx.mode.timeShift, 0);
-  EXPECT_EQ(ctx.mode.videoBusy, 0);
+  EXPECT_EQ(Boxes(), NoSpace());
+  EXPECT_EQ(To(video).size() + To(schedule).size() + h.fake.files.removed.size(), 0u);
+  EXPECT_EQ(Mode(), "01100");
   EXPECT_FALSE(InputMute().has_value());
 }
 
@@ -364,7 +326,7 @@ TEST_F(RecordingTest, TimeShiftPressedAgainStopsThroughAPostedStopThatWaitsForTh
   Do(cmd::kPeerReady);
   Do(cmd::kTimeShift);
   EXPECT_EQ(ctx.mode.timeShift, 0);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoTimeShiftStop, 0, kPosted)}));
+  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoTimeShiftStop)});
 }
 
 TEST_F(RecordingTest, TimeShiftStopTellsCardAndPlayerThenDeletesTheFileTwoSecondsLater) {
@@ -377,15 +339,14 @@ TEST_F(RecordingTest, TimeShiftStopTellsCardAndPlayerThenDeletesTheFileTwoSecond
   };
   const std::uint32_t before = h.fake.time.TickMs();
   OnCommand(ctx, cmd::kStop, 0);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoTimeShiftStop, 0, kPosted)}));
-  EXPECT_EQ(To(player), (std::vector<Msg>{Cmd(cmd::kPlaybackStop, 0, kSent)}));
-  EXPECT_EQ(To(ctx.windows.panel), (std::vector<Msg>{Cmd(cmd::kPeerRecordingEnded, 0, kPosted)}));
+  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoTimeShiftStop)});
+  EXPECT_EQ(To(player), Msgs{M(cmd::kPlaybackStop, 0, kSent)});
+  EXPECT_EQ(To(ctx.windows.panel), Msgs{M(cmd::kPeerRecordingEnded)});
   EXPECT_EQ(messagesAtDelete, 3u);
   EXPECT_EQ(deletedAtMs - before, 2000u);
   EXPECT_EQ(h.fake.files.removed.back(), "C:\\Tv\\Shift\\TimeShift.mpg");
   EXPECT_EQ(ctx.timeShift.deleteTempFlag, 1);
-  EXPECT_EQ(ctx.mode.timeShift, 0);
-  EXPECT_EQ(ctx.mode.videoBusy, 1);  // until the player acknowledges
+  EXPECT_EQ(Mode(), "01101");  // busy until the player acknowledges
   EXPECT_EQ(InputMute(), 0u);
   EXPECT_FALSE(h.fake.time.IsRunning(panel::kTimerTimeShiftBar));
 }
@@ -452,7 +413,7 @@ TEST(RecordingCases, TransportKeysDriveThePlayerAndWaitForItsAcknowledgement) {
     RecordingPanel p;
     const WindowRef player = p.TimeShiftRunning();
     OnCommand(p.ctx, c.id, 0);
-    EXPECT_EQ(p.To(player), (std::vector<Msg>{Cmd(c.toPlayer, 0, c.delivery)})) << c.id;
+    EXPECT_EQ(p.To(player), Msgs{M(c.toPlayer, 0, c.delivery)}) << c.id;
     EXPECT_EQ(p.h.fake.time.PeriodOf(panel::kTimerTimeShiftBar), c.barTimerMs) << c.id;
     EXPECT_EQ(p.ctx.mode.videoBusy, 1);
     p.ClearLogs();
@@ -469,7 +430,7 @@ TEST(RecordingCases, TransportKeysDriveThePlayerAndWaitForItsAcknowledgement) {
 
 // ---- snapshots -------------------------------------------------------------------------------
 
-TEST_F(RecordingTest, SnapshotWaitsForTheCardsFirstReportAndEachRefusalHolds) {
+TEST_F(RecordingTest, SnapshotWaitsForTheCardsReportsAndEachRefusalHolds) {
   Do(cmd::kSnapshot);
   EXPECT_TRUE(To(video).empty());  // busy from the start until the card reports
   Do(cmd::kPeerSnapshotDone);
@@ -483,23 +444,21 @@ TEST_F(RecordingTest, SnapshotWaitsForTheCardsFirstReportAndEachRefusalHolds) {
   }
   EXPECT_TRUE(To(video).empty());
   Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoSnapshot, 0, kPosted)}));
+  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoSnapshot)});
   Do(cmd::kSnapshot);
   EXPECT_EQ(To(video).size(), 1u);
   Do(cmd::kPeerSnapshotDone2);
   Do(cmd::kSnapshot);
   EXPECT_EQ(To(video).size(), 2u);
-}
-
-TEST_F(RecordingTest, ARefusedStartLeavesSnapshotsBlockedUntilTheCardReports) {
+  // A start refused for space leaves snapshots blocked until the card reports.
   Do(cmd::kPeerSnapshotDone);
   SetFree("C:\\Tv\\", 1);
   Do(cmd::kRecord);
   Do(cmd::kSnapshot);
-  EXPECT_TRUE(To(video).empty());
+  EXPECT_EQ(To(video).size(), 2u);
   Do(cmd::kPeerSnapshotDone);
   Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video), (std::vector<Msg>{Cmd(cmd::kVideoSnapshot, 0, kPosted)}));
+  EXPECT_EQ(To(video).size(), 3u);
 }
 
 }  // namespace

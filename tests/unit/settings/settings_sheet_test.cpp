@@ -42,13 +42,15 @@ TEST(SheetCallback, ClearsContextHelpInEitherLayoutOnPreCreateOnly) {
     bool extended;
     int message;
     std::uint32_t style, styleAfter;
+    // clang-format off
   } cases[] = {
       {false, kPscbPreCreate, kSheetStyle | kHelp, kSheetStyle},
       {true, kPscbPreCreate, kSheetStyle | kHelp, kSheetStyle},
       {true, kPscbPreCreate, kSheetStyle, kSheetStyle},
-      {false, 1, kSheetStyle | kHelp, kSheetStyle | kHelp},  // initialised: nothing to do
-      {true, 1, kSheetStyle | kHelp, kSheetStyle | kHelp},
-  };
+      // Initialised: nothing to do.
+      {false, 1, kSheetStyle | kHelp, kSheetStyle | kHelp},
+      {true, 1, kSheetStyle | kHelp, kSheetStyle | kHelp}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.extended) + " " + std::to_string(c.message));
     // The extended style carries the same bit, which must stay.
@@ -91,35 +93,25 @@ TEST(SettingsSheet, HeaderPagesAndTitlesFromTheLayoutFile) {
     b.Press();
     ASSERT_EQ(b.dialogs.sheets.size(), 1u);
     const SheetHeader& sheet = b.dialogs.sheets[0];
-    EXPECT_EQ(sheet.flags, 0x18Cu);
     EXPECT_EQ(sheet.caption, c.caption);
-    EXPECT_EQ(sheet.startPage, 0);
-    EXPECT_EQ(sheet.callback, &SheetTemplateCallback);
-    EXPECT_EQ(b.dialogs.sheetOwners[0], b.ctx.windows.panel);
-    std::vector<int> templates;
-    std::vector<std::string> titles;
-    for (const SheetPage& page : sheet.pages) {
-      templates.push_back(page.templateId);
-      titles.push_back(page.title);
-    }
-    EXPECT_EQ(templates, (std::vector<int>{105, 107, 295, 296, 1264}));
-    EXPECT_EQ(titles, c.titles);
+    EXPECT_TRUE(sheet.flags == 0x18Cu && sheet.startPage == 0 &&
+                sheet.callback == &SheetTemplateCallback &&
+                b.dialogs.sheetOwners[0] == b.ctx.windows.panel);
+    std::vector<std::string> pages, expected;
+    for (const SheetPage& page : sheet.pages)
+      pages.push_back(std::to_string(page.templateId) + " " + page.title);
+    for (int i = 0; i < 5; ++i)
+      expected.push_back(std::to_string(std::vector{105, 107, 295, 296, 1264}[i]) + " " +
+                         c.titles[i]);
+    EXPECT_EQ(pages, expected);
   }
 }
 
 TEST(SettingsSheet, RefusedWhileClosedInFmOrScanningAndOnceWhileOpen) {
-  const struct {
-    const char* what;
-    int ModeFlags::*flag;
-  } refusals[] = {{"tv closed", &ModeFlags::tvClosed},
-                  {"fm", &ModeFlags::fmMode},
-                  {"air scan", &ModeFlags::airScan},
-                  {"cable scan", &ModeFlags::cableScan},
-                  {"fm scan", &ModeFlags::fmScan}};
-  for (const auto& r : refusals) {
-    SCOPED_TRACE(r.what);
+  for (int ModeFlags::*flag : {&ModeFlags::tvClosed, &ModeFlags::fmMode, &ModeFlags::airScan,
+                               &ModeFlags::cableScan, &ModeFlags::fmScan}) {
     Bench b;
-    b.ctx.mode.*r.flag = 1;
+    b.ctx.mode.*flag = 1;
     b.Press();
     EXPECT_TRUE(b.dialogs.sheets.empty());
   }
@@ -165,9 +157,9 @@ TEST(AboutBox, TextsFromTheLayoutAndOnlyOkOrCancelEndIt) {
     fakes::FakeDialog* shown = nullptr;
     b.dialogs.whileModal = [&](fakes::FakeDialog& dialog) {
       shown = &dialog;
-      EXPECT_EQ(dialog.title, "Info");
-      EXPECT_EQ(dialog.Control(settings::kAboutText).text, "Version 9");
-      EXPECT_EQ(dialog.Control(kIdDialogOk).text, "OK");
+      EXPECT_EQ(dialog.title + "|" + dialog.Control(settings::kAboutText).text + "|" +
+                    dialog.Control(kIdDialogOk).text,
+                "Info|Version 9|OK");
       dialog.Click(settings::kAboutText);
       dialog.Notify(3, kBnClicked);
       EXPECT_FALSE(dialog.result);

@@ -55,23 +55,18 @@ const std::string kStored =
     "[VideoProcAmp]\nBrightnessValue=100\nContrastValue=50\nHueValue=-3\nSaturationValue=70\n";
 
 TEST(VideoPageStart, RangesPositionsAndBoxesFromTheFileOnlyWithAVideoWindow) {
-  const struct {
-    int slider, min, max, position;
-  } sliders[] = {{video::kBrightnessSlider, 0, 255, 100},
-                 {video::kHueSlider, -128, 127, -3},
-                 {video::kContrastSlider, 0, 127, 50},
-                 {video::kSaturationSlider, 0, 127, 70}};
   Bench b(kStored);
-  for (const auto& s : sliders) {
-    SCOPED_TRACE(s.slider);
-    const fakes::FakeControl& c = b.dialog.Control(s.slider);
-    EXPECT_EQ(std::vector<int>({c.rangeMin, c.rangeMax, c.position}),
-              std::vector<int>({s.min, s.max, s.position}));
+  std::string sliders;  // range and position of brightness, hue, contrast, saturation
+  for (int id : {video::kBrightnessSlider, video::kHueSlider, video::kContrastSlider,
+                 video::kSaturationSlider}) {
+    const fakes::FakeControl& c = b.dialog.Control(id);
+    sliders += std::to_string(c.rangeMin) + " " + std::to_string(c.rangeMax) + " " +
+               std::to_string(c.position) + "|";
   }
-  EXPECT_EQ(b.Boxes(), "100 -3 50 70");
-  EXPECT_EQ(b.ctx.picture.hue, -3);
-  EXPECT_EQ(b.dialog.Control(video::kHueLabel).text, "Hue");
-  EXPECT_EQ(b.dialog.Control(video::kDefault).text, "Default");
+  EXPECT_EQ(sliders, "0 255 100|-128 127 -3|0 127 50|0 127 70|");
+  EXPECT_EQ(b.Boxes() + "|" + std::to_string(b.ctx.picture.hue), "100 -3 50 70|-3");
+  EXPECT_EQ(b.dialog.Control(video::kHueLabel).text + b.dialog.Control(video::kDefault).text,
+            "HueDefault");
   EXPECT_TRUE(b.Posts().empty());
 
   // Without the video program the sliders stay as the control made them and input is dropped;
@@ -101,8 +96,7 @@ TEST(VideoPageMove, ChangedValuesAreShownPostedAndStoredInTheirOrder) {
   b.dialog.SetSliderPos(video::kHueSlider, 3);
   b.dialog.Drag(video::kBrightnessSlider, 4);
   EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 4", "40203 3", "40201 2", "40202 1"}));
-  EXPECT_EQ(b.Boxes(), "4 3 2 1");
-  EXPECT_EQ(b.Picture(), "4 3 2 1");
+  EXPECT_EQ(b.Boxes() + "|" + b.Picture(), "4 3 2 1|4 3 2 1");
   // The panel's own values follow, so its exit stores what the page set.
   b.h.fake.WriteFile(b.ctx.where.settingsIni, "");
   commands::EndProgram(b.ctx, 0);
@@ -132,26 +126,20 @@ TEST(VideoPageMove, StoredValuesOutOfRangeOrNotNumbersGoOutWithTheFirstMove) {
   EXPECT_EQ(b.Boxes(), "999 0 -5 200");
   b.dialog.Drag(video::kHueSlider, 0);  // no change of its own
   EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 255", "40201 0", "40202 127"}));
-  EXPECT_EQ(b.Picture(), "255 abc 0 127");
-  EXPECT_EQ(b.Boxes(), "255 0 0 127");
+  EXPECT_EQ(b.Picture() + "|" + b.Boxes(), "255 abc 0 127|255 0 0 127");
   b.Forget();
   b.dialog.Drag(video::kHueSlider, 0);
   EXPECT_TRUE(b.Posts().empty());
 }
 
 TEST(VideoPageMove, NothingGoesOutDuringAScanOrOnceTheVideoProgramHasGone) {
-  const struct {
-    const char* what;
-    int ModeFlags::*flag;  // null: the video window closes
-  } cases[] = {{"air scan", &ModeFlags::airScan},
-               {"cable scan", &ModeFlags::cableScan},
-               {"fm scan", &ModeFlags::fmScan},
-               {"video gone", nullptr}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  // null: the video window closes
+  for (int ModeFlags::*flag : {&ModeFlags::airScan, &ModeFlags::cableScan, &ModeFlags::fmScan,
+                               (int ModeFlags::*)nullptr}) {
+    SCOPED_TRACE(flag == nullptr);
     Bench b(kStored);
-    if (c.flag)
-      b.ctx.mode.*c.flag = 1;
+    if (flag)
+      b.ctx.mode.*flag = 1;
     else
       b.h.fake.messenger.RemoveWindow(b.tv);
     b.dialog.Drag(video::kBrightnessSlider, 30);
@@ -159,8 +147,7 @@ TEST(VideoPageMove, NothingGoesOutDuringAScanOrOnceTheVideoProgramHasGone) {
     b.dialog.Choose(video::kStreamFormatList, 1);
     EXPECT_EQ(b.dialog.Control(video::kBrightnessSlider).position, 30);
     EXPECT_TRUE(b.h.fake.messenger.Log().empty());
-    EXPECT_EQ(b.Picture(), "100 -3 50 70");
-    EXPECT_EQ(b.Stored(keys::kPreviewStreamFormat), "-");
+    EXPECT_EQ(b.Picture() + " " + b.Stored(keys::kPreviewStreamFormat), "100 -3 50 70 -");
   }
 }
 
@@ -172,15 +159,16 @@ TEST(VideoPageDefault, PostsAndStoresTheDefaultsButKeepsWhatWasLastSent) {
   b.dialog.Notify(video::kDefault, 5);  // not a click
   EXPECT_TRUE(b.Posts().empty());
   b.dialog.Click(video::kDefault);
-  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 128", "40203 0", "40201 68", "40202 64"}));
-  EXPECT_EQ(b.Picture(), "128 0 68 64");
-  EXPECT_EQ(b.Boxes(), "128 0 68 64");
-  EXPECT_EQ(b.dialog.Control(video::kHueSlider).position, 0);
+  const std::vector<std::string> defaults{"40200 128", "40203 0", "40201 68", "40202 64"};
+  EXPECT_EQ(b.Posts(), defaults);
+  EXPECT_EQ(b.Picture() + "|" + b.Boxes() + "|" +
+                std::to_string(b.dialog.Control(video::kHueSlider).position),
+            "128 0 68 64|128 0 68 64|0");
   b.Forget();
   // Brightness and hue were last sent as 200 and -5; contrast and saturation by no slider
   // since the start (50 and 70): all four differ from the defaults now shown.
   b.dialog.Drag(video::kSaturationSlider, 64);
-  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 128", "40203 0", "40201 68", "40202 64"}));
+  EXPECT_EQ(b.Posts(), defaults);
   b.Forget();
   b.dialog.Drag(video::kSaturationSlider, 64);
   EXPECT_TRUE(b.Posts().empty());
@@ -215,12 +203,14 @@ TEST(VideoPagePreview, ListsFollowTheVideoStandardGroup) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.settings);
     Bench b(c.settings);
-    EXPECT_EQ(b.dialog.Control(video::kOutputSizeList).items, c.sizes);
-    EXPECT_EQ(b.dialog.Control(video::kOutputSizeList).selection, c.size);
-    EXPECT_EQ(b.dialog.Control(video::kStreamFormatList).items,
+    const auto& sizes = b.dialog.Control(video::kOutputSizeList);
+    const auto& formats = b.dialog.Control(video::kStreamFormatList);
+    EXPECT_EQ(sizes.items, c.sizes);
+    EXPECT_EQ((std::vector<int>{sizes.selection, formats.selection}),
+              (std::vector<int>{c.size, c.format}));
+    EXPECT_EQ(formats.items,
               (std::vector<std::string>{"YUY2 (Overlay Mode)", "RGB555 (Preview Mode)",
                                         "UYVY (Overlay Mode)"}));
-    EXPECT_EQ(b.dialog.Control(video::kStreamFormatList).selection, c.format);
     EXPECT_EQ(b.Stored(keys::kPreviewStreamSize) == "-",
               std::string(c.settings).find("Size") == std::string::npos);  // not written
   }
@@ -234,8 +224,8 @@ TEST(VideoPagePreview, OnlyAnAcceptedChoiceIsStoredAndApplied) {
   b.dialog.Choose(video::kStreamFormatList, 2);
   b.dialog.Choose(video::kOutputSizeList, 1);
   EXPECT_EQ(b.Posts(), (std::vector<std::string>{"3000 0 sent", "3000 0 sent"}));
-  EXPECT_EQ(b.Stored(keys::kPreviewStreamFormat), "2");
-  EXPECT_EQ(b.Stored(keys::kPreviewStreamSize), "352x288");
+  EXPECT_EQ(b.Stored(keys::kPreviewStreamFormat) + " " + b.Stored(keys::kPreviewStreamSize),
+            "2 352x288");
 }
 
 }  // namespace
