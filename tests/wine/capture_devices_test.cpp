@@ -21,6 +21,8 @@
 namespace tv {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr const char* kInstances =
     "Software\\Classes\\CLSID\\{860BB310-5D01-11D0-BD3B-00A0C911CE86}\\Instance";
 
@@ -44,8 +46,7 @@ void RegisterDevices(const std::vector<std::wstring>& names) {
 
 // Answers every message box of the process with OK and remembers "caption: text" until
 // Finish(), which gives what it saw.
-class MessageBoxWatcher {
- public:
+struct MessageBoxWatcher {
   ~MessageBoxWatcher() {
     if (thread_.joinable()) Finish();
   }
@@ -54,8 +55,6 @@ class MessageBoxWatcher {
     thread_.join();
     return seen_;
   }
-
- private:
   void Watch() {
     for (; !stop_; Sleep(10)) {
       const HWND box = FindWindowA("#32770", nullptr);
@@ -63,7 +62,7 @@ class MessageBoxWatcher {
       char caption[128] = {}, text[512] = {};
       GetWindowTextA(box, caption, sizeof caption);
       GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's text control
-      seen_.push_back(std::string(caption) + ": " + text);
+      seen_.push_back(caption + ": "s + text);
       PostMessageA(box, WM_COMMAND, IDOK, 0);
       while (!stop_ && IsWindow(box)) Sleep(10);
     }
@@ -105,10 +104,8 @@ TEST(CaptureDevicesUnderWine, NoDeviceIsWarnedAboutAndDevicesAreNumberedInOrderA
   settings::EnumerateCaptureDevices(ctx);
   char ansi[64] = {};
   WideCharToMultiByte(CP_ACP, 0, accented.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
-  EXPECT_EQ(device("0"), "Simulated TV Card");
-  EXPECT_EQ(device("1"), "-");
-  EXPECT_EQ(device("2"), ansi);
-  EXPECT_EQ(device("3"), "Stale card");
+  EXPECT_EQ(device("0") + "|" + device("1") + "|" + device("2") + "|" + device("3"),
+            "Simulated TV Card|-|"s + ansi + "|Stale card");
 
   // The chosen device must be listed at its number under its exact name.
   WritePrivateProfileStringA(keys::kSelectedDevice.section, keys::kSelectedDevice.name, "2", ini);

@@ -72,49 +72,44 @@ std::vector<std::string> Exercise(DialogControls& d) {
   };
   for (int control : {kList, kCombo}) {
     for (const char* text : {"10", "1", "11", "2", "Abc"}) note("add", d.AddItem(control, text));
-    note("prefix 1 from the top", d.FindPrefix(control, -1, "1"));
-    note("prefix 1 after 0", d.FindPrefix(control, 0, "1"));
-    note("prefix 1 after 2 wraps", d.FindPrefix(control, 2, "1"));
-    note("prefix 11", d.FindPrefix(control, -1, "11"));
-    note("prefix aB", d.FindPrefix(control, -1, "aB"));
-    note("prefix 3", d.FindPrefix(control, -1, "3"));
+    for (const auto& [from, prefix] : {std::pair{-1, "1"},
+                                       {0, "1"},
+                                       {2, "1"},
+                                       {-1, "11"},
+                                       {-1, "aB"},
+                                       {-1, "3"}})  // after 2 it wraps
+      note(Join("prefix", prefix, "after", from), d.FindPrefix(control, from, prefix));
     d.InsertItem(control, 1, "5");
     d.InsertItem(control, -1, "end");
     d.DeleteItem(control, 3);
     d.DeleteItem(control, 40);
     seen.push_back(items(control));
     d.SetItemData(control, 2, 77);
-    note("data", d.ItemData(control, 2));
-    note("data of a new item", d.ItemData(control, 0));
     d.Select(control, 2);
-    note("selected", d.Selection(control));
+    const auto data = Join("data", d.ItemData(control, 2), "new", d.ItemData(control, 0),
+                           "selected", d.Selection(control));
     d.DeleteItem(control, 0);
-    note("after deleting above it", d.Selection(control));
+    const auto shifted = d.Selection(control);  // after deleting above it
     d.Select(control, 9);
-    note("selected outside", d.Selection(control));
-    seen.push_back(Join("[", d.ItemText(control, 9), "]"));
+    seen.push_back(
+        Join(data, shifted, "outside", d.Selection(control), "[", d.ItemText(control, 9), "]"));
     d.ResetItems(control);
     note("count after reset", d.ItemCount(control));
   }
   note("new slider", d.SliderPos(kSlider));
   d.SetSliderRange(kSlider, -128, 127);
-  d.SetSliderPos(kSlider, -1);
-  note("hue -1", d.SliderPos(kSlider));
-  d.SetSliderPos(kSlider, 300);
-  note("above", d.SliderPos(kSlider));
-  d.SetSliderPos(kSlider, -300);
-  note("below", d.SliderPos(kSlider));
+  for (const int pos : {-1, 300, -300}) {  // inside, above and below the range
+    d.SetSliderPos(kSlider, pos);
+    note(Join("slider set to", pos), d.SliderPos(kSlider));
+  }
   d.SetSliderRange(kSlider, 0, 255);
   note("range raised above it", d.SliderPos(kSlider));
   d.Check(kBox1, true);
-  note("checked", d.IsChecked(kBox1));
-  note("other", d.IsChecked(kBox2));
   d.SetText(kBox2, "abcdef");
-  seen.push_back(d.Text(kBox2, 4));
   d.Enable(kList, false);
-  note("enabled", d.IsEnabled(kList));
   d.Show(kCombo, false);
-  note("shown", d.IsShown(kCombo));
+  seen.push_back(Join("checked", d.IsChecked(kBox1), d.IsChecked(kBox2), d.Text(kBox2, 4),
+                      "enabled", d.IsEnabled(kList), "shown", d.IsShown(kCombo)));
   return seen;
 }
 

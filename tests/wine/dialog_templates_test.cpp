@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <sstream>
@@ -20,19 +21,35 @@
 namespace tv {
 namespace {
 
-// A control as "<kind><id>", with "h" after a hidden one. Kinds: L label, G group box, P push
-// button, R automatic radio button, C automatic check box, E edit, O read-only edit, D unsorted
-// drop-down list, S sorted drop-down list, B list box, T slider.
-// clang-format off
-enum class Kind : char {
-  Label = 'L', Group = 'G', Push = 'P', Radio = 'R', Check = 'C', Edit = 'E', ReadOnly = 'O',
-  DropList = 'D', Sorted = 'S', List = 'B', Slider = 'T'
+using namespace std::string_literals;
+
+// A control as "<kind><id>", with "h" after a hidden one. Each kind is a window class and the
+// style bits that make it what it is.
+struct Kind {
+  char letter;
+  const char* cls;
+  LONG mask, style;
+  const char* what;
 };
+// clang-format off
+const Kind kKinds[] = {
+    {'L', "Static", SS_TYPEMASK, SS_LEFT, "left text"},
+    {'G', "Button", BS_TYPEMASK, BS_GROUPBOX, "group box"},
+    {'P', "Button", BS_TYPEMASK & ~BS_DEFPUSHBUTTON, BS_PUSHBUTTON, "push button"},  // or default
+    {'R', "Button", BS_TYPEMASK, BS_AUTORADIOBUTTON, "auto radio button"},
+    {'C', "Button", BS_TYPEMASK, BS_AUTOCHECKBOX, "auto check box"},
+    {'E', "Edit", ES_READONLY, 0, "writable edit"},
+    {'O', "Edit", ES_READONLY, ES_READONLY, "read-only edit"},
+    {'D', "ComboBox", 3 | CBS_SORT, CBS_DROPDOWNLIST, "unsorted drop-down list"},
+    {'S', "ComboBox", 3 | CBS_SORT, CBS_DROPDOWNLIST | CBS_SORT, "sorted drop-down list"},
+    // The list box itself takes WS_VSCROLL away while all entries fit.
+    {'B', "ListBox", LBS_NOTIFY | LBS_SORT, LBS_NOTIFY, "unsorted, notifying list box"},
+    {'T', "msctls_trackbar32", TBS_VERT, 0, "horizontal slider"}};
 // clang-format on
 
 struct Control {
   int id;
-  Kind kind;
+  char kind;
   bool hidden;
 };
 
@@ -49,8 +66,7 @@ std::vector<Control> ControlsOf(const Template& t) {
   std::vector<Control> controls;
   std::istringstream in(t.controls);
   for (std::string token; in >> token;)
-    controls.push_back(
-        {std::stoi(token.substr(1)), static_cast<Kind>(token[0]), token.back() == 'h'});
+    controls.push_back({std::stoi(token.substr(1)), token[0], token.back() == 'h'});
   return controls;
 }
 
@@ -104,43 +120,15 @@ LONG StyleOf(HWND window) {
 }
 
 // What the kind means in window class and style; empty when the control is what it should be.
-std::string Mismatch(HWND control, Kind kind) {
+std::string Mismatch(HWND control, char letter) {
   const std::string cls = ClassOf(control);
   const LONG style = StyleOf(control);
-  const LONG button = style & BS_TYPEMASK;
-  const auto want = [&](const char* expectedClass, bool styleOk, const char* what) {
-    if (lstrcmpiA(cls.c_str(), expectedClass) != 0)
-      return "class " + cls + ", expected " + expectedClass;
+  for (const Kind& kind : kKinds) {
+    if (kind.letter != letter) continue;
+    if (lstrcmpiA(cls.c_str(), kind.cls) != 0) return "class " + cls + ", expected " + kind.cls;
     char hex[16];
     wsprintfA(hex, "%08lx", static_cast<unsigned long>(style));
-    return styleOk ? std::string() : std::string("style ") + hex + " is not " + what;
-  };
-  switch (kind) {
-    case Kind::Label:
-      return want("Static", (style & SS_TYPEMASK) == SS_LEFT, "left text");
-    case Kind::Group:
-      return want("Button", button == BS_GROUPBOX, "group box");
-    case Kind::Push:
-      return want("Button", button == BS_PUSHBUTTON || button == BS_DEFPUSHBUTTON, "push button");
-    case Kind::Radio:
-      return want("Button", button == BS_AUTORADIOBUTTON, "auto radio button");
-    case Kind::Check:
-      return want("Button", button == BS_AUTOCHECKBOX, "auto check box");
-    case Kind::Edit:
-      return want("Edit", !(style & ES_READONLY), "writable");
-    case Kind::ReadOnly:
-      return want("Edit", style & ES_READONLY, "read-only");
-    case Kind::DropList:
-    case Kind::Sorted:
-      return want(
-          "ComboBox",
-          (style & 3) == CBS_DROPDOWNLIST && ((style & CBS_SORT) != 0) == (kind == Kind::Sorted),
-          kind == Kind::Sorted ? "sorted drop-down list" : "unsorted drop-down list");
-    // The list box itself takes WS_VSCROLL away while all entries fit.
-    case Kind::List:
-      return want("ListBox", (style & LBS_NOTIFY) && !(style & LBS_SORT), "unsorted, notifying");
-    case Kind::Slider:
-      return want("msctls_trackbar32", !(style & TBS_VERT), "horizontal");
+    return (style & kind.mask) == kind.style ? "" : "style "s + hex + " is not " + kind.what;
   }
   return "unknown kind";
 }
@@ -199,35 +187,25 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
   RECT r{};
   GetClientRect(window, &r);
   const int w = r.right - r.left, h = r.bottom - r.top;
+  const UINT stride = (static_cast<UINT>(w) * 3 + 3) & ~3u;  // rows padded to four bytes
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  BYTE* bits = nullptr;
   const HDC screen = GetDC(window);
   const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HBITMAP bitmap =
+      CreateDIBSection(memory, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
   const HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
   GdiFlush();
-  std::vector<BYTE> rgb(static_cast<size_t>(w) * h * 3);
-  const auto* px = static_cast<const BYTE*>(bits);
-  bool allBlack = true;
-  for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
-    for (int k = 0; k < 3; ++k) rgb[i * 3 + k] = px[i * 4 + k];
-    allBlack = allBlack && px[i * 4] == 0 && px[i * 4 + 1] == 0 && px[i * 4 + 2] == 0;
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, screen);
-  if (allBlack) return false;
-
   IWICImagingFactory* factory = nullptr;
   IWICStream* stream = nullptr;
   IWICBitmapEncoder* encoder = nullptr;
   IWICBitmapFrameEncode* frame = nullptr;
   const std::wstring wide(path.begin(), path.end());
   WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-  bool ok =
+  const bool ok =
+      std::any_of(bits, bits + stride * h, [](BYTE b) { return b != 0; }) &&  // not all black
       SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                                  IID_IWICImagingFactory, reinterpret_cast<void**>(&factory))) &&
       SUCCEEDED(factory->CreateStream(&stream)) &&
@@ -238,11 +216,14 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
       SUCCEEDED(frame->Initialize(nullptr)) &&
       SUCCEEDED(frame->SetSize(static_cast<UINT>(w), static_cast<UINT>(h))) &&
       SUCCEEDED(frame->SetPixelFormat(&format)) && format == GUID_WICPixelFormat24bppBGR &&
-      SUCCEEDED(frame->WritePixels(static_cast<UINT>(h), static_cast<UINT>(w) * 3,
-                                   static_cast<UINT>(rgb.size()), rgb.data())) &&
+      SUCCEEDED(frame->WritePixels(static_cast<UINT>(h), stride, stride * h, bits)) &&
       SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
   for (IUnknown* u : std::initializer_list<IUnknown*>{frame, encoder, stream, factory})
     if (u != nullptr) u->Release();
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
   return ok;
 }
 
@@ -254,33 +235,13 @@ std::string ArtifactFolder() {
   return path;
 }
 
-class DialogTemplates : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX init{sizeof init,
-                              ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&init);
-    CoInitialize(nullptr);
-    const std::string program =
-        winetest::WindowsPath(TVPANEL_BINARY_DIR "/src/win32/panel/Panel.exe");
-    panel = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  }
-  static void TearDownTestSuite() {
-    if (panel != nullptr) FreeLibrary(panel);
-    CoUninitialize();
-  }
-
-  // The template on the screen: a page inside a sheet of its own, a dialog by itself. Gives
-  // the top-level window and the window holding the controls.
-  std::pair<HWND, HWND> Show(const Template& t) {
-    if (!t.page) {
-      const HWND dialog = CreateDialogParamA(panel, MAKEINTRESOURCEA(t.id), nullptr, Quiet, 0);
-      if (dialog != nullptr) {
-        SetWindowPos(dialog, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-        UpdateWindow(dialog);
-      }
-      return {dialog, dialog};
-    }
+// The template on the screen: a page inside a sheet of its own, a dialog by itself. Gives the
+// top-level window and the window holding the controls.
+std::pair<HWND, HWND> Show(HMODULE panel, const Template& t) {
+  HWND top = nullptr, dialog = nullptr;
+  if (!t.page) {
+    top = dialog = CreateDialogParamA(panel, MAKEINTRESOURCEA(t.id), nullptr, Quiet, 0);
+  } else {
     PROPSHEETPAGEA page{};
     page.dwSize = sizeof page;
     page.hInstance = panel;
@@ -292,15 +253,13 @@ class DialogTemplates : public ::testing::Test {
     header.pszCaption = "Settings";
     header.nPages = 1;
     header.ppsp = &page;
-    const auto sheet = reinterpret_cast<HWND>(PropertySheetA(&header));
-    if (sheet == nullptr) return {nullptr, nullptr};
-    SetWindowPos(sheet, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    return {sheet, reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))};
+    top = reinterpret_cast<HWND>(PropertySheetA(&header));
+    if (top != nullptr)
+      dialog = reinterpret_cast<HWND>(SendMessageA(top, PSM_GETCURRENTPAGEHWND, 0, 0));
   }
-
-  static HMODULE panel;
-};
-HMODULE DialogTemplates::panel = nullptr;
+  if (top != nullptr) SetWindowPos(top, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+  return {top, dialog};
+}
 
 void ExpectControls(HWND dialog, const Template& t) {
   std::set<int> listed;
@@ -351,19 +310,25 @@ void ExpectRadioGroups(HWND dialog, const Template& t) {
   }
 }
 
-TEST_F(DialogTemplates, EveryTemplateHasItsControlsUnclippedAndIsPictured) {
+TEST(DialogTemplates, EveryTemplateHasItsControlsUnclippedAndIsPictured) {
+  INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&init);
+  CoInitialize(nullptr);
+  const HMODULE panel =
+      LoadLibraryExA(winetest::WindowsPath(TVPANEL_BINARY_DIR "/src/win32/panel/Panel.exe").c_str(),
+                     nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(panel, nullptr) << "cannot load Panel.exe";
   const std::string artifacts = ArtifactFolder();
   // The record page's radio buttons carry the frame size once the page runs; the longest
   // captions must fit too.
-  const std::vector<std::pair<int, const char*>> recordCaptions = {{1076, "VCD (352x288)"},
-                                                                   {1115, "SVCD (480x576)"},
-                                                                   {1074, "DVD (720x576)"},
-                                                                   {1099, "MS-MPEG4 (352x288)"},
-                                                                   {1173, "OTHER (352x288)"}};
+  // clang-format off
+  const std::vector<std::pair<int, const char*>> recordCaptions = {
+      {1076, "VCD (352x288)"}, {1115, "SVCD (480x576)"}, {1074, "DVD (720x576)"},
+      {1099, "MS-MPEG4 (352x288)"}, {1173, "OTHER (352x288)"}};
+  // clang-format on
   for (const Template& t : kTemplates) {
     SCOPED_TRACE(t.name);
-    const auto [top, dialog] = Show(t);
+    const auto [top, dialog] = Show(panel, t);
     ASSERT_NE(dialog, nullptr) << "template " << t.id << " cannot be created";
     if (t.id == 296)
       for (const auto& [id, text] : recordCaptions) SetDlgItemTextA(dialog, id, text);
@@ -380,6 +345,8 @@ TEST_F(DialogTemplates, EveryTemplateHasItsControlsUnclippedAndIsPictured) {
     EXPECT_TRUE(SaveWindowPicture(top, picture)) << picture;
     DestroyWindow(top);
   }
+  FreeLibrary(panel);
+  CoUninitialize();
 }
 
 }  // namespace

@@ -33,17 +33,15 @@ using winetest::WaitFor;
 
 // The United States as the panel's country setup writes it (QvTV.dll position 228): air
 // channels 2-69, cable 1-125.
+// clang-format off
 void WriteUnitedStates(const IniFile& settings) {
-  settings.Write(keys::kCountryCode, 1);
-  settings.Write(keys::kCodePos, 228);
-  settings.Write(keys::kMinAir, 2);
-  settings.Write(keys::kMaxAir, 69);
-  settings.Write(keys::kMinCable, 1);
-  settings.Write(keys::kMaxCable, 125);
-  settings.Write(keys::kMinFreq, "55250000");
-  settings.Write(keys::kMaxFreq, "801250000");
-  settings.Write(keys::kVideoStandard, 1);
+  for (const auto& [key, value] :
+       {std::pair{keys::kCountryCode, "1"}, {keys::kCodePos, "228"}, {keys::kMinAir, "2"},
+        {keys::kMaxAir, "69"}, {keys::kMinCable, "1"}, {keys::kMaxCable, "125"},
+        {keys::kMinFreq, "55250000"}, {keys::kMaxFreq, "801250000"}, {keys::kVideoStandard, "1"}})
+    settings.Write(key, value);
 }
+// clang-format on
 
 TEST(SimTvStations, AboutAThirdOfTheChannelsCarryANamedStationChosenTheSameWayEveryTime) {
   std::set<std::string_view> names;
@@ -115,6 +113,7 @@ struct Received {
   cmd::Id id;
   LPARAM lParam;
   bool sent;
+  bool operator==(const Received&) const = default;
 };
 std::vector<Received> g_received;
 
@@ -141,13 +140,13 @@ class SimTv : public ::testing::Test {
     // pointing at the folder, a settings file with a country.
     dir = FreshFolder("simtv");
     ASSERT_TRUE(CopyFileA(winetest::WindowsPath(SIM_TV_PROGRAM).c_str(),
-                          (dir + "\\screen.ex_").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA((winetest::ProgramFolder() + "QvTV.dll").c_str(),
+                          (dir + "\\screen.ex_").c_str(), FALSE) &&
+                CopyFileA((winetest::ProgramFolder() + "QvTV.dll").c_str(),
                           (dir + "\\QvTV.dll").c_str(), FALSE));
-    const WinIni winIni(profile);
-    winIni.Write(keys::kAppDirectory, dir);
-    winIni.Write(keys::kSettingsIniName, "Settings.ini");
-    winIni.Write(keys::kPanelIniName, "Panel.ini");
+    for (const auto& [key, value] : {std::pair{keys::kAppDirectory, dir},
+                                     {keys::kSettingsIniName, "Settings.ini"s},
+                                     {keys::kPanelIniName, "Panel.ini"s}})
+      WinIni(profile).Write(key, value);
     settings = IniFile(profile, dir + "\\Settings.ini");
     WriteUnitedStates(settings);
     settings.Write(keys::kCaptureFile, dir + "\\Capture\\");
@@ -214,9 +213,7 @@ TEST_F(SimTv, AnswersDuringTheSendAndAcknowledgesSwitchesScansAndSnapshotsInTheT
     g_received.clear();
     Send(cmd::kQueryRadio, 0);
     ASSERT_EQ(g_received.size(), 1u);
-    EXPECT_EQ(g_received[0].id, cmd::kQueryRadio);
-    EXPECT_TRUE(g_received[0].sent);
-    EXPECT_EQ(g_received[0].lParam, radio);
+    EXPECT_TRUE(g_received[0] == (Received{cmd::kQueryRadio, radio, true}));
   }
   for (const cmd::Id source :
        {cmd::kVideoComposite, cmd::kVideoSVideo, cmd::kVideoRadio, cmd::kVideoAir}) {
@@ -249,9 +246,7 @@ TEST_F(SimTv, AnswersDuringTheSendAndAcknowledgesSwitchesScansAndSnapshotsInTheT
   g_received.clear();
   ASSERT_TRUE(PostAndWait(cmd::kVideoSnapshot, 0, cmd::kPeerSnapshotDone));
   const std::string bitmap = ReadWholeFile(capture + "\\qv01.bmp");
-  ASSERT_GT(bitmap.size(), 54u);
-  EXPECT_EQ(bitmap.substr(0, 2), "BM");
-  EXPECT_EQ(bitmap[28], 24);
+  EXPECT_TRUE(bitmap.size() > 54 && bitmap.starts_with("BM") && bitmap[28] == 24);
   EXPECT_FALSE(ReadWholeFile(capture + "\\qv02.bmp").empty());
   EXPECT_TRUE(ReadWholeFile(capture + "\\qv03.bmp").empty());
   EXPECT_EQ(settings.Text(keys::kAddItem), capture + "\\qv02.bmp");
@@ -261,10 +256,10 @@ TEST_F(SimTv, AnswersDuringTheSendAndAcknowledgesSwitchesScansAndSnapshotsInTheT
   EXPECT_EQ(g_received.back().id, cmd::kPeerSnapshotDone);
 
   PostMessageA(Video(), WM_CLOSE, 0, 0);
-  ASSERT_EQ(WaitForSingleObject(process.hProcess, 5000), WAIT_OBJECT_0);
   DWORD code = 99;
-  GetExitCodeProcess(process.hProcess, &code);
-  EXPECT_EQ(code, 0u);
+  EXPECT_TRUE(WaitForSingleObject(process.hProcess, 5000) == WAIT_OBJECT_0 &&
+              GetExitCodeProcess(process.hProcess, &code) && code == 0)
+      << code;
 
   // The trace: "ms direction delivery message id lParam window" per line.
   std::string trace = ReadWholeFile(dir + "\\" + kTraceFileName);

@@ -18,120 +18,77 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <cstddef>
+#include <string>
 
 namespace {
 
-// Memory in the sheet's process for messages whose lParam points at a structure.
-class RemoteBuffer {
- public:
-  RemoteBuffer(HWND window, SIZE_T size) : size_(size) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (process_ != nullptr)
-      address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+// Sends a message whose lParam points at `data`, copied into the window's process (after `aim`
+// has pointed what it must at that copy) and back. Gives the answer, -1 without the memory.
+template <typename T>
+LRESULT SendRemote(HWND window, UINT message, WPARAM wParam, T& data,
+                   void (*aim)(T&, char*) = nullptr) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (process == nullptr) return -1;
+  auto* at =
+      static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof data, MEM_COMMIT, PAGE_READWRITE));
+  LRESULT answer = -1;
+  if (at != nullptr) {
+    if (aim != nullptr) aim(data, at);
+    WriteProcessMemory(process, at, &data, sizeof data, nullptr);
+    answer = SendMessageA(window, message, wParam, reinterpret_cast<LPARAM>(at));
+    ReadProcessMemory(process, at, &data, sizeof data, nullptr);
+    VirtualFreeEx(process, at, 0, MEM_RELEASE);
   }
-  ~RemoteBuffer() {
-    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-    if (process_ != nullptr) CloseHandle(process_);
-  }
-  RemoteBuffer(const RemoteBuffer&) = delete;
-  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
-  bool Ok() const { return address_ != nullptr; }
-  char* At(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
-  void Write(SIZE_T offset, const void* data, SIZE_T n) const {
-    WriteProcessMemory(process_, At(offset), data, n, nullptr);
-  }
-  void Read(SIZE_T offset, void* data, SIZE_T n) const {
-    ReadProcessMemory(process_, At(offset), data, n, nullptr);
-  }
-
- private:
-  SIZE_T size_;
-  HANDLE process_ = nullptr;
-  void* address_ = nullptr;
-};
-
-int Tabs(HWND sheet) {
-  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-  if (tabs == nullptr) return 1;
-  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-  RemoteBuffer remote(sheet, sizeof(TCITEMA) + 256);
-  if (!remote.Ok()) return 1;
-  for (int i = 0; i < count; ++i) {
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = remote.At(sizeof item);
-    item.cchTextMax = 255;
-    remote.Write(0, &item, sizeof item);
-    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i),
-                 reinterpret_cast<LPARAM>(remote.At(0)));
-    char text[256] = {};
-    remote.Read(sizeof item, text, sizeof text - 1);
-    std::printf("%s\n", text);
-  }
-  return 0;
+  CloseHandle(process);
+  return answer;
 }
 
-int Frame(HWND sheet) {
-  const bool help = (GetWindowLongA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0;
-  HWND apply = GetDlgItem(sheet, 0x3021);
-  std::printf("contexthelp %d apply %d\n", help ? 1 : 0,
-              apply != nullptr && IsWindowVisible(apply) ? 1 : 0);
-  return 0;
-}
-
-int Place(HWND window) {
-  RECT rect, work;
-  if (!GetWindowRect(window, &rect) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-    return 1;
-  const bool sysmenu = (GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU) != 0;
-  std::printf("sysmenu %d offset %ld %ld\n", sysmenu ? 1 : 0,
-              (rect.left + rect.right - work.left - work.right) / 2,
-              (rect.top + rect.bottom - work.top - work.bottom) / 2);
-  return 0;
-}
-
-// A control of a dialog itself, or of the page a sheet shows.
-HWND ControlOf(HWND window, int id) {
-  if (HWND own = GetDlgItem(window, id); own != nullptr) return own;
-  HWND page = reinterpret_cast<HWND>(SendMessageA(window, PSM_GETCURRENTPAGEHWND, 0, 0));
-  return page == nullptr ? nullptr : GetDlgItem(page, id);
-}
-
-int PrintCentre(HWND window, RECT rect) {
+int PrintCentre(HWND window, const RECT& rect) {
   POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   if (window != nullptr) ClientToScreen(window, &centre);
   std::printf("%ld %ld\n", centre.x, centre.y);
   return 0;
 }
 
-int Tab(HWND sheet, int index) {
-  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-  RemoteBuffer remote(sheet, sizeof(RECT));
-  if (tabs == nullptr || !remote.Ok()) return 1;
-  if (SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index),
-                   reinterpret_cast<LPARAM>(remote.At(0))) == 0)
-    return 1;
-  RECT rect;
-  remote.Read(0, &rect, sizeof rect);
-  return PrintCentre(tabs, rect);
+// The tab texts, or with an index the centre of that tab.
+int Tabs(HWND sheet, int index = -1) {
+  const auto tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  if (tabs == nullptr) return 1;
+  if (RECT rect{}; index >= 0)
+    return SendRemote(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), rect) > 0
+               ? PrintCentre(tabs, rect)
+               : 1;
+  struct Item {
+    TCITEMA item;
+    char text[256];
+  };
+  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    Item tab{};
+    tab.item.mask = TCIF_TEXT;
+    tab.item.cchTextMax = 255;
+    if (SendRemote(
+            tabs, TCM_GETITEMA, static_cast<WPARAM>(i), tab,
+            +[](Item& t, char* at) { t.item.pszText = at + offsetof(Item, text); }) == -1)
+      return 1;
+    std::printf("%s\n", tab.text);
+  }
+  return 0;
 }
 
 int Thumb(HWND slider) {
-  RemoteBuffer remote(slider, 2 * sizeof(RECT));
-  if (!remote.Ok()) return 1;
-  SendMessageA(slider, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(remote.At(0)));
-  SendMessageA(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(remote.At(sizeof(RECT))));
-  RECT rects[2];
-  remote.Read(0, rects, sizeof rects);
-  POINT centre{(rects[0].left + rects[0].right) / 2, (rects[0].top + rects[0].bottom) / 2};
-  POINT ends[2] = {{rects[1].left, 0}, {rects[1].right, 0}};
-  ClientToScreen(slider, &centre);
-  ClientToScreen(slider, &ends[0]);
-  ClientToScreen(slider, &ends[1]);
-  std::printf("%ld %ld %ld %ld\n", centre.x, centre.y, ends[0].x, ends[1].x);
+  RECT thumb{}, channel{};
+  if (SendRemote(slider, TBM_GETTHUMBRECT, 0, thumb) == -1) return 1;
+  SendRemote(slider, TBM_GETCHANNELRECT, 0, channel);
+  POINT points[3] = {{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2},
+                     {channel.left, 0},
+                     {channel.right, 0}};
+  MapWindowPoints(slider, nullptr, points, 3);
+  std::printf("%ld %ld %ld %ld\n", points[0].x, points[0].y, points[1].x, points[2].x);
   return 0;
 }
 
@@ -143,25 +100,38 @@ int main(int argc, char** argv) {
                  "usage: sheet_probe tabs|frame|place|topmost|thumb|pos|at|tab TITLE [ID|N]\n");
     return 2;
   }
-  HWND sheet = FindWindowA(nullptr, argv[2]);
+  const HWND sheet = FindWindowA(nullptr, argv[2]);
   if (sheet == nullptr) return 1;
-  if (std::strcmp(argv[1], "tabs") == 0) return Tabs(sheet);
-  if (std::strcmp(argv[1], "frame") == 0) return Frame(sheet);
-  if (std::strcmp(argv[1], "place") == 0) return Place(sheet);
-  if (std::strcmp(argv[1], "topmost") == 0) {
-    std::printf("%d\n", (GetWindowLongA(sheet, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 ? 1 : 0);
+  const std::string what = argv[1];
+  const LONG exStyle = GetWindowLongA(sheet, GWL_EXSTYLE);
+  if (what == "tabs") return Tabs(sheet);
+  if (what == "topmost") return std::printf("%d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0) < 0;
+  if (what == "frame") {
+    const HWND apply = GetDlgItem(sheet, 0x3021);
+    std::printf("contexthelp %d apply %d\n", (exStyle & WS_EX_CONTEXTHELP) ? 1 : 0,
+                apply != nullptr && IsWindowVisible(apply) ? 1 : 0);
+    return 0;
+  }
+  if (RECT rect, work; what == "place") {
+    if (!GetWindowRect(sheet, &rect) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+      return 1;
+    std::printf("sysmenu %d offset %ld %ld\n",
+                (GetWindowLongA(sheet, GWL_STYLE) & WS_SYSMENU) ? 1 : 0,
+                (rect.left + rect.right - work.left - work.right) / 2,
+                (rect.top + rect.bottom - work.top - work.bottom) / 2);
     return 0;
   }
   if (argc < 4) return 2;
-  if (std::strcmp(argv[1], "tab") == 0) return Tab(sheet, std::atoi(argv[3]));
-  HWND control = ControlOf(sheet, std::atoi(argv[3]));
+  if (what == "tab") return Tabs(sheet, std::atoi(argv[3]));
+  // A control of the window itself, or of the page a sheet shows.
+  HWND control = GetDlgItem(sheet, std::atoi(argv[3]));
+  if (const auto page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+      control == nullptr && page != nullptr)
+    control = GetDlgItem(page, std::atoi(argv[3]));
   if (control == nullptr) return 1;
-  if (std::strcmp(argv[1], "thumb") == 0) return Thumb(control);
-  if (std::strcmp(argv[1], "at") == 0) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    return PrintCentre(nullptr, rect);
-  }
+  if (what == "thumb") return Thumb(control);
+  if (RECT rect; what == "at")
+    return GetWindowRect(control, &rect) ? PrintCentre(nullptr, rect) : 1;
   std::printf("%ld\n", static_cast<long>(SendMessageA(control, TBM_GETPOS, 0, 0)));
   return 0;
 }
