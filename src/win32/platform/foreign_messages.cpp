@@ -22,8 +22,10 @@ bool ReadableHere(const void* address, std::size_t size) {
 }
 
 const NMHDR* OwnNotification(LPARAM lParam, std::size_t size, HWND ownA, HWND ownB, HWND dialog) {
-  // Sent from another thread or process: the address belongs to the sender.
-  if (InSendMessage()) return nullptr;
+  // Sent from another thread or process: the address belongs to the sender. A dialog's own
+  // controls and sheet notify it from this thread also while the thread answers another
+  // process's send (a page switched from outside), so for dialogs the checks below decide.
+  if (dialog == nullptr && InSendMessage()) return nullptr;
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   if (size < sizeof(NMHDR) || !ReadableHere(header, size)) return nullptr;
   const HWND from = header->hwndFrom;

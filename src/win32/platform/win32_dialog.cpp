@@ -61,10 +61,11 @@ int CALLBACK SheetCallbackThunk(HWND sheet, UINT message, LPARAM lParam) {
              : 0;
 }
 
-// The dialog manager's own WM_INITDIALOG comes once, from this thread, before the dialog has a
-// session; any other one (another process may post one) carries no address of ours.
+// The dialog manager's own WM_INITDIALOG comes first, before the dialog has a session; any
+// later one (another process may post one) carries no address of ours. (It may come while the
+// thread answers another process's send: a page created by a tab switched from outside.)
 bool GenuineInit(HWND dialog) {
-  return !InSendMessage() && GetWindowLongPtrA(dialog, DWLP_USER) == 0;
+  return GetWindowLongPtrA(dialog, DWLP_USER) == 0;
 }
 
 // A page's WM_INITDIALOG carries its page record, whose lParam is the handler.
