@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "settings/video_page.h"
+#include "tuning/fully_scan_page.h"
 #include "tuning/tuning_dialog_ids.h"
 #include "tuning/tv_settings_page.h"
 
@@ -30,7 +31,7 @@ std::unique_ptr<DialogHandler> MakeTemplateOnly(PanelContext&) {
 
 constexpr SheetPageInfo kPages[kSheetPageCount] = {
     {IDD_TV_SETTINGS_PAGE, Caption::IDS_TVSETTING, Make<tuning::TvSettingsPage>},
-    {107, Caption::IDS_FUSCAN, MakeTemplateOnly},
+    {IDD_FULLY_SCAN_PAGE, Caption::IDS_FUSCAN, Make<tuning::FullyScanPage>},
     {kVideoPageTemplate, Caption::IDS_VIDEOSETTING, Make<VideoPage>},
     {296, Caption::IDS_RECORDSETTING, MakeTemplateOnly},
     {1264, Caption::IDS_MISC, MakeTemplateOnly},
