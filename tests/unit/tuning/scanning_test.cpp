@@ -243,6 +243,13 @@ TEST(ScanCommand, ClosedTvAndVideoInputsAskNothingAndATvPageNeverOpenedGetsNothi
   b.Scan();
   EXPECT_EQ(b.h.fake.messenger.Log().size(), 0u);
   EXPECT_EQ(b.ctx.mode.videoBusy, 0);
+  // The scan a launch posts itself does not ask yet; the next one does.
+  Bench launched;
+  launched.ctx.mode.launchScanPending = 1;
+  launched.Scan();
+  EXPECT_TRUE(launched.h.fake.messageBoxes.Shown().empty());
+  launched.Scan();
+  EXPECT_EQ(launched.h.fake.messageBoxes.Shown().size(), 1u);
 }
 
 TEST(ScanCommand, FullScanModeRunsTheStateDialogUntilItsStopButton) {
