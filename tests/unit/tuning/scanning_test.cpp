@@ -322,6 +322,21 @@ TEST(ScanCommand, FullScanModeRunsTheStateDialogUntilItsStopButton) {
   }
 }
 
+TEST(ScanCommand, StateDialogWithoutCardOrSheetStillStartsAndStops) {
+  Bench b("[quarn]\nUseFullScan=TRUE\n");
+  b.h.fake.messenger.RemoveWindow(b.tv);
+  b.h.fake.messenger.RemoveWindow(b.sheet);
+  b.h.fake.dialogs.whileModal = [&](fakes::FakeDialog& d) {
+    d.Click(kIdDialogOk);
+    EXPECT_TRUE(d.Control(kIdDialogCancel).enabled);
+    d.Click(kIdDialogCancel);
+    EXPECT_EQ(d.result, kIdDialogCancel);
+  };
+  b.Scan();
+  EXPECT_EQ(b.To(b.ctx.windows.panel), Lines{"44002 0"});
+  EXPECT_EQ(b.ctx.mode.scanDialogOpen, 0);
+}
+
 TEST(ScanCommand, FmModeScansTheRadioEvenInFullScanMode) {
   Bench b("[quarn]\nUseFullScan=TRUE\n");
   b.ctx.mode.fmMode = 1;
