@@ -60,6 +60,7 @@ struct Bench {
 };
 
 TEST(FullyScanPage, FrequencyButtonsStepAndClampUnevenly) {
+  // clang-format off
   struct Case {
     const char *edit, *min, *max;
     int stepHz;
@@ -80,6 +81,7 @@ TEST(FullyScanPage, FrequencyButtonsStepAndClampUnevenly) {
       {"", "", "", 10000, ""},
       {"5000000000", "4000000000", "6000000000", 250000, "5000250000"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.edit) + " " + std::to_string(c.stepHz));
     EXPECT_EQ(tuning::SteppedFrequencyText(c.edit, c.stepHz, c.min, c.max), c.shown);
@@ -111,6 +113,7 @@ TEST(FullyScanPage, StartStateFollowsTheStoredModeAndFillsTheList) {
 }
 
 TEST(FullyScanPage, CheckBoxTunesTheFirstEntryScansAnEmptyListOrGoesBackToTheBand) {
+  // clang-format off
   struct Case {
     const char* name;
     std::string extra;
@@ -119,34 +122,11 @@ TEST(FullyScanPage, CheckBoxTunesTheFirstEntryScansAnEmptyListOrGoesBackToTheBan
     std::vector<int> modal;
     std::string mode, done, now;
   } const cases[] = {
-      {"on with a list",
-       "",
-       true,
-       {"55555 5525", "55556 1"},
-       {"1", "55250000", "One"},
-       {},
-       "TRUE",
-       "-",
-       "1"},
-      {"on with an empty list",
-       "[FREQCHLIST]\nALLCH=0\n",
-       true,
-       {},
-       {"", "", ""},
-       {IDD_FULLY_SCAN_STATE},
-       "TRUE",
-       "TRUE",
-       "-"},
-      {"off",
-       "[quarn]\nUseFullScan=TRUE\n",
-       false,
-       {"8000 14"},
-       {"", "", ""},
-       {},
-       "FALSE",
-       "-",
-       "-"},
+      {"on with a list", "", true, {"55555 5525", "55556 1"}, {"1", "55250000", "One"}, {}, "TRUE", "-", "1"},
+      {"on with an empty list", "[FREQCHLIST]\nALLCH=0\n", true, {}, {"", "", ""}, {IDD_FULLY_SCAN_STATE}, "TRUE", "TRUE", "-"},
+      {"off", "[quarn]\nUseFullScan=TRUE\n", false, {"8000 14"}, {"", "", ""}, {}, "FALSE", "-", "-"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Bench b(c.extra.empty() ? kStore : c.extra + "[TVTuner]\nTVChannelAir=14\n");
@@ -182,6 +162,7 @@ TEST(FullyScanPage, RefillAfterTheScanSelectsTheFirstOrLeavesFullScanMode) {
 }
 
 TEST(FullyScanPage, StoreWritesTheKeyAsTypedAndCountsOnlyPastTheEnd) {
+  // clang-format off
   struct Case {
     const char* number;
     int selected;
@@ -197,6 +178,7 @@ TEST(FullyScanPage, StoreWritesTheKeyAsTypedAndCountsOnlyPastTheEnd) {
       {"-1", 1, "3", "-", {"1:55250000=One", "2:61250000=", "3:182250000=News"}},
       {"abc", 1, "3", "-", {"1:55250000=One", "2:61250000=", "3:182250000=News"}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.number);
     Bench b(kStore + "[quarn]\nUseFullScan=TRUE\n");
@@ -221,6 +203,7 @@ TEST(FullyScanPage, StoreWritesTheKeyAsTypedAndCountsOnlyPastTheEnd) {
 }
 
 TEST(FullyScanPage, RemoveCompactsTheListAndIgnoresBadSelections) {
+  // clang-format off
   struct Case {
     int selected;
     std::string allch;
@@ -229,6 +212,7 @@ TEST(FullyScanPage, RemoveCompactsTheListAndIgnoresBadSelections) {
       {1, "2", {"1:55250000=One", "2:182250000=News"}},
       {-1, "3", {"1:55250000=One", "2:61250000=", "3:182250000=News"}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     Bench b(kStore + "[quarn]\nUseFullScan=TRUE\n");
     b.dialog->Select(IDC_FSP_LIST, c.selected);

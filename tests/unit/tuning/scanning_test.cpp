@@ -47,162 +47,34 @@ struct Bench {
 };
 
 TEST(ScanCommand, EachCaseAsksAndAnOkOrCancelWritesAndPostsItsOwnWay) {
-  const std::string air = "AutoScan Air will start now.It will take few minutes.PLEASE wait...";
-  const std::string fm = "AutoScan FM will start now.It will take few minutes.PLEASE wait...";
-  const std::string cable = "AutoScan Cable will start now.It will take few minutes.PLEASE wait...";
+  const std::string start = "AutoScan|AutoScan ", tail =
+                                                      " will start now.It will take few "
+                                                      "minutes.PLEASE wait...";
+  const std::string air = start + "Air" + tail, cable = start + "Cable" + tail,
+                    fm = start + "FM" + tail, stop = "Stop AutoScan|Are you sure to Stop AutoScan ";
   struct Case {
-    const char* name;
     ModeFlags mode;
     int answer;
-    std::string text, title;
+    std::string box;
     Lines video, tvPage;
-    int airScan, cableScan, fmScan, busy;
-    std::string airDone, cableDone, fmCount;
+    std::string after;  // air, cable and FM scan flags, busy; both ALREADYSCAN; the FM count
   };
+  // clang-format off
   const Case cases[] = {
-      {"air start ok",
-       {.airBand = 1},
-       kIdOk,
-       air,
-       "AutoScan",
-       {"2006 1"},
-       {},
-       1,
-       0,
-       0,
-       1,
-       "TRUE",
-       "FALSE",
-       "1"},
-      {"air start cancel",
-       {.airBand = 1},
-       kIdCancel,
-       air,
-       "AutoScan",
-       {},
-       {"1095 0"},
-       0,
-       0,
-       0,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
-      {"air stop ok",
-       {.airScan = 1, .airBand = 1},
-       kIdOk,
-       "Are you sure to Stop AutoScan Air?",
-       "Stop AutoScan",
-       {"2006 0"},
-       {"1095 0"},
-       0,
-       0,
-       0,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
-      {"air stop cancel",
-       {.airScan = 1, .airBand = 1},
-       kIdCancel,
-       "Are you sure to Stop AutoScan Air?",
-       "Stop AutoScan",
-       {},
-       {},
-       1,
-       0,
-       0,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
-      {"cable start ok",
-       {},
-       kIdOk,
-       cable,
-       "AutoScan",
-       {"2005 1"},
-       {},
-       0,
-       1,
-       0,
-       1,
-       "FALSE",
-       "TRUE",
-       "1"},
-      {"cable stop ok",
-       {.cableScan = 1},
-       kIdOk,
-       "Are you sure to Stop AutoScan Cable?",
-       "Stop AutoScan",
-       {"2005 0"},
-       {"1095 0"},
-       0,
-       0,
-       0,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
-      {"fm start ok",
-       {.fmMode = 1},
-       kIdOk,
-       fm,
-       "AutoScan",
-       {"45001 1"},
-       {},
-       0,
-       0,
-       1,
-       1,
-       "FALSE",
-       "FALSE",
-       "-"},
-      {"fm start cancel",
-       {.fmMode = 1},
-       kIdCancel,
-       fm,
-       "AutoScan",
-       {},
-       {},
-       0,
-       0,
-       0,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
-      {"fm stop ok",
-       {.fmScan = 1, .fmMode = 1},
-       kIdOk,
-       "Are you sure to Stop AutoScan FM?",
-       "Stop AutoScan",
-       {"45001 0"},
-       {},
-       0,
-       0,
-       0,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
-      {"fm stop cancel",
-       {.fmScan = 1, .fmMode = 1},
-       kIdCancel,
-       "Are you sure to Stop AutoScan FM?",
-       "Stop AutoScan",
-       {},
-       {},
-       0,
-       0,
-       1,
-       0,
-       "FALSE",
-       "FALSE",
-       "1"},
+      {{.airBand = 1}, kIdOk, air, {"2006 1"}, {}, "1 0 0 1 TRUE FALSE 1"},
+      {{.airBand = 1}, kIdCancel, air, {}, {"1095 0"}, "0 0 0 0 FALSE FALSE 1"},
+      {{.airScan = 1, .airBand = 1}, kIdOk, stop + "Air?", {"2006 0"}, {"1095 0"}, "0 0 0 0 FALSE FALSE 1"},
+      {{.airScan = 1, .airBand = 1}, kIdCancel, stop + "Air?", {}, {}, "1 0 0 0 FALSE FALSE 1"},
+      {{}, kIdOk, cable, {"2005 1"}, {}, "0 1 0 1 FALSE TRUE 1"},
+      {{.cableScan = 1}, kIdOk, stop + "Cable?", {"2005 0"}, {"1095 0"}, "0 0 0 0 FALSE FALSE 1"},
+      {{.fmMode = 1}, kIdOk, fm, {"45001 1"}, {}, "0 0 1 1 FALSE FALSE -"},
+      {{.fmMode = 1}, kIdCancel, fm, {}, {}, "0 0 0 0 FALSE FALSE 1"},
+      {{.fmScan = 1, .fmMode = 1}, kIdOk, stop + "FM?", {"45001 0"}, {}, "0 0 0 0 FALSE FALSE 1"},
+      {{.fmScan = 1, .fmMode = 1}, kIdCancel, stop + "FM?", {}, {}, "0 0 1 0 FALSE FALSE 1"},
   };
+  // clang-format on
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.box + (c.answer == kIdOk ? " OK" : " Cancel"));
     Bench b;
     b.ctx.mode = c.mode;
     int busyWhenAsked = -1;
@@ -211,8 +83,7 @@ TEST(ScanCommand, EachCaseAsksAndAnOkOrCancelWritesAndPostsItsOwnWay) {
     b.Scan();
     ASSERT_EQ(b.h.fake.messageBoxes.Shown().size(), 1u);
     const fakes::ShownMessageBox& box = b.h.fake.messageBoxes.Shown()[0];
-    EXPECT_EQ(box.text, c.text);
-    EXPECT_EQ(box.caption, c.title);
+    EXPECT_EQ(box.caption.value_or("") + "|" + box.text, c.box);
     EXPECT_EQ(box.owner, b.ctx.windows.panel);
     EXPECT_EQ(box.style, kMbOkCancel | kMbTopmost | kMbSetForeground);
     // A start question marks the card busy before it is asked.
@@ -220,12 +91,12 @@ TEST(ScanCommand, EachCaseAsksAndAnOkOrCancelWritesAndPostsItsOwnWay) {
     EXPECT_EQ(b.To(b.tv), c.video);
     EXPECT_EQ(b.To(b.ctx.windows.tvPage), c.tvPage);
     EXPECT_EQ(b.To(b.sheet), Lines{});
-    EXPECT_EQ((std::vector<int>{b.ctx.mode.airScan, b.ctx.mode.cableScan, b.ctx.mode.fmScan,
-                                b.ctx.mode.videoBusy}),
-              (std::vector<int>{c.airScan, c.cableScan, c.fmScan, c.busy}));
-    EXPECT_EQ(b.Stored("CHANNELLISTAIR", "ALREADYSCAN"), c.airDone);
-    EXPECT_EQ(b.Stored("CHANNELLIST", "ALREADYSCAN"), c.cableDone);
-    EXPECT_EQ(b.Stored("CHANNELLISTFM", "FM"), c.fmCount);
+    const ModeFlags& m = b.ctx.mode;
+    EXPECT_EQ(std::to_string(m.airScan) + " " + std::to_string(m.cableScan) + " " +
+                  std::to_string(m.fmScan) + " " + std::to_string(m.videoBusy) + " " +
+                  b.Stored("CHANNELLISTAIR", "ALREADYSCAN") + " " +
+                  b.Stored("CHANNELLIST", "ALREADYSCAN") + " " + b.Stored("CHANNELLISTFM", "FM"),
+              c.after);
   }
 }
 
@@ -253,88 +124,55 @@ TEST(ScanCommand, ClosedTvAndVideoInputsAskNothingAndATvPageNeverOpenedGetsNothi
 }
 
 TEST(ScanCommand, FullScanModeRunsTheStateDialogUntilItsStopButton) {
-  struct Case {
-    const char* name;
-    int answer;
-    bool stop;  // by the stop button (Escape sends the same)
-    Lines dialogTexts, video, sheet, panel;
-    std::string list, done;
-  };
-  const Case cases[] = {
-      {"cancel keeps the list", kIdCancel, false, {}, {}, {}, {}, "55250000", "-"},
-      {"sweep",
-       kIdOk,
-       true,
-       {"0 NOT FOUND", "182250000 NOT FOUND", "182250000 FOUND", "21474836470000 NOT FOUND"},
-       {"45791 1", "45791 0"},
-       {"47002 0"},
-       {"44002 0"},
-       "-",
-       "TRUE"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (bool withPeers : {true, false}) {
     Bench b("[quarn]\nUseFullScan=TRUE\n");
-    b.h.fake.messageBoxes.answers = {c.answer};
+    if (!withPeers) {
+      b.h.fake.messenger.RemoveWindow(b.tv);
+      b.h.fake.messenger.RemoveWindow(b.sheet);
+    }
     Lines texts;
-    int openDuring = -1;
     b.h.fake.dialogs.whileModal = [&](fakes::FakeDialog& d) {
-      openDuring = b.ctx.mode.scanDialogOpen;
-      EXPECT_EQ(d.title, "Fully Scan State");
-      EXPECT_EQ(b.Stored("FREQCHLISTNAME", "1"), "-");
       auto show = [&] {
-        texts.push_back(d.Control(IDC_FSS_FREQUENCY_EDIT).text + " " +
-                        d.Control(IDC_FSS_STATE_EDIT).text);
+        texts.push_back(std::to_string(b.ctx.mode.scanDialogOpen) + " " +
+                        d.Control(IDC_FSS_FREQUENCY_EDIT).text + " " +
+                        d.Control(IDC_FSS_STATE_EDIT).text + " " +
+                        (d.Control(kIdDialogOk).enabled ? "start" : "") +
+                        (d.Control(kIdDialogCancel).enabled ? "stop" : ""));
       };
+      EXPECT_EQ(d.title, "Fully Scan State");
+      EXPECT_EQ(b.Stored("FREQCHLIST", "1") + b.Stored("FREQCHLISTNAME", "1"), "--");
       show();
-      EXPECT_TRUE(d.Control(kIdDialogOk).enabled);
-      EXPECT_FALSE(d.Control(kIdDialogCancel).enabled);
       d.Click(kIdDialogOk);
-      EXPECT_FALSE(d.Control(kIdDialogOk).enabled);
-      EXPECT_TRUE(d.Control(kIdDialogCancel).enabled);
-      if (!c.stop) return;
       for (auto [id, value] : {std::pair{cmd::kScanDialogFrequency, 18225},
-                               {cmd::kScanDialogFound, 0},
                                {cmd::kScanDialogFound, 7},
                                {cmd::kScanDialogFrequency, 0x7FFFFFFF},
                                {cmd::kScanDialogFound, 0}}) {
         d.Notify(id, 0, value);
-        if (id == cmd::kScanDialogFound) show();
+        show();
       }
       d.Click(kIdDialogCancel);
+      show();
       EXPECT_EQ(d.result, kIdDialogCancel);
-      EXPECT_TRUE(d.Control(kIdDialogOk).enabled);
     };
     b.Scan();
-    if (c.answer == kIdOk) {
-      EXPECT_EQ(b.h.fake.dialogs.modalTemplates, std::vector<int>{IDD_FULLY_SCAN_STATE});
-      EXPECT_EQ(openDuring, 1);
-    }
     EXPECT_EQ(b.h.fake.messageBoxes.Shown().at(0).text,
               "FullyScan will start now.It will take few minutes.PLEASE wait...");
-    EXPECT_EQ(texts, c.dialogTexts);
-    EXPECT_EQ(b.To(b.tv), c.video);
-    EXPECT_EQ(b.To(b.sheet), c.sheet);
-    EXPECT_EQ(b.To(b.ctx.windows.panel), c.panel);
-    EXPECT_EQ(b.ctx.mode.scanDialogOpen, c.stop ? 0 : c.answer == kIdOk ? 1 : 0);
-    EXPECT_EQ(b.Stored("FREQCHLIST", "1"), c.list);
-    EXPECT_EQ(b.Stored("FREQCHLIST", "SCANDONE"), c.done);
+    EXPECT_EQ(b.h.fake.dialogs.modalTemplates, std::vector<int>{IDD_FULLY_SCAN_STATE});
+    EXPECT_EQ(texts,
+              Lines({"1 0 NOT FOUND start", "1 182250000 NOT FOUND stop", "1 182250000 FOUND stop",
+                     "1 21474836470000 FOUND stop", "1 21474836470000 NOT FOUND stop",
+                     "0 21474836470000 NOT FOUND start"}));
+    EXPECT_EQ(b.To(b.tv), withPeers ? Lines({"45791 1", "45791 0"}) : Lines{});
+    EXPECT_EQ(b.To(b.sheet), withPeers ? Lines{"47002 0"} : Lines{});
+    EXPECT_EQ(b.To(b.ctx.windows.panel), Lines{"44002 0"});
+    EXPECT_EQ(b.Stored("FREQCHLIST", "SCANDONE"), "TRUE");
   }
-}
-
-TEST(ScanCommand, StateDialogWithoutCardOrSheetStillStartsAndStops) {
-  Bench b("[quarn]\nUseFullScan=TRUE\n");
-  b.h.fake.messenger.RemoveWindow(b.tv);
-  b.h.fake.messenger.RemoveWindow(b.sheet);
-  b.h.fake.dialogs.whileModal = [&](fakes::FakeDialog& d) {
-    d.Click(kIdDialogOk);
-    EXPECT_TRUE(d.Control(kIdDialogCancel).enabled);
-    d.Click(kIdDialogCancel);
-    EXPECT_EQ(d.result, kIdDialogCancel);
-  };
-  b.Scan();
-  EXPECT_EQ(b.To(b.ctx.windows.panel), Lines{"44002 0"});
-  EXPECT_EQ(b.ctx.mode.scanDialogOpen, 0);
+  Bench cancelled("[quarn]\nUseFullScan=TRUE\n");
+  cancelled.h.fake.messageBoxes.answers = {kIdCancel};
+  cancelled.Scan();
+  EXPECT_TRUE(cancelled.h.fake.dialogs.modalTemplates.empty());
+  EXPECT_EQ(cancelled.Stored("FREQCHLIST", "1") + cancelled.Stored("FREQCHLIST", "SCANDONE"),
+            "55250000-");
 }
 
 TEST(ScanCommand, FmModeScansTheRadioEvenInFullScanMode) {
