@@ -11,7 +11,8 @@ const CommandHandler* FindHandler(std::uint16_t id) {
   for (HandlerTable table :
        {WindowCommandHandlers(), PeerCommandHandlers(), ChannelCommandHandlers(),
         AdjustCommandHandlers(), RecordingCommandHandlers(), CompanionCommandHandlers(),
-        DialogCommandHandlers(), FileCommandHandlers(), SideListCommandHandlers()}) {
+        DialogCommandHandlers(), FileCommandHandlers(), SideListCommandHandlers(),
+        ScanCommandHandlers()}) {
     auto it = std::find_if(table.begin(), table.end(),
                            [id](const CommandHandler& h) { return h.id == id; });
     if (it != table.end()) return &*it;

@@ -22,6 +22,7 @@ HandlerTable AdjustCommandHandlers();    // adjust_commands.cpp: volume, mute, p
 HandlerTable DialogCommandHandlers();    // dialog_commands.cpp: settings sheet, about box
 HandlerTable FileCommandHandlers();      // captured_files.cpp: the captured-files list
 HandlerTable SideListCommandHandlers();  // side_list_commands.cpp: the channel list
+HandlerTable ScanCommandHandlers();      // tuning/scanning.cpp: the scan command
 
 // The handler of an id, or null when the id has none (it then goes to the default procedure).
 const CommandHandler* FindHandler(std::uint16_t id);

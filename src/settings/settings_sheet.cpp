@@ -7,6 +7,7 @@
 #include "settings/misc_page.h"
 #include "settings/record_page.h"
 #include "settings/video_page.h"
+#include "tuning/fully_scan_page.h"
 #include "tuning/tuning_dialog_ids.h"
 #include "tuning/tv_settings_page.h"
 
@@ -32,7 +33,7 @@ std::unique_ptr<DialogHandler> MakeTemplateOnly(PanelContext&) {
 
 constexpr SheetPageInfo kPages[kSheetPageCount] = {
     {IDD_TV_SETTINGS_PAGE, Caption::IDS_TVSETTING, Make<tuning::TvSettingsPage>},
-    {107, Caption::IDS_FUSCAN, MakeTemplateOnly},
+    {IDD_FULLY_SCAN_PAGE, Caption::IDS_FUSCAN, Make<tuning::FullyScanPage>},
     {kVideoPageTemplate, Caption::IDS_VIDEOSETTING, Make<VideoPage>},
     {IDD_RECORD_PAGE, Caption::IDS_RECORDSETTING, Make<RecordPage>},
     {IDD_MISC_PAGE, Caption::IDS_MISC, Make<MiscPage>},

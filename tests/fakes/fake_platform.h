@@ -214,8 +214,16 @@ class FakeMessageBoxes : public MessageBoxes {
     shown_.push_back(ShownMessageBox{
         owner, text != nullptr ? text : "",
         caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, style});
+    if (whileShown) whileShown();
+    if (!answers.empty()) {
+      const int answer = answers.front();
+      answers.pop_front();
+      return answer;
+    }
     return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
   }
+  std::deque<int> answers;           // scripted answers, oldest first; then the Enter key's
+  std::function<void()> whileShown;  // runs while a box is up, to see the state it sees
   const std::vector<ShownMessageBox>& Shown() const { return shown_; }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
