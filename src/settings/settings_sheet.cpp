@@ -16,19 +16,9 @@ namespace {
 
 using panel::Caption;
 
-// A page whose behaviour is still to come: it shows its template as it is.
-class TemplateOnlyPage : public DialogHandler {
- public:
-  void OnInit(DialogControls&) override {}
-  void OnCommand(DialogControls&, int, int, std::intptr_t) override {}
-};
-
 template <typename Page>
 std::unique_ptr<DialogHandler> Make(PanelContext& ctx) {
   return std::make_unique<Page>(ctx);
-}
-std::unique_ptr<DialogHandler> MakeTemplateOnly(PanelContext&) {
-  return std::make_unique<TemplateOnlyPage>();
 }
 
 constexpr SheetPageInfo kPages[kSheetPageCount] = {
