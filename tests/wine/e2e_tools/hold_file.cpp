@@ -5,8 +5,10 @@
 //   exclusive  holds it open sharing nothing, so that every write of the panel fails meanwhile;
 //   rewrite    writes keys of its own through the profile calls again and again, each call a
 //              rewrite of the whole file, as the video window program does;
-//   replace    replaces the whole file again and again with a copy of itself (written beside it,
-//              then moved over it), as an editor or a synchronising tool saves.
+//   replace    replaces the whole file again and again with the copy it read at its start
+//              (written beside it, then moved over it), as a synchronising tool puts its copy
+//              back. Read once: a copy read while the panel rewrites the file could be torn,
+//              and a torn file put back loses keys whoever wrote it.
 // Prints how many rewrites it made. Exits 0, or 1 when the file cannot be opened.
 #include <windows.h>
 
@@ -55,17 +57,18 @@ int main(int argc, char** argv) {
   }
   long rewrites = 0, refused = 0;
   const std::string copy = std::string(path) + ".new";
+  const std::vector<char> bytes = mode == "replace" ? ReadAll(path) : std::vector<char>();
+  if (mode == "replace" && bytes.empty()) return 1;
   while (GetTickCount() < until) {
     if (mode == "replace") {
-      // A file caught while the panel rewrites it, or held by it, is tried again.
-      const std::vector<char> bytes = ReadAll(path);
+      // A file the panel holds at that moment is tried again.
       HANDLE f = CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
       if (f == INVALID_HANDLE_VALUE) return 1;
       DWORD put = 0;
       WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
       CloseHandle(f);
-      if (bytes.empty() || !MoveFileExA(copy.c_str(), path, MOVEFILE_REPLACE_EXISTING)) {
+      if (!MoveFileExA(copy.c_str(), path, MOVEFILE_REPLACE_EXISTING)) {
         ++refused;
         Sleep(1);
         continue;
