@@ -2,7 +2,11 @@
 // One INI file read once and answered from memory, everything else passed on: for a burst of
 // several hundred reads of a file nobody writes meanwhile (loading a skin's layout). Reading
 // each key through the platform would open and check the file every time.
+// With `skipUnchanged`, a write whose key already holds exactly that value is not passed on
+// either: the file would be the same after it, and a burst of such writes (the band lists
+// written again at every start) would otherwise cost the platform a file check each.
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -13,7 +17,7 @@ namespace tv {
 
 class ProfileSnapshot : public Profile {
  public:
-  ProfileSnapshot(Profile& base, std::string file);
+  ProfileSnapshot(Profile& base, std::string file, bool skipUnchanged = false);
 
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
                            std::uint32_t size) override;
@@ -32,6 +36,8 @@ class ProfileSnapshot : public Profile {
   Profile& base_;
   std::string file_;
   std::unique_ptr<ini::Document> document_;
+  bool skipUnchanged_;
+  std::map<std::pair<std::string, std::string>, std::string> written_;  // since the snapshot
 };
 
 }  // namespace tv

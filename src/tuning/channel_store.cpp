@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/profile_snapshot.h"
 #include "base/tuner_binding.h"
 
 namespace tv::tuning {
@@ -61,7 +62,9 @@ void SetInList(const IniFile& ini, Band band, int channel, bool member) {
 }
 
 void ResetBandList(PanelContext& ctx, Band band) {
-  const IniFile& ini = ctx.settings;
+  // Written again at every start of a never-scanned band: only what differs reaches the file.
+  ProfileSnapshot burst(ctx.settings.Source(), ctx.settings.Path(), /*skipUnchanged=*/true);
+  const IniFile ini(burst, ctx.settings.Path());
   ini.WriteFlag(AlreadyScanKey(band), false);
   ini.Write(ChannelKey(band), kChannelAfterReset);
   const ChannelRange range = BandRange(ctx.channels, band);

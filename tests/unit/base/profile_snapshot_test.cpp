@@ -66,5 +66,34 @@ TEST(ProfileSnapshot, AnswersEveryReadOfItsFileAsTheFileWould) {
   }
 }
 
+// Passes everything on and keeps the writes that reached it.
+struct WriteLog : fakes::FakeProfile {
+  using FakeProfile::FakeProfile;
+  bool WriteString(const char* s, const char* k, const char* v, const char* file) override {
+    writes.push_back(std::string(s) + "/" + k + "=" + (v ? v : "(delete)"));
+    return FakeProfile::WriteString(s, k, v, file);
+  }
+  std::vector<std::string> writes;
+};
+
+TEST(ProfileSnapshot, SkipsOnlyTheWritesThatWouldLeaveTheFileAsItIs) {
+  fakes::TempDir dir;
+  WriteLog log(dir.Path());
+  const std::string file = "C:\\Tv\\Settings.ini";
+  std::filesystem::create_directories(log.HostPath(file).parent_path());
+  log.WriteString("L", "1", "TRUE", file.c_str());
+  log.WriteString("L", "2", "FALSE", file.c_str());
+  log.WriteString("T", "c", "8", file.c_str());
+  log.writes.clear();
+  ProfileSnapshot burst(log, "c:\\tv\\settings.ini", /*skipUnchanged=*/true);
+  const char* const writes[][3] = {{"l", "1", "TRUE"},  {"L", "2", "TRUE"},  {"L", "3", "TRUE"},
+                                   {"t", "C", "8"},     {"L", "2", "FALSE"}, {"L", "1", "TRUE1"},
+                                   {"T", "c", nullptr}, {"L", "4", ""}};
+  for (const auto& w : writes) EXPECT_TRUE(burst.WriteString(w[0], w[1], w[2], file.c_str()));
+  EXPECT_EQ(log.writes, (std::vector<std::string>{"L/2=TRUE", "L/3=TRUE", "L/2=FALSE", "L/1=TRUE1",
+                                                  "T/c=(delete)", "L/4="}));
+  EXPECT_EQ(ini::Document(log.ReadAll(file.c_str())).GetInt("L", "2", 7), 0);
+}
+
 }  // namespace
 }  // namespace tv
