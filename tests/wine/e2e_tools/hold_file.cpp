@@ -46,8 +46,11 @@ int main(int argc, char** argv) {
   if (mode == "shared" || mode == "exclusive") {
     const DWORD share =
         mode == "shared" ? FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE : 0;
-    HANDLE f = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A file the panel has open at that moment (sharing nothing is refused then) is tried again.
+    HANDLE f = INVALID_HANDLE_VALUE;
+    for (int tries = 0; f == INVALID_HANDLE_VALUE && tries < 100; ++tries, Sleep(20))
+      f = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                      FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) return 1;
     std::printf("holding\n");
     std::fflush(stdout);
@@ -57,7 +60,9 @@ int main(int argc, char** argv) {
   }
   long rewrites = 0, refused = 0;
   const std::string copy = std::string(path) + ".new";
-  const std::vector<char> bytes = mode == "replace" ? ReadAll(path) : std::vector<char>();
+  std::vector<char> bytes;  // empty while the panel has just truncated the file to rewrite it
+  for (int tries = 0; mode == "replace" && bytes.empty() && tries < 100; ++tries, Sleep(20))
+    bytes = ReadAll(path);
   if (mode == "replace" && bytes.empty()) return 1;
   while (GetTickCount() < until) {
     if (mode == "replace") {
