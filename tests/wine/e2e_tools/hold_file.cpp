@@ -79,9 +79,13 @@ int main(int argc, char** argv) {
         continue;
       }
       ++rewrites;
-    } else if (!WritePrivateProfileStringA("HoldFile", "Rewrites",
-                                           std::to_string(++rewrites).c_str(), path)) {
-      return 1;
+    } else if (WritePrivateProfileStringA("HoldFile", "Rewrites",
+                                          std::to_string(rewrites + 1).c_str(), path)) {
+      ++rewrites;
+    } else {
+      // The profile calls write sharing nothing: a write that meets the panel reading fails.
+      ++refused;
+      Sleep(1);
     }
   }
   DeleteFileA(copy.c_str());
