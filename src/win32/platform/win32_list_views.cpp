@@ -219,7 +219,12 @@ std::optional<std::string> Win32FileOperations::AskSaveName(const SaveRequest& r
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrTitle = request.title.c_str();
   ofn.Flags = OFN_PATHMUSTEXIST;
-  if (!GetSaveFileNameA(&ofn)) return std::nullopt;
+  // The common dialog library is loaded at first use, not at start: with the printing
+  // libraries it pulls in, it costs every start several milliseconds under Wine.
+  using SaveDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
+  static const auto ask = reinterpret_cast<SaveDialog>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryA("comdlg32.dll"), "GetSaveFileNameA")));
+  if (ask == nullptr || !ask(&ofn)) return std::nullopt;
   return std::string(file.data());
 }
 
