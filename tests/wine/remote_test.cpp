@@ -1,7 +1,5 @@
-// tvremote.exe as users and scripts run it: a separate process that finds a panel window (here
-// a stand-in of this test program with its own layout file), clicks the real pointer where the
-// layout puts a button, and says what went wrong in one line with its exit code. Commands,
-// keys, windows and the INI subcommands are what the end-to-end scripts use it for all along.
+// tvremote.exe as a separate process: the real pointer on a stand-in panel window with a layout
+// file of its own, exit codes with one-line errors, and real dialog controls and sheets.
 #include <windows.h>
 #include <windowsx.h>
 #include <commctrl.h>
@@ -30,21 +28,22 @@ using winetest::Pump;
 using winetest::WaitFor;
 
 // What the test dialogs were told, with the control's state at that moment: a real control
-// changes first and notifies after.
+// changes first and notifies after. position: the signed high word of a scroll message.
 struct Seen {
   UINT message;
-  int id;
-  int code;
-  int position;  // the high word of a scroll message, signed
+  int id, code, position;
   std::string state;
   bool operator==(const Seen&) const = default;
 };
 std::vector<Seen> g_seen;
-constexpr UINT kCmd = WM_COMMAND;
-constexpr UINT kScroll = WM_HSCROLL;
+Seen C(int id, int code, const char* state) {
+  return {WM_COMMAND, id, code, 0, state};
+}
+Seen S(int id, int code, int position, const char* state) {
+  return {WM_HSCROLL, id, code, position, state};
+}
 
-// One run of the remote: its arguments, exit code, what the dialog is told, what it prints and
-// what its error line names.
+// One run: arguments, exit code, what the dialog is told, what it prints, what the error names.
 struct Step {
   const char* arguments;
   int exitCode;
@@ -64,13 +63,12 @@ LRESULT CALLBACK StandInPanel(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 std::optional<Point> Last(UINT message) {
-  const auto it = std::find_if(g_mouse.rbegin(), g_mouse.rend(),
-                               [&](const auto& event) { return event.first == message; });
-  return it == g_mouse.rend() ? std::nullopt : std::optional<Point>(it->second);
+  for (auto it = g_mouse.rbegin(); it != g_mouse.rend(); ++it)
+    if (it->first == message) return it->second;
+  return std::nullopt;
 }
 
-// The layout file's CHUP, away from the built-in place so that only a remote reading the file
-// finds it.
+// The layout file's CHUP, away from the built-in place: only a remote reading the file finds it.
 constexpr Rect kChannelUp{440, 30, 24, 20};
 
 class RemoteProgram : public ::testing::Test {
@@ -110,8 +108,8 @@ class RemoteProgram : public ::testing::Test {
     g_mouse.clear();
   }
 
-  // Runs tvremote with the command line and waits for it while this thread keeps handling
-  // messages, which the remote's input needs. Gives the exit code and the error output.
+  // Runs tvremote while this thread keeps handling messages, which the remote's input needs.
+  // Gives the exit code and the error output; keeps what it printed.
   std::pair<int, std::string> Remote(const std::string& arguments) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     // Files of their own per run: the last run's handles may outlive its process a moment.
@@ -133,10 +131,7 @@ class RemoteProgram : public ::testing::Test {
                                         CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
-    if (!started) {
-      ADD_FAILURE() << "cannot start " << commandLine;
-      return {-1, ""};
-    }
+    if (!started) return {-1, "cannot start " + commandLine};
     if (!WaitFor([&] { return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; },
                  20000)) {
       TerminateProcess(process.hProcess, 99);
@@ -150,8 +145,7 @@ class RemoteProgram : public ::testing::Test {
     return {static_cast<int>(code), winetest::ReadWholeFile(stem + ".err")};
   }
 
-  // Runs each step after the prefix; every failure is one line that starts with the program's
-  // name.
+  // Runs each step after the prefix; every failure is one line starting with the program's name.
   void Run(const std::string& prefix, const std::vector<Step>& steps) {
     for (const Step& step : steps) {
       SCOPED_TRACE(step.arguments);
@@ -169,8 +163,7 @@ class RemoteProgram : public ::testing::Test {
     }
   }
 
-  // Clicks the button and expects the press, the release and the last move before them at
-  // one point inside `expected`.
+  // Expects the press, the release and the last move before them at one point inside `expected`.
   void ExpectClickInside(const char* button, const Rect& expected) {
     SCOPED_TRACE(button);
     const auto [code, err] = Remote("click "s + button);
@@ -191,8 +184,7 @@ class RemoteProgram : public ::testing::Test {
 };
 
 TEST_F(RemoteProgram, ClickLandsInTheButtonWherePanelShapeAndSideLeaveIt) {
-  // Closed: the layout file's rectangle. Unfolded shapes are read from the window size: the
-  // side part on the left, then the down part.
+  // The shape comes from the window size: closed, the side part on the left, the down part.
   ExpectClickInside("CHUP", kChannelUp);
   Resize(643, 176);  // the default side part, 96 wide
   ExpectClickInside("chup",
@@ -209,20 +201,15 @@ TEST_F(RemoteProgram, ClickLandsInTheButtonWherePanelShapeAndSideLeaveIt) {
 }
 
 TEST_F(RemoteProgram, ErrorsAreOneLineWithTheirExitCode) {
-  // The command line is wrong: 2, before the panel is looked at.
-  Run("", {{"", 2},
-           {"frobnicate", 2},
-           {"cmd channel-upp", 2},
-           {"cmd mute 4294967296", 2},
-           {"click NOSUCHBUTTON", 2},
-           {"key hyper+x", 2},
-           {"get settings quarn", 2}});
-  // The work cannot be done: 1.
+  // A wrong command line: 2, before the panel is looked at. Work that cannot be done: 1.
+  // clang-format off
+  Run("", {{"", 2}, {"frobnicate", 2}, {"cmd channel-upp", 2}, {"cmd mute 4294967296", 2},
+           {"click NOSUCHBUTTON", 2}, {"key hyper+x", 2}, {"get settings quarn", 2}});
   DestroyWindow(panel);
   panel = nullptr;
-  Run("", {{"cmd mute", 1, {}, "", "no panel"},
-           {"click CHUP", 1},
+  Run("", {{"cmd mute", 1, {}, "", "no panel"}, {"click CHUP", 1},
            {"get settings quarn NoSuchKey", 1}});
+  // clang-format on
 }
 
 std::string StateOf(HWND control) {
@@ -313,46 +300,31 @@ class RemoteDialog : public RemoteProgram {
 };
 
 TEST_F(RemoteDialog, EachActionSetsTheControlThenNotifiesAsTheControlWould) {
+  const auto two = [](int id, int first, int second, const char* state) {
+    return std::vector<Seen>{C(id, first, state), C(id, second, state)};
+  };
   // clang-format off
   Run("dialog \"remote test dialog\" ", {
-      {"click 10", 0, {{kCmd, 10, BN_CLICKED, 0, "0"}}},
-      {"check 11", 0, {{kCmd, 11, BN_CLICKED, 0, "1"}}},
-      {"check 11", 0, {}},  // already checked: a user does nothing
-      {"get 11", 0, {}, "checked\n"},
-      {"uncheck 11", 0, {{kCmd, 11, BN_CLICKED, 0, "0"}}},
-      {"click 11", 0, {{kCmd, 11, BN_CLICKED, 0, "1"}}},
-      {"click 12", 0, {{kCmd, 12, BN_CLICKED, 0, "1"}}},
-      {"check 13", 0, {{kCmd, 13, BN_CLICKED, 0, "1"}}},
-      {"get 12", 0, {}, "unchecked\n"},  // its group cleared
-      {"uncheck 13", 1, {}},
-      {"click 14", 1, {}},  // disabled
-      {"state 14", 0, {}, "disabled visible\n"},
-      {"click 14 --force", 0, {{kCmd, 14, BN_CLICKED, 0, "0"}}},
-      {"select 20 1", 0, {{kCmd, 20, LBN_SELCHANGE, 0, "1"}}},  // the entry "1", not "10"
-      {"select-index 20 0", 0, {{kCmd, 20, LBN_SELCHANGE, 0, "0"}}},
-      {"get 20", 0, {}, "0 10\n"},
-      {"select 20 3", 1, {}},
-      {"select 21 rgb555", 0, {{kCmd, 21, CBN_SELENDOK, 0, "RGB555"}, {kCmd, 21, CBN_SELCHANGE, 0, "RGB555"}}},
-      {"select-index 21 2", 0, {{kCmd, 21, CBN_SELENDOK, 0, "UYVY"}, {kCmd, 21, CBN_SELCHANGE, 0, "UYVY"}}},
-      {"get 21", 0, {}, "2 UYVY\n"},
-      {"items 21", 0, {}, "YUY2\nRGB555\nUYVY\n"},
-      {"select-index 21 3", 1, {}},
-      {"set-text 22 \"C:\\Capture dir\"", 0, {{kCmd, 22, EN_UPDATE, 0, "C:\\Capture dir"}, {kCmd, 22, EN_CHANGE, 0, "C:\\Capture dir"}}},
-      {"get 22", 0, {}, "C:\\Capture dir\n"},
-      {"set-text 24 x", 1, {}},  // read-only
-      {"set-text 26 640x480", 0, {{kCmd, 26, CBN_EDITUPDATE, 0, "640x480"}, {kCmd, 26, CBN_EDITCHANGE, 0, "640x480"}}},
-      {"slide 23 -1", 0, {{kScroll, 23, TB_THUMBPOSITION, -1, "-1"}, {kScroll, 23, TB_ENDTRACK, 0, "-1"}}},
-      {"get 23", 0, {}, "-1\n"},
-      {"slide 23 128", 1, {}},
-      {"slide 23 -129", 1, {}},
+      {"click 10", 0, {C(10, BN_CLICKED, "0")}}, {"check 11", 0, {C(11, BN_CLICKED, "1")}},
+      {"get 11", 0, {}, "checked\n"}, {"uncheck 11", 0, {C(11, BN_CLICKED, "0")}},
+      {"click 11", 0, {C(11, BN_CLICKED, "1")}}, {"click 12", 0, {C(12, BN_CLICKED, "1")}},
+      {"check 13", 0, {C(13, BN_CLICKED, "1")}}, {"get 12", 0, {}, "unchecked\n"},  // group cleared
+      {"click 14", 1}, {"state 14", 0, {}, "disabled visible\n"},
+      {"click 14 --force", 0, {C(14, BN_CLICKED, "0")}},
+      {"select 20 1", 0, {C(20, LBN_SELCHANGE, "1")}},  // the entry "1", not "10"
+      {"select-index 20 0", 0, {C(20, LBN_SELCHANGE, "0")}}, {"get 20", 0, {}, "0 10\n"},
+      {"select 21 rgb555", 0, two(21, CBN_SELENDOK, CBN_SELCHANGE, "RGB555")},
+      {"select-index 21 2", 0, two(21, CBN_SELENDOK, CBN_SELCHANGE, "UYVY")},
+      {"get 21", 0, {}, "2 UYVY\n"}, {"items 21", 0, {}, "YUY2\nRGB555\nUYVY\n"},
+      {"select-index 21 3", 1},
+      {"set-text 22 \"C:\\Capture dir\"", 0, two(22, EN_UPDATE, EN_CHANGE, "C:\\Capture dir")},
+      {"get 22", 0, {}, "C:\\Capture dir\n"}, {"set-text 24 x", 1},  // read-only
+      {"set-text 26 640x480", 0, two(26, CBN_EDITUPDATE, CBN_EDITCHANGE, "640x480")},
+      {"slide 23 -1", 0, {S(23, TB_THUMBPOSITION, -1, "-1"), S(23, TB_ENDTRACK, 0, "-1")}},
+      {"get 23", 0, {}, "-1\n"}, {"slide 23 128", 1}, {"slide 23 -129", 1},
       {"get 25", 0, {}, "Label\n"},
-      {"click 25", 1, {}},  // not a button
-      {"slide 22 5", 1, {}},
-      {"click 99", 1, {}},
-      {"tab 1", 1, {}},  // not a sheet
-      {"frob 10", 2, {}},
-      {"click", 2, {}},
-  });
+      // Not a button, not a slider, no such control, not a sheet.
+      {"click 25", 1}, {"slide 22 5", 1}, {"click 99", 1}, {"tab 1", 1}});
   // clang-format on
   Run("dialog \"No Such Dialog\" ", {{"click 10", 1, {}, "", "no dialog titled"}});
 }
@@ -374,8 +346,7 @@ void RealClick(HWND window, int entry = -1) {
   SendInput(2, press, sizeof(INPUT));
 }
 
-// What a user's real clicks on a control send, focus and drop-down news left out, against what
-// the remote sends for the same choice from the same state.
+// A user's real clicks (focus and drop-down news left out) against the remote's same choice.
 TEST_F(RemoteDialog, NotifiesAsARealClickOnTheSameControlDoes) {
   SetWindowPos(dialog, HWND_TOPMOST, 620, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
   Pump(100);
@@ -396,8 +367,7 @@ TEST_F(RemoteDialog, NotifiesAsARealClickOnTheSameControlDoes) {
     });
     return seen;
   };
-  // Buttons are clicked in their middle, the list box on its third entry, the combo box is
-  // dropped and its second entry clicked.
+  // Buttons in their middle, the list box's third entry, the dropped combo box's second entry.
   const struct {
     int id, entry;
     const char* remote;
@@ -448,13 +418,12 @@ TEST_F(RemoteDialog, TabsSwitchTheSheetsPageAndControlsAreFoundOnTheCurrentPage)
   Pump(50);
   // The first page's button is not on the page shown; a page that does not exist is refused.
   // The sheet's own Cancel, found on the sheet when the page has no such control, closes it.
-  Run("dialog \"Remote Test Sheet\" ", {{"page", 0, {}, "0\n"},
-                                        {"tab 1", 0},
-                                        {"page", 0, {}, "1\n"},
-                                        {"click 41", 0, {{kCmd, 41, BN_CLICKED, 0, "0"}}},
-                                        {"click 40", 1},
-                                        {"tab 2", 1, {}, "", "2 pages"},
-                                        {"click 2 --post", 0}});
+  // clang-format off
+  Run("dialog \"Remote Test Sheet\" ",
+      {{"page", 0, {}, "0\n"}, {"tab 1", 0}, {"page", 0, {}, "1\n"},
+      {"click 41", 0, {C(41, BN_CLICKED, "0")}}, {"click 40", 1}, {"tab 2", 1, {}, "", "2 pages"},
+      {"click 2 --post", 0}});
+  // clang-format on
   EXPECT_TRUE(WaitFor([&] { return SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0) == 0; }))
       << "the sheet did not close";
   DestroyWindow(sheet);
