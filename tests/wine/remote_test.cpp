@@ -242,51 +242,19 @@ INT_PTR CALLBACK Recorder(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
   return TRUE;
 }
 
-// A dialog template without controls: they are added as windows, each with its id.
-struct alignas(4) BlankTemplate {
-  DLGTEMPLATE head;
-  WORD menu, windowClass, title;
-};
-
 class RemoteDialog : public RemoteProgram {
  protected:
   void SetUp() override {
     RemoteProgram::SetUp();
     INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&init);
-    static BlankTemplate blank{{WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 0, 0, 200, 300}, 0, 0, 0};
-    dialog = CreateDialogIndirectParamA(nullptr, &blank.head, nullptr, Recorder, 0);
+    dialog =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(300), nullptr, Recorder, 0);
     ASSERT_NE(dialog, nullptr);
-    SetWindowTextA(dialog, "Remote Test Dialog");
-    struct Control {
-      const char* cls;
-      DWORD style;
-      int id, y, height;
-      const char* text;
-      std::vector<const char*> entries = {};
-    };
-    // clang-format off
-    const Control controls[] = {
-        {"Button", BS_PUSHBUTTON, 10, 5, 20, "Go"}, {"Button", BS_AUTOCHECKBOX, 11, 30, 20, "Box"},
-        {"Button", BS_AUTORADIOBUTTON | WS_GROUP, 12, 55, 20, "A"},
-        {"Button", BS_AUTORADIOBUTTON, 13, 80, 20, "B"},
-        {"Button", BS_PUSHBUTTON | WS_GROUP | WS_DISABLED, 14, 105, 20, "Off"},
-        {"ListBox", LBS_NOTIFY | WS_BORDER, 20, 130, 60, "", {"10", "1", "2"}},
-        {"ComboBox", CBS_DROPDOWNLIST, 21, 195, 100, "", {"YUY2", "RGB555", "UYVY"}},
-        {"Edit", ES_AUTOHSCROLL | WS_BORDER, 22, 220, 20, ""},
-        {TRACKBAR_CLASSA, TBS_HORZ, 23, 245, 30, ""},
-        {"Edit", ES_READONLY | WS_BORDER, 24, 280, 20, "fixed"},
-        {"Static", SS_LEFT, 25, 305, 20, "Label"},
-        {"ComboBox", CBS_DROPDOWN | CBS_AUTOHSCROLL, 26, 330, 100, ""}};
-    // clang-format on
-    for (const Control& c : controls) {
-      const HWND control = CreateWindowExA(
-          0, c.cls, c.text, WS_CHILD | WS_VISIBLE | c.style, 10, c.y, 150, c.height, dialog,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), nullptr, nullptr);
-      for (const char* entry : c.entries)
-        SendMessageA(control, c.id == 20 ? LB_ADDSTRING : CB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(entry));
-    }
+    for (const char* entry : {"10", "1", "2"})
+      SendDlgItemMessageA(dialog, 20, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+    for (const char* entry : {"YUY2", "RGB555", "UYVY"})
+      SendDlgItemMessageA(dialog, 21, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     SendDlgItemMessageA(dialog, 23, TBM_SETRANGEMIN, FALSE, -128);
     SendDlgItemMessageA(dialog, 23, TBM_SETRANGEMAX, TRUE, 127);
     Pump(50);
@@ -397,12 +365,12 @@ TEST_F(RemoteDialog, NotifiesAsARealClickOnTheSameControlDoes) {
 }
 
 TEST_F(RemoteDialog, TabsSwitchTheSheetsPageAndControlsAreFoundOnTheCurrentPage) {
-  static BlankTemplate blank{{WS_CHILD | WS_CAPTION, 0, 0, 0, 0, 150, 80}, 0, 0, 0};
   PROPSHEETPAGEA pages[2] = {};
   for (int i = 0; i < 2; ++i) {
     pages[i].dwSize = sizeof pages[i];
-    pages[i].dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
-    pages[i].pResource = &blank.head;
+    pages[i].dwFlags = PSP_USETITLE;
+    pages[i].hInstance = GetModuleHandleA(nullptr);
+    pages[i].pszTemplate = MAKEINTRESOURCEA(301);
     pages[i].pfnDlgProc = Recorder;
     pages[i].pszTitle = i == 0 ? "First" : "Second";
     pages[i].lParam = i;
