@@ -16,23 +16,6 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-std::vector<char> ReadAll(const char* path) {
-  std::vector<char> bytes;
-  HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
-  char chunk[65536];
-  DWORD got = 0;
-  while (ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got > 0)
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  CloseHandle(f);
-  return bytes;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc != 4) {
     std::fprintf(stderr, "usage: hold_file PATH SECONDS shared|exclusive|rewrite|replace\n");
@@ -58,9 +41,16 @@ int main(int argc, char** argv) {
   while (GetTickCount() < until) {
     if (mode == "replace") {
       // A file caught while the panel rewrites it, or held by it, is tried again.
-      const std::vector<char> bytes = ReadAll(path);
-      HANDLE f = CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr);
+      std::vector<char> bytes;
+      HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+      char chunk[65536];
+      DWORD got = 0;
+      while (f != INVALID_HANDLE_VALUE && ReadFile(f, chunk, sizeof chunk, &got, nullptr) && got)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+      if (f != INVALID_HANDLE_VALUE) CloseHandle(f);
+      f = CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                      nullptr);
       if (f == INVALID_HANDLE_VALUE) return 1;
       DWORD put = 0;
       WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &put, nullptr);
