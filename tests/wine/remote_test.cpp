@@ -184,16 +184,12 @@ class RemoteProgram : public ::testing::Test {
 };
 
 TEST_F(RemoteProgram, ClickLandsInTheButtonWherePanelShapeAndSideLeaveIt) {
-  // The shape comes from the window size: closed, the side part on the left, the down part.
+  // The shape comes from the window size: closed, then the side part unfolded on the left.
   ExpectClickInside("CHUP", kChannelUp);
   Resize(643, 176);  // the default side part, 96 wide
   ExpectClickInside("chup",
                     Rect{kChannelUp.x + 96, kChannelUp.y, kChannelUp.width, kChannelUp.height});
-  Resize(547, 356);
-  ExpectClickInside("EMAIL", Rect{66, 140, 63, 27});
-  // Folded again the down part's buttons have no rectangle; a size of no shape is refused.
-  Resize(547, 176);
-  Run("", {{"click EMAIL", 1, {}, "", "empty"}});
+  // A size of no shape is refused (which button each shape has is the native tests' business).
   Resize(500, 300);
   Run("", {{"click CHUP", 1, {}, "", "500x300"}});
   Pump(100);
