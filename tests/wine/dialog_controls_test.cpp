@@ -1,7 +1,5 @@
-// The real dialog controls held against the fake that the page tests use: the same operations
-// on a real dialog and on the fake give the same answers (the list boxes' prefix search, item
-// data, insert and delete, slider ranges below zero and clamping, one-button checks), and the
-// one dialog procedure hands every message kind to the behaviour.
+// The real dialog controls against the fake the page tests use (same operations, same answers),
+// the one dialog procedure handing every message kind on, and the sheet's template callback.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -51,8 +49,7 @@ struct Recorder : DialogHandler {
   std::vector<std::string> calls;
 };
 
-// Template 200 of the test's resources.
-HWND CreateTestDialog(Recorder& recorder) {
+HWND CreateTestDialog(Recorder& recorder) {  // template 200 of the test's resources
   INITCOMMONCONTROLSEX init{sizeof init, ICC_BAR_CLASSES};
   InitCommonControlsEx(&init);
   return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(200), nullptr,
@@ -72,12 +69,9 @@ std::vector<std::string> Exercise(DialogControls& d) {
   };
   for (int control : {kList, kCombo}) {
     for (const char* text : {"10", "1", "11", "2", "Abc"}) note("add", d.AddItem(control, text));
-    for (const auto& [from, prefix] : {std::pair{-1, "1"},
-                                       {0, "1"},
-                                       {2, "1"},
-                                       {-1, "11"},
-                                       {-1, "aB"},
-                                       {-1, "3"}})  // after 2 it wraps
+    // Prefix searches from an entry; after the entry 2 the search wraps.
+    for (const auto& [from, prefix] :
+         {std::pair{-1, "1"}, {0, "1"}, {2, "1"}, {-1, "11"}, {-1, "aB"}, {-1, "3"}})
       note(Join("prefix", prefix, "after", from), d.FindPrefix(control, from, prefix));
     d.InsertItem(control, 1, "5");
     d.InsertItem(control, -1, "end");

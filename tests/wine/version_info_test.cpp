@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tvpanel_version.h"
@@ -15,19 +16,15 @@ namespace {
 using namespace std::string_literals;
 
 TEST(VersionInfo, EveryProgramCarriesTheProductVersionAndItsOwnName) {
-  const struct {
-    const char* path;
-    const char* originalName;
-    DWORD fileType;
-  } programs[] = {{PANEL_PROGRAM, "Panel.exe", VFT_APP},
-                  {TUNER_LIBRARY, "QvTV.dll", VFT_DLL},
-                  {VIDEO_PROGRAM, "screen.ex_", VFT_APP},
-                  {REMOTE_PROGRAM, "tvremote.exe", VFT_APP}};
   const DWORD major = TVPANEL_VERSION_MAJOR, minor = TVPANEL_VERSION_MINOR,
               patch = TVPANEL_VERSION_PATCH;
-  for (const auto& program : programs) {
-    SCOPED_TRACE(program.originalName);
-    const std::string path = tv::winetest::WindowsPath(program.path);
+  for (const auto& [unixPath, originalName, fileType] :
+       {std::tuple{PANEL_PROGRAM, "Panel.exe", VFT_APP},
+        {TUNER_LIBRARY, "QvTV.dll", VFT_DLL},
+        {VIDEO_PROGRAM, "screen.ex_", VFT_APP},
+        {REMOTE_PROGRAM, "tvremote.exe", VFT_APP}}) {
+    SCOPED_TRACE(originalName);
+    const std::string path = tv::winetest::WindowsPath(unixPath);
     DWORD ignored = 0;
     std::vector<char> block(GetFileVersionInfoSizeA(path.c_str(), &ignored));
     ASSERT_TRUE(
@@ -46,12 +43,11 @@ TEST(VersionInfo, EveryProgramCarriesTheProductVersionAndItsOwnName) {
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
     EXPECT_EQ(std::vector<DWORD>({fixed->dwFileVersionMS, fixed->dwFileVersionLS,
                                   fixed->dwProductVersionMS, fixed->dwFileType}),
-              std::vector<DWORD>(
-                  {(major << 16) | minor, patch << 16, (major << 16) | minor, program.fileType}));
-    EXPECT_EQ(
-        text("ProductVersion") + "|" + text("FileVersion") + "|" + text("ProductName") + "|" +
-            text("OriginalFilename"),
-        TVPANEL_VERSION "|" TVPANEL_VERSION "|" TVPANEL_PRODUCT_NAME "|"s + program.originalName);
+              std::vector<DWORD>({(major << 16) | minor, patch << 16, (major << 16) | minor,
+                                  static_cast<DWORD>(fileType)}));
+    EXPECT_EQ(text("ProductVersion") + "|" + text("FileVersion") + "|" + text("ProductName") + "|" +
+                  text("OriginalFilename"),
+              TVPANEL_VERSION "|" TVPANEL_VERSION "|" TVPANEL_PRODUCT_NAME "|"s + originalName);
     EXPECT_EQ(text("FileDescription").rfind(TVPANEL_PRODUCT_NAME ": ", 0), 0u)
         << text("FileDescription");
   }

@@ -34,34 +34,33 @@ namespace {
 
 using namespace tv::cmd;
 
+// clang-format off
 constexpr Id kExcluded[] = {
-    kPeerEndProgram,  kTrayClose,    kTrayShowHide,  kCloseTv,   kMinimize,  // end or hide
-    kAbout,           kSettings,     kAudioSettings, kTeletext,  kSchedule,
-    kWebsite,         kScan,  // dialogs, programs
-    kFileEdit,        kFileSaveAs,   kFileDelete,    kFileEmail, kFileDeleteAll,
-    kFileEmailButton, kOpenSnapshot, kOpenMovie,  // captured files
-    kRecord,          kTimeShift,    kPreview,    // long runs
+    kPeerEndProgram, kTrayClose, kTrayShowHide, kCloseTv, kMinimize,  // end or hide
+    kAbout, kSettings, kAudioSettings, kTeletext, kSchedule, kWebsite, kScan,  // dialogs, programs
+    kFileEdit, kFileSaveAs, kFileDelete, kFileEmail, kFileDeleteAll, kFileEmailButton,
+    kOpenSnapshot, kOpenMovie,       // captured files
+    kRecord, kTimeShift, kPreview,   // long runs
     kSnapshot};  // the card writes the shared settings file for each
 
 constexpr Id kDigit3 = kDigit0 + 3, kDigit7 = kDigit0 + 7;
 // In three lists only for their layout: the order keeps the commands of a seed as they were.
-constexpr Id kButtons[] = {kVolumeDown,    kVolumeUp,  kChannelDown, kChannelUp, kSourceComposite,
-                           kSourceSVideo,  kSourceAir, kSourceCable, kSourceFm,  kAddChannel,
-                           kRemoveChannel, kPlay,      kForward,     kBack,      kPause,
-                           kStop,          kMute,      kSnapshot,    kNextSkin,  kDigit0,
-                           kDigit3,        kDigit7,    kDigit9,      kRecall};
+constexpr Id kButtons[] = {
+    kVolumeDown, kVolumeUp, kChannelDown, kChannelUp, kSourceComposite, kSourceSVideo, kSourceAir,
+    kSourceCable, kSourceFm, kAddChannel, kRemoveChannel, kPlay, kForward, kBack, kPause, kStop,
+    kMute, kSnapshot, kNextSkin, kDigit0, kDigit3, kDigit7, kDigit9, kRecall};
 constexpr Id kModes[] = {
-    kToggleDownPart,  kListViewMode,    kToggleSidePart,   kAirCableSwitch, kCycleSource,
-    kAudioAdjustMode, kVideoAdjustMode, kSoundModeKey,     kPlus,           kMinus,
-    kFullScreen,      kReopenTv,        kRefillChannelList};
+    kToggleDownPart, kListViewMode, kToggleSidePart, kAirCableSwitch, kCycleSource,
+    kAudioAdjustMode, kVideoAdjustMode, kSoundModeKey, kPlus, kMinus, kFullScreen, kReopenTv,
+    kRefillChannelList};
 constexpr Id kFromPeers[] = {
-    kPeerSnapshotDone,     kPeerChannelChanged,    kPeerScanEnded,         kPeerReady,
-    kPeerRecordingState,   kPeerPreviewEnded,      kPeerScheduleClosed,    kPeerCapturedFile,
-    kPeerFilesPanelClosed, kPeerRecordSize,        kTimeShiftPosition,     kPeerRecordTime,
-    kPeerRecordingEnded,   kPeerSnapshotDone2,     kPeerPlaybackSeconds,   kPeerSidePanels,
-    kScheduleAsk,          kScheduleActive,        kPeerTunedChannel,      kPeerAudioAnswer,
-    kQueryRadio,           kPeerReselectSource,    kPeerAskTimeShiftStart, kPeerAudioDone,
-    kPeerTvPageDone,       kPeerRecordPageAnswer1, kPeerRecordPageAnswer2, kPeerSoundCardVolume};
+    kPeerSnapshotDone, kPeerChannelChanged, kPeerScanEnded, kPeerReady, kPeerRecordingState,
+    kPeerPreviewEnded, kPeerScheduleClosed, kPeerCapturedFile, kPeerFilesPanelClosed,
+    kPeerRecordSize, kTimeShiftPosition, kPeerRecordTime, kPeerRecordingEnded, kPeerSnapshotDone2,
+    kPeerPlaybackSeconds, kPeerSidePanels, kScheduleAsk, kScheduleActive, kPeerTunedChannel,
+    kPeerAudioAnswer, kQueryRadio, kPeerReselectSource, kPeerAskTimeShiftStart, kPeerAudioDone,
+    kPeerTvPageDone, kPeerRecordPageAnswer1, kPeerRecordPageAnswer2, kPeerSoundCardVolume};
+// clang-format on
 
 // Half the ids are the panel's own commands or what its peers send, half any id at all.
 Id RandomId(std::mt19937& random) {
@@ -76,18 +75,17 @@ Id RandomId(std::mt19937& random) {
 // or hide the video window): with no window manager on the test screen the system waits up to
 // two seconds for each window to leave it. They are rationed to one in kRationEvery messages,
 // so that the storm stays a storm of commands rather than of waits.
-constexpr Id kRationed[] = {kToggleDownPart, kToggleSidePart,    kPeerSidePanels,  kNextSkin,
-                            kReopenTv,       kFullScreen,        kSourceComposite, kSourceSVideo,
-                            kSourceAir,      kSourceCable,       kSourceFm,        kCycleSource,
-                            kAirCableSwitch, kPeerReselectSource};
+// clang-format off
+constexpr Id kRationed[] = {
+    kToggleDownPart, kToggleSidePart, kPeerSidePanels, kNextSkin, kReopenTv, kFullScreen,
+    kSourceComposite, kSourceSVideo, kSourceAir, kSourceCable, kSourceFm, kCycleSource,
+    kAirCableSwitch, kPeerReselectSource};
+// clang-format on
 constexpr long kRationEvery = 2000;
 
-bool Rationed(Id id) {
-  return std::find(std::begin(kRationed), std::end(kRationed), id) != std::end(kRationed);
-}
-
-bool Excluded(Id id) {
-  return std::find(std::begin(kExcluded), std::end(kExcluded), id) != std::end(kExcluded);
+template <std::size_t N>
+bool In(const Id (&ids)[N], Id id) {
+  return std::find(std::begin(ids), std::end(ids), id) != std::end(ids);
 }
 
 // Small values, the edges of 16 and 32 bits, and anything.
@@ -106,11 +104,13 @@ std::uint64_t Wide(std::mt19937& random) {
 // Timer ids: the panel's own one-shot and periodic timers, small numbers, anything.
 WPARAM RandomTimerId(std::mt19937& random) {
   using namespace tv::panel;
+  // clang-format off
   constexpr std::uint32_t kOwn[] = {
-      kPanelTick,           kTimerAutoRepeat,     kTimerDigitEntry,      kTimerChannelDown,
-      kTimerChannelUp,      kTimerVideoAdjustEnd, kTimerVideoAdjustDown, kTimerVideoAdjustUp,
-      kTimerFmUp,           kTimerFmDown,         kTimerTimeShiftBar,    kTimerSeekThrottle,
-      kTimerAudioAdjustEnd, kTimerAudioAdjustUp,  kTimerAudioAdjustDown, kTimerRecordArm};
+      kPanelTick, kTimerAutoRepeat, kTimerDigitEntry, kTimerChannelDown, kTimerChannelUp,
+      kTimerVideoAdjustEnd, kTimerVideoAdjustDown, kTimerVideoAdjustUp, kTimerFmUp, kTimerFmDown,
+      kTimerTimeShiftBar, kTimerSeekThrottle, kTimerAudioAdjustEnd, kTimerAudioAdjustUp,
+      kTimerAudioAdjustDown, kTimerRecordArm};
+  // clang-format on
   const unsigned kind = random() % 3;
   if (kind == 0) return kOwn[random() % std::size(kOwn)];
   return kind == 1 ? static_cast<WPARAM>(random() % 300) : static_cast<WPARAM>(Wide(random));
@@ -120,19 +120,13 @@ WPARAM RandomTimerId(std::mt19937& random) {
 // readable there, so that a check of the address alone is not enough.
 LPARAM RandomNotifyPointer(std::mt19937& random) {
   int onStack = 0;
-  const std::uint64_t kValues[] = {0,
-                                   1,
-                                   0x10,
-                                   0xFFFF,
-                                   0x10000,
-                                   0x7FFE0000,   // the shared user data page, in every process
-                                   0x140000000,  // where a 64-bit program's image usually sits
-                                   0x400000,
-                                   0xDEADBEEF,
-                                   0x00007FFFFFFEFFFF,
-                                   0xFFFFFFFFFFFFFFFF,
-                                   0x8000000000000000,
-                                   reinterpret_cast<std::uintptr_t>(&onStack)};
+  // The shared user data page is in every process; 0x140000000 is where a 64-bit program's
+  // image usually sits.
+  // clang-format off
+  const std::uint64_t kValues[] = {0, 1, 0x10, 0xFFFF, 0x10000, 0x7FFE0000, 0x140000000, 0x400000,
+                                   0xDEADBEEF, 0x00007FFFFFFEFFFF, 0xFFFFFFFFFFFFFFFF,
+                                   0x8000000000000000, reinterpret_cast<std::uintptr_t>(&onStack)};
+  // clang-format on
   if (random() % 2 == 0) return static_cast<LPARAM>(kValues[random() % std::size(kValues)]);
   return static_cast<LPARAM>(Wide(random) >> (random() % 40));
 }
@@ -155,7 +149,7 @@ Message RandomMessage(std::mt19937& random, bool rationedAllowed) {
   const bool sent = random() % 100 < static_cast<unsigned>(g_sentPercent);
   if (roll < 88) {
     Id id = RandomId(random);
-    while (Excluded(id) || (!rationedAllowed && Rationed(id))) id = RandomId(random);
+    while (In(kExcluded, id) || (!rationedAllowed && In(kRationed, id))) id = RandomId(random);
     // The high word is the notification code of a control; commands from peers leave it 0.
     const WPARAM high = random() % 8 == 0 ? (random() & 0xFFFF) << 16 : 0;
     return {Kind::Command, WM_COMMAND, high | id, RandomLParam(random), sent};
@@ -175,19 +169,7 @@ Message RandomMessage(std::mt19937& random, bool rationedAllowed) {
           RandomNotifyPointer(random), sent};
 }
 
-const char* KindName(Kind kind) {
-  switch (kind) {
-    case Kind::Command:
-      return "command";
-    case Kind::Timer:
-      return "timer";
-    case Kind::HotKey:
-      return "hotkey";
-    case Kind::Notify:
-      return "notify";
-  }
-  return "?";
-}
+const char* const kKindNames[] = {"command", "timer", "hotkey", "notify"};
 
 }  // namespace
 
@@ -211,12 +193,11 @@ int main(int argc, char** argv) {
   const DWORD started = GetTickCount();
   auto fail = [&](long i, const char* why) {
     std::fprintf(stderr, "post_random: %s after %ld messages; the last ones:\n", why, i);
-    for (long k = i > static_cast<long>(kHistory) ? i - static_cast<long>(kHistory) : 0; k < i;
-         ++k) {
+    for (long k = std::max(0L, i - static_cast<long>(kHistory)); k < i; ++k) {
       const Message& m = history[k % kHistory];
-      std::fprintf(stderr, "  %s %s %u %llu %lld\n", m.sent ? "sent" : "posted", KindName(m.kind),
-                   m.message, static_cast<unsigned long long>(m.wParam),
-                   static_cast<long long>(m.lParam));
+      std::fprintf(stderr, "  %s %s %u %llu %lld\n", m.sent ? "sent" : "posted",
+                   kKindNames[static_cast<int>(m.kind)], m.message,
+                   static_cast<unsigned long long>(m.wParam), static_cast<long long>(m.lParam));
     }
     return 1;
   };
@@ -224,24 +205,22 @@ int main(int argc, char** argv) {
   long lastRationed = -kRationEvery;
   for (long i = 0; i < count; ++i) {
     const Message m = RandomMessage(random, i - lastRationed >= kRationEvery);
-    if (m.kind == Kind::Command && Rationed(static_cast<Id>(m.wParam & 0xFFFF))) lastRationed = i;
+    if (m.kind == Kind::Command && In(kRationed, static_cast<Id>(m.wParam & 0xFFFF)))
+      lastRationed = i;
     history[i % kHistory] = m;
     // Looked up every time: the panel must still be there after each message.
     HWND panel = FindWindowA(tv::kPanelClass, tv::kPanelTitle);
     if (panel == nullptr) return fail(i, "no panel");
     if (m.sent) {
       DWORD_PTR result = 0;
-      if (SendMessageTimeoutA(panel, m.message, m.wParam, m.lParam, SMTO_NORMAL, 5000, &result) ==
-          0) {
-        if (GetLastError() == ERROR_TIMEOUT) {
-          ++timedOut;
-          // A command may legitimately wait on the card; three in a row is a hung panel.
-          if (++inARow == 3) return fail(i + 1, "the panel stopped answering");
-        } else {
-          ++refused;  // the system would not deliver it (a message it cannot marshal)
-        }
-      } else {
+      if (SendMessageTimeoutA(panel, m.message, m.wParam, m.lParam, SMTO_NORMAL, 5000, &result)) {
         inARow = 0;
+      } else if (GetLastError() != ERROR_TIMEOUT) {
+        ++refused;  // the system would not deliver it (a message it cannot marshal)
+      } else {
+        ++timedOut;
+        // A command may legitimately wait on the card; three in a row is a hung panel.
+        if (++inARow == 3) return fail(i + 1, "the panel stopped answering");
       }
     } else {
       // A full queue is waited out rather than counted as sent.

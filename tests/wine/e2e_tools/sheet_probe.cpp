@@ -80,18 +80,6 @@ int Tabs(HWND sheet, int index = -1) {
   return 0;
 }
 
-int Thumb(HWND slider) {
-  RECT thumb{}, channel{};
-  if (SendRemote(slider, TBM_GETTHUMBRECT, 0, thumb) == -1) return 1;
-  SendRemote(slider, TBM_GETCHANNELRECT, 0, channel);
-  POINT points[3] = {{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2},
-                     {channel.left, 0},
-                     {channel.right, 0}};
-  MapWindowPoints(slider, nullptr, points, 3);
-  std::printf("%ld %ld %ld %ld\n", points[0].x, points[0].y, points[1].x, points[2].x);
-  return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -106,20 +94,16 @@ int main(int argc, char** argv) {
   const LONG exStyle = GetWindowLongA(sheet, GWL_EXSTYLE);
   if (what == "tabs") return Tabs(sheet);
   if (what == "topmost") return std::printf("%d\n", (exStyle & WS_EX_TOPMOST) ? 1 : 0) < 0;
-  if (what == "frame") {
-    const HWND apply = GetDlgItem(sheet, 0x3021);
-    std::printf("contexthelp %d apply %d\n", (exStyle & WS_EX_CONTEXTHELP) ? 1 : 0,
-                apply != nullptr && IsWindowVisible(apply) ? 1 : 0);
-    return 0;
-  }
+  if (const HWND apply = GetDlgItem(sheet, 0x3021); what == "frame")
+    return std::printf("contexthelp %d apply %d\n", (exStyle & WS_EX_CONTEXTHELP) ? 1 : 0,
+                       apply != nullptr && IsWindowVisible(apply) ? 1 : 0) < 0;
   if (RECT rect, work; what == "place") {
     if (!GetWindowRect(sheet, &rect) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
       return 1;
-    std::printf("sysmenu %d offset %ld %ld\n",
-                (GetWindowLongA(sheet, GWL_STYLE) & WS_SYSMENU) ? 1 : 0,
-                (rect.left + rect.right - work.left - work.right) / 2,
-                (rect.top + rect.bottom - work.top - work.bottom) / 2);
-    return 0;
+    return std::printf("sysmenu %d offset %ld %ld\n",
+                       (GetWindowLongA(sheet, GWL_STYLE) & WS_SYSMENU) ? 1 : 0,
+                       (rect.left + rect.right - work.left - work.right) / 2,
+                       (rect.top + rect.bottom - work.top - work.bottom) / 2) < 0;
   }
   if (argc < 4) return 2;
   if (what == "tab") return Tabs(sheet, std::atoi(argv[3]));
@@ -129,9 +113,16 @@ int main(int argc, char** argv) {
       control == nullptr && page != nullptr)
     control = GetDlgItem(page, std::atoi(argv[3]));
   if (control == nullptr) return 1;
-  if (what == "thumb") return Thumb(control);
+  if (RECT thumb{}, channel{}; what == "thumb") {
+    if (SendRemote(control, TBM_GETTHUMBRECT, 0, thumb) == -1) return 1;
+    SendRemote(control, TBM_GETCHANNELRECT, 0, channel);
+    POINT points[3] = {{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2},
+                       {channel.left, 0},
+                       {channel.right, 0}};
+    MapWindowPoints(control, nullptr, points, 3);
+    return std::printf("%ld %ld %ld %ld\n", points[0].x, points[0].y, points[1].x, points[2].x) < 0;
+  }
   if (RECT rect; what == "at")
     return GetWindowRect(control, &rect) ? PrintCentre(nullptr, rect) : 1;
-  std::printf("%ld\n", static_cast<long>(SendMessageA(control, TBM_GETPOS, 0, 0)));
-  return 0;
+  return std::printf("%ld\n", static_cast<long>(SendMessageA(control, TBM_GETPOS, 0, 0))) < 0;
 }

@@ -13,7 +13,7 @@ long='C:\'$(printf 'a%.0s' $(seq 1 100))'\'$(printf 'b%.0s' $(seq 1 100))
 inst_setup /S "/D=$long"; rc=$?
 check "a folder of over 200 characters is refused (code 2)" test "$rc" = 2
 check "and nothing is created" test ! -e "$(inst_unix "${long%\\*}")"
-check "nor changed" test "$before" = "$(inst_picture "$card")"
+inst_same "nor changed" "$before" "$(inst_picture "$card")"
 
 # A destination nobody may write to (immutable, so that even root may not): refused with code
 # 2 before anything changes.
@@ -23,7 +23,7 @@ if chattr +i "$card_dir" 2>/dev/null; then
   inst_setup /S; rc=$?
   chattr -i "$card_dir"
   check "a folder it cannot write to is refused (code 2)" test "$rc" = 2
-  check "and nothing is changed" test "$before" = "$(inst_picture "$card")"
+  inst_same "and nothing is changed" "$before" "$(inst_picture "$card")"
 else
   echo "ok - # skip: this file system cannot make a folder read-only for root"
 fi
@@ -44,7 +44,8 @@ before=$(inst_picture "$card")
 inst_setup /S
 rm -f "$E2E_APP/TvPanel-backup/Panel.exe" "$E2E_APP/Panel.ini"
 rm -rf "$E2E_APP/panelbmp2"
-inst_uninstall_here "$card"; rc=$?
+# The uninstaller in place, waited for, with its exit code.
+(cd "$E2E_APP" && "$E2E_WINE" TvPanel-uninstall.exe /S "_?=$card" >/dev/null 2>&1); rc=$?
 check "the uninstaller says it could not restore everything (code 2)" test "$rc" = 2
 check "the win.ini values are restored all the same" test "$(inst_ap OmrPanelIniFile)" = ""
 check "the panel it could not replace stays" cmp -s "$E2E_APP/Panel.exe" "$E2E_BUILD/src/win32/panel/Panel.exe"

@@ -71,16 +71,18 @@ inst_uninstall() {  # inst_uninstall C:\FOLDER [ARGS...]
   (cd "$(inst_unix "$folder")" && "$E2E_WINE" TvPanel-uninstall.exe "$@" >/dev/null 2>&1)
   timeout 60 wineserver -w
 }
-# The uninstaller in place, waited for, with its exit code (2: something could not be restored).
-inst_uninstall_here() {  # inst_uninstall_here C:\FOLDER
-  (cd "$(inst_unix "$1")" && "$E2E_WINE" TvPanel-uninstall.exe /S "_?=$1" >/dev/null 2>&1)
-}
 
 inst_registry() {  # inst_registry VALUE: the Add/Remove Programs entry's value
   local view=/reg:64
   [ "$INST_ARCH" = win32 ] && view=/reg:32
   "$E2E_WINE" reg query "$INST_KEY" /v "$1" $view 2>/dev/null | tr -d '\r' |
     sed -n "s/^ *$1 \+REG_[A-Z_]\+ \+//p"
+}
+
+# Passes when BEFORE and AFTER (pictures) are equal, else shows how they differ.
+inst_same() {  # inst_same "what" BEFORE AFTER
+  check "$1" test "$2" = "$3"
+  [ "$2" = "$3" ] || diff <(echo "$2") <(echo "$3")
 }
 
 # The panel's window shows its skin: its part of the screen is not black.

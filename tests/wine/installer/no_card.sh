@@ -25,9 +25,7 @@ check "[AP] points at it" \
   test "$(inst_ap 907APDirectory)|$(inst_ap OmrPanelIniFile)|$(inst_ap OmrSettingIniFile)" = "$own|Panel.ini|Settings.ini"
 inst_uninstall "$own" /S
 check "removal leaves no folder behind" test ! -e "$dir"
-after=$(inst_picture "$own")
-check "and win.ini exactly as before, without [AP]" test "$before" = "$after"
-[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after")
+inst_same "and win.ini exactly as before, without [AP]" "$before" "$(inst_picture "$own")"
 
 # [AP] names a folder that does not exist: the same, and the old value comes back.
 printf '[AP]\r\n907APDirectory=C:\\Gone\r\nOmrSettingIniFile=Card.ini\r\n' >>"$INST_WININI"
@@ -41,7 +39,5 @@ check "silent, the folder of its own is used and named in [AP]" \
 check "the card's settings file name stays" test "$(inst_ap OmrSettingIniFile)" = Card.ini
 check "and no settings file of the package is added" test ! -e "$dir/Settings.ini"
 inst_uninstall "$own" /S
-after=$(inst_picture "$own")
-check "removal restores the old [AP] values" test "$before" = "$after"
-[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after")
+inst_same "removal restores the old [AP] values" "$before" "$(inst_picture "$own")"
 e2e_finish

@@ -28,9 +28,7 @@ check "which is there" test -f "$E2E_APP/TvPanel-uninstall.exe"
 inst_uninstall "$card" /S
 check "the uninstaller removes its registry entry" test -z "$(inst_registry DisplayVersion)"
 check "and the shortcut" test ! -e "$INST_START_MENU"
-after=$(inst_picture "$card")
-check "the folder and win.ini are exactly as before" test "$before" = "$after"
-[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after")
+inst_same "the folder and win.ini are exactly as before" "$before" "$(inst_picture "$card")"
 
 # Installed again and used: the panel starts from the installation.
 inst_setup /S

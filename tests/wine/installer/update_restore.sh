@@ -40,9 +40,7 @@ check "an update keeps the first copy, not the version it replaces" \
 # An update after the user changed a value the first install had set is covered by the record:
 # the uninstaller restores the value from before the first install.
 inst_uninstall "$card" /S
-after=$(inst_picture "$card")
 check "after removal the old Panel.exe is back byte for byte" cmp -s "$E2E_APP/Panel.exe" old-panel.exe
-check "the folder and win.ini are exactly as before" test "$before" = "$after"
-[ "$before" = "$after" ] || diff <(echo "$before") <(echo "$after")
+inst_same "the folder and win.ini are exactly as before" "$before" "$(inst_picture "$card")"
 rm -f old-panel.exe
 e2e_finish

@@ -7,11 +7,10 @@ version=$(sed -n 's/^#define TVPANEL_VERSION "\(.*\)"/\1/p' "$build/generated/tv
 python3 - "$build" "$version" <<'PY'
 import glob, os, sys, zipfile
 build, version = sys.argv[1:]
-passed = failed = 0
+results = []
 def check(what, ok):
-    global passed, failed
     print(("ok - " if ok else "not ok - ") + what)
-    passed, failed = passed + bool(ok), failed + (not ok)
+    results.append(bool(ok))
 
 zips = glob.glob(f"{build}/package/TvPanel-{version}-win*.zip")
 check(f"one zip named after version {version}", len(zips) == 1)
@@ -27,9 +26,8 @@ expected = sorted(["Panel.exe", "tvremote.exe", "Panel.ini", "Settings.ini", "RE
 check("the files at the top, with both skins", names == expected)
 if names != expected:
     print("  extra:", sorted(set(names) - set(expected)), "missing:", sorted(set(expected) - set(names)))
-same = {"Panel.exe": "src/win32/panel/Panel.exe", "tvremote.exe": "tools/remote/tvremote.exe",
-        "Panel.ini": "skins/Panel.ini", "panelbmp2/panelall.bmp": "skins/panelbmp2/panelall.bmp"}
-for name, built in same.items():
+for name, built in {"Panel.exe": "src/win32/panel/Panel.exe", "tvremote.exe": "tools/remote/tvremote.exe",
+                    "Panel.ini": "skins/Panel.ini", "panelbmp2/panelall.bmp": "skins/panelbmp2/panelall.bmp"}.items():
     check(f"{name} is the build's", name in names and z.read(name) == open(f"{build}/{built}", "rb").read())
 readme = z.read("README.txt") if "README.txt" in names else b""
 check("README.txt is plain ASCII", readme and all(b < 128 for b in readme))
@@ -39,6 +37,6 @@ check("no line longer than 80 characters", all(len(l) <= 81 for l in lines))
 text = readme.decode("ascii", "replace")
 check("it names the version and where the files go",
       version in text and all(k in text for k in ("907APDirectory", "OmrPanelIniFile", "Panel.exe", "panelbmp1")))
-print(f"{passed} passed, {failed} failed")
-sys.exit(failed != 0)
+print(f"{sum(results)} passed, {results.count(False)} failed")
+sys.exit(not all(results))
 PY
