@@ -53,7 +53,7 @@ struct PageBench {
   explicit PageBench(const std::string& settings = "", bool withVideo = true,
                      const std::string& panelIni = "")
       : h(panelIni) {
-    h.fake.WriteFile(ctx.where.settingsIni, settings);
+    if (!settings.empty()) h.fake.WriteFile(ctx.where.settingsIni, settings);
     if (withVideo) tv = h.AddVideoWindow();
   }
   // The panel's commands run as the panel runs them.
