@@ -118,6 +118,7 @@ TEST(AudioDialog, SlidersActOnTheCardLiveAndDefaultTooButNothingIsStoredBeforeCl
 TEST(AudioDialog, CloseStoresAndAppliesTheInputLineAndRecordingSource) {
   // clang-format off
   const struct { std::vector<Edit> edits; int to, record, setUps; bool told; std::uint32_t muted; const char* stored; bool mixer; } cases[] = {
+      
       // stored: the input line, then the recording states
       {{{"AudioInput", "Index", "3"}}, 1, 0, 2, true, 12, "1|1|0|0|0", true},
       {{{"AudioInput", "Index", "1"}}, 3, 3, 2, true, 0, "3|0|0|0|1", true},
@@ -165,11 +166,10 @@ TEST(AudioDialog, EnterStoresAndSendsTheTickedModesOfOneExclusiveGroup) {
 TEST(AudioDialog, ChipAudioEndsTheDialogOnceUntilTheCardReportsItClosed) {
   Bench b({{"AudioProcAmp", "BassValue", "9"}});
   const Lines opens{"42226 0 sent", "40002 0"};
-  const struct {
-    bool reported;
-    Lines toVideo;
-    std::optional<int> result;
-  } steps[] = {{false, opens, 1138}, {false, {"42226 0 sent"}, std::nullopt}, {true, opens, 1138}};
+  // clang-format off
+  const struct { bool reported; Lines toVideo; std::optional<int> result; } steps[] = {
+      {false, opens, 1138}, {false, {"42226 0 sent"}, std::nullopt}, {true, opens, 1138}};
+  // clang-format on
   for (const auto& step : steps) {
     if (step.reported) commands::OnCommand(b.ctx, cmd::kPeerAudioDone, 0);
     b.h.fake.messenger.ClearLog();

@@ -70,11 +70,11 @@ TEST(MiscPageStart, WritesOnlyTheMissingDefaultsTheSpecifiedOnesAndSelectsWhatIs
 }
 
 TEST(MiscPageSnapshots, ListIndexIsTheStoredLeadingNumberLessOneAndChoicesStoreIndexPlusOne) {
-  const struct {
-    const char* stored;
-    int index;
-  } cases[] = {{"", 0},   {"1", 0},   {"10", 9},   {"4x", 3},  {" 7", 6},
-               {"0", -1}, {"11", -1}, {"abc", -1}, {"-3", -1}, {"99999999999999", -1}};
+  // clang-format off
+  const struct { const char* stored; int index; } cases[] = {
+      {"", 0}, {"1", 0}, {"10", 9}, {"4x", 3}, {" 7", 6}, {"0", -1}, {"11", -1}, {"abc", -1}, {"-3", -1},
+      {"99999999999999", -1}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     Bench b(std::string("[quarn]\nSnapShotNumber=") + c.stored + "\n");

@@ -196,10 +196,10 @@ TEST(RecordPageLists, AcceptedChoicesAreStoredAndSentScanIgnoresEverything) {
 
 TEST(RecordPageBrowse, TheFolderIsShownCutToItsBufferWrittenBackAndReplacedByAChoice) {
   const std::string deep = "D:\\" + std::string(290, 'd'), cut = deep.substr(0, 259);
-  const struct {
-    std::optional<std::string> chosen;
-    std::string stored;
-  } cases[] = {{std::nullopt, cut}, {"E:\\", "E:\\"}, {"D:\\Rec", "D:\\Rec"}, {deep, cut}};
+  // clang-format off
+  const struct { std::optional<std::string> chosen; std::string stored; } cases[] = {
+      {std::nullopt, cut}, {"E:\\", "E:\\"}, {"D:\\Rec", "D:\\Rec"}, {deep, cut}};
+  // clang-format on
   for (const auto& c : cases) {
     Bench b("[quarn]\nCaptureFile=" + deep + "\n");
     EXPECT_EQ(b.Stored({keys::kCaptureFile}), cut);  // the edit's own notification

@@ -78,10 +78,9 @@ TEST_F(SideListTest, EachSourceListsItsOwnChannels) {
 
 TEST_F(SideListTest, BrokenCountsAndLimitsKeepTheFillBounded) {
   const IniFile& ini = ctx.settings;
-  const struct {
-    const char* allChannels;
-    std::size_t entries;
-  } counts[] = {{"-5", 0}, {"0", 0}, {"99999999", 1000}, {"junk", 0}};
+  // clang-format off
+  const struct { const char* allChannels; std::size_t entries; } counts[] = {{"-5", 0}, {"0", 0}, {"99999999", 1000}, {"junk", 0}};
+  // clang-format on
   Source(1, 0, 0, true);
   for (const auto& c : counts) {
     ini.Write(keys::kFullScanCount, c.allChannels);
@@ -104,6 +103,7 @@ TEST_F(SideListTest, ActivationTunesTheEntryAsItsSourceWants) {
   const WindowRef video = h.AddVideoWindow();
   // clang-format off
   const struct { int airBand, fmMode, videoInput; bool fullScan; int entry; const char* sent; keys::Key written; const char* after; } cases[] = {
+      
       // after: the written key, "recallair", and for a band channel the current channel
       {1, 0, 0, false, 1, "8000 5", keys::kTvChannelAir, "5 77 5"}, {0, 0, 0, false, 0, "8000 125", keys::kTvChannelCable, "125 77 125"},
       {0, 1, 0, false, 1, "2017 1011 sent", keys::kFmChannel, "1011 77"}, {1, 0, 0, true, 1, "8000 2", keys::kFullScanNow, "2 77"},
@@ -152,10 +152,10 @@ TEST_F(SideListTest, TheNameDialogSavesWithoutClosingAndTheListFollows) {
                 dialog.Control(name_dialog::kNameEdit).text,
             "Edit|Save|5|");
 
-  const struct {
-    std::string name;
-    const char* shown;
-  } saves[] = {{"Sport: live", "5: Sport: live"}, {"", "5: "}, {std::string(300, 'x'), nullptr}};
+  // clang-format off
+  const struct { std::string name; const char* shown; } saves[] = {
+      {"Sport: live", "5: Sport: live"}, {"", "5: "}, {std::string(300, 'x'), nullptr}};
+  // clang-format on
   for (const auto& save : saves) {
     dialog.Control(name_dialog::kNameEdit).text = save.name;
     FillSideList(ctx);  // a refill while the dialog is open does not change its key

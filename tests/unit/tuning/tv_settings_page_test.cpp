@@ -231,10 +231,11 @@ TEST(TvPageSwitch, CableRunsThePanelsSourceCommandInsideAirIsPostedDevicesResele
   b.h.fake.messenger.DispatchPosted();
   EXPECT_EQ(b.ToVideo(), Lines{"2002 0 sent"});
 
-  const struct {
-    const char* input;  // null: no key, cable
-    std::vector<std::uint16_t> posted;
-  } devices[] = {{nullptr, {cmd::kSourceCable}}, {"1", {cmd::kSourceComposite}}, {"9", {}}};
+  // null: no key, cable
+  // clang-format off
+  const struct { const char* input; std::vector<std::uint16_t> posted; } devices[] = {
+      {nullptr, {cmd::kSourceCable}}, {"1", {cmd::kSourceComposite}}, {"9", {}}};
+  // clang-format on
   for (const auto& d : devices) {
     Bench c;
     c.Set("TovixCrossbar", "InputSource", d.input);
