@@ -116,32 +116,31 @@ TEST(AudioDialog, SlidersActOnTheCardLiveAndDefaultTooButNothingIsStoredBeforeCl
 }
 
 TEST(AudioDialog, CloseStoresAndAppliesTheInputLineAndRecordingSource) {
+  const Edit kRec0{"Recordstate", "0", "1"};  // the first source records before
   // clang-format off
-  const struct { std::vector<Edit> edits; int to, record, setUps; bool told; std::uint32_t muted; const char* stored; bool mixer; } cases[] = {
-      
-      // stored: the input line, then the recording states
-      {{{"AudioInput", "Index", "3"}}, 1, 0, 2, true, 12, "1|1|0|0|0", true},
-      {{{"AudioInput", "Index", "1"}}, 3, 3, 2, true, 0, "3|0|0|0|1", true},
-      {{{"AudioInput", "Index", "0"}}, 2, 1, 2, false, 13, "2|0|1|0|0", true},
-      {{{"AudioInput", "Index", "2"}}, 2, 2, 1, false, 13, "2|0|0|1|0", true},
-      {{{"AudioInput", "Index", "7"}}, -1, -1, 1, false, 0, "7|1|0|1|0", true},
-      {{{"AudioDevice", "0", "Tuner"}, {"AudioDevice", "1", "Aux"}}, 1, -1, 0, false, 0, "1|1|-|-|-", false}};
+  const struct { std::vector<Edit> edits; int to, record; bool told; const char* after; bool mixer; } cases[] = {
+      // after: set-ups, the muted line, the stored input line and recording states
+      {{{"AudioInput", "Index", "3"}, kRec0}, 1, 0, true, "2 12 1|1|0|0|0", true},
+      {{{"AudioInput", "Index", "1"}, kRec0}, 3, 3, true, "2 0 3|0|0|0|1", true},
+      {{{"AudioInput", "Index", "0"}, kRec0}, 2, 1, false, "2 13 2|0|1|0|0", true},
+      {{{"AudioInput", "Index", "2"}, kRec0}, 2, 2, false, "1 13 2|0|0|1|0", true},
+      {{{"AudioInput", "Index", "7"}, kRec0}, -1, -1, false, "1 0 7|1|0|1|0", true},
+      {{{"AudioDevice", "0", "Tuner"}, {"AudioDevice", "1", "Aux"}, kRec0}, 1, -1, false, "0 0 1|1|-|-|-", false}};
   // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored);
-    std::vector<Edit> edits = c.edits;
-    edits.push_back({"Recordstate", "0", "1"});
-    Bench b(edits, c.mixer);
+    SCOPED_TRACE(c.after);
+    Bench b(c.edits, c.mixer);
     b.dialog->Select(IDC_AUD_INPUT_LIST, c.to);
     b.dialog->Select(IDC_AUD_RECORD_LIST, c.record);
     b.h.fake.messenger.ClearLog();
     b.card.openCalls = 0;
     b.dialog->Click(kIdDialogOk);
-    EXPECT_EQ(b.card.openCalls, c.setUps);
     EXPECT_EQ(b.ToVideo(), c.told ? Lines{"43258 0 sent"} : Lines{});
-    EXPECT_EQ(b.ctx.mixer.inputMuteControl, c.muted);
-    EXPECT_EQ(b.Stored("AudioInput:Index,Recordstate:0,Recordstate:1,Recordstate:2,Recordstate:3"),
-              c.stored);
+    const std::string stored =
+        b.Stored("AudioInput:Index,Recordstate:0,Recordstate:1,Recordstate:2,Recordstate:3");
+    EXPECT_EQ(std::to_string(b.card.openCalls) + " " +
+                  std::to_string(b.ctx.mixer.inputMuteControl) + " " + stored,
+              c.after);
     EXPECT_EQ(b.dialog->result, 1);
   }
 }

@@ -125,7 +125,6 @@ TEST(CountryChoice, OddValuesAndAnswersAreUsedAsTheyCome) {
   // A [TOVIX] key changed (value null: gone); keys: CodePos, Minair, Maxair; listed on the page.
   // clang-format off
   const struct { const char *what, *key, *value; int countryCount, control, position; const char *sent, *keys; std::size_t listed; } cases[] = {
-      
       // No country has 999: the search ends on the last one, the United States.
       {"unknown", "DEFAULTCOUNTRY", "999", 4, IDC_TVS_AUTO_COUNTRY_RADIO, -1, "1", "0|2|6", 5},
       {"no DefCodePos", "DefCodePos", nullptr, 4, IDC_TVS_AUTO_COUNTRY_RADIO, -1, "49", "|2|12", 11},

@@ -78,7 +78,6 @@ TEST(FullyScanPage, StartStateFollowsTheStoredModeAndFillsTheList) {
 TEST(FullyScanPage, CheckBoxTunesTheFirstEntryScansAnEmptyListOrGoesBackToTheBand) {
   // clang-format off
   const struct { const char* name; std::string extra; bool check; Lines video; const char* entry; std::vector<int> modal; const char* keys; } cases[] = {
-      
       // keys: UseFullScan, SCANDONE, CHANNELNOW
       {"on with a list", "", true, {"55555 5525", "55556 1"}, "1|55250000|One", {}, "TRUE|-|1"},
       {"on with an empty list", "[FREQCHLIST]\nALLCH=0\n", true, {}, "||", {IDD_FULLY_SCAN_STATE}, "TRUE|TRUE|-"},

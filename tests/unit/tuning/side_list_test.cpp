@@ -103,7 +103,6 @@ TEST_F(SideListTest, ActivationTunesTheEntryAsItsSourceWants) {
   const WindowRef video = h.AddVideoWindow();
   // clang-format off
   const struct { int airBand, fmMode, videoInput; bool fullScan; int entry; const char* sent; keys::Key written; const char* after; } cases[] = {
-      
       // after: the written key, "recallair", and for a band channel the current channel
       {1, 0, 0, false, 1, "8000 5", keys::kTvChannelAir, "5 77 5"}, {0, 0, 0, false, 0, "8000 125", keys::kTvChannelCable, "125 77 125"},
       {0, 1, 0, false, 1, "2017 1011 sent", keys::kFmChannel, "1011 77"}, {1, 0, 0, true, 1, "8000 2", keys::kFullScanNow, "2 77"},
