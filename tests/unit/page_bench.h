@@ -2,6 +2,7 @@
 // A settings page or dialog on a fake dialog over a panel harness, and the compact views of
 // stored keys and sent commands the page tests compare.
 
+#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -43,9 +44,8 @@ inline std::string Stored(const PanelContext& ctx, const std::string& names) {
 // The keys' values joined by " ", "-" for a missing key.
 inline std::string Stored(const PanelContext& ctx, std::initializer_list<keys::Key> keys) {
   std::string joined;
-  for (const keys::Key& key : keys)
-    joined += (joined.empty() ? "" : " ") + ctx.settings.Text(key, "-", 300);
-  return joined;
+  for (const keys::Key& key : keys) joined += ctx.settings.Text(key, "-", 300) + " ";
+  return joined.substr(0, joined.size() - 1);
 }
 
 template <class Page>
