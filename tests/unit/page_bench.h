@@ -18,11 +18,13 @@ namespace tv::testing {
 
 using Lines = std::vector<std::string>;
 
-// The commands a window got as "id lParam", sends marked " sent" when asked.
+// The commands a window got as "id lParam", sends marked " sent" when asked; any other message
+// as "#message wParam lParam".
 inline Lines CommandLog(const fakes::FakePlatform& fake, WindowRef window, bool markSends = true) {
   Lines got;
   for (const auto& m : fake.messenger.LogTo(window))
-    got.push_back(std::to_string(m.wParam) + " " + std::to_string(m.lParam) +
+    got.push_back((m.message == kWmCommand ? "" : "#" + std::to_string(m.message) + " ") +
+                  std::to_string(m.wParam) + " " + std::to_string(m.lParam) +
                   (markSends && m.delivery == fakes::Delivery::Sent ? " sent" : ""));
   return got;
 }
