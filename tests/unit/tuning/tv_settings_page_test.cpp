@@ -59,15 +59,15 @@ TEST(TvPageStart, FillsEverythingFromTheStoreOnlyWithAVideoWindow) {
   Bench b("[SelectDevice]\nIndex=1\n[CHANNELAIRFREQ]\n10=55260000\n");
   b.Set("DEVICE", "2", std::string(1100, 'x').c_str());
   b.Open();
-  EXPECT_EQ(b.C(IDC_TVS_CARD_LIST).items, (Lines{"Card A", std::string(1023, 'x'), "Card B"}));
-  EXPECT_EQ(b.C(IDC_TVS_CHANNEL_LIST).items, (Lines{"2", "10", "11"}));
-  EXPECT_EQ(b.Texts({IDC_TVS_NAME_EDIT, IDC_TVS_MAX_EDIT, IDC_TVS_OFFSET_EDIT}) + " " +
+  EXPECT_EQ(b.Items(IDC_TVS_CARD_LIST), "Card A," + std::string(1023, 'x') + ",Card B");
+  EXPECT_EQ(b.Items(IDC_TVS_CHANNEL_LIST) + " " +
+                b.Texts({IDC_TVS_NAME_EDIT, IDC_TVS_MAX_EDIT, IDC_TVS_OFFSET_EDIT}) + " " +
                 b.Selections({IDC_TVS_CARD_LIST, IDC_TVS_CHANNEL_LIST}) + " " +
                 b.Flags(&F::checked, {IDC_TVS_AIR_RADIO, IDC_TVS_AUTO_COUNTRY_RADIO}) +
                 b.Flags(&F::enabled, {IDC_TVS_COUNTRY_LIST}) + " " +
                 std::to_string(b.C(IDC_TVS_COUNTRY_LIST).items.size()) + " " +
                 b.Stored("TOVIX:DEFAULTCOUNTRY"),
-            "Ten|12|+10000 1 1 110 244 1");
+            "2,10,11 Ten|12|+10000 1 1 110 244 1");
   Bench none("", false);
   none.Press("14E");
   EXPECT_EQ(none.Texts({IDC_TVS_KEY_ENTER, IDC_TVS_KEYPAD_EDIT}) + "|" +
