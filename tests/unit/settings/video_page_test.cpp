@@ -41,12 +41,10 @@ const std::string kStored =
 TEST(VideoPageStart, RangesPositionsAndBoxesFromTheFileOnlyWithAVideoWindow) {
   Bench b(kStored);
   std::string sliders;  // range and position of brightness, hue, contrast, saturation
-  for (int id : {video::kBrightnessSlider, video::kHueSlider, video::kContrastSlider,
-                 video::kSaturationSlider}) {
-    const fakes::FakeControl& c = b.C(id);
-    sliders += std::to_string(c.rangeMin) + " " + std::to_string(c.rangeMax) + " " +
-               std::to_string(c.position) + "|";
-  }
+  for (const fakes::FakeControl* c : {&b.C(video::kBrightnessSlider), &b.C(video::kHueSlider),
+                                      &b.C(video::kContrastSlider), &b.C(video::kSaturationSlider)})
+    sliders += std::to_string(c->rangeMin) + " " + std::to_string(c->rangeMax) + " " +
+               std::to_string(c->position) + "|";
   EXPECT_EQ(sliders, "0 255 100|-128 127 -3|0 127 50|0 127 70|");
   EXPECT_EQ(b.Boxes() + " " + std::to_string(b.ctx.picture.hue) + " " +
                 b.Texts({video::kHueLabel, video::kDefault}),
