@@ -6,49 +6,33 @@
 #include <string>
 #include <vector>
 
-#include "base/key_table.h"
 #include "commands/panel_commands.h"
-#include "fakes/fake_platform.h"
 #include "settings/video_page.h"
-#include "unit/panel/panel_harness.h"
+#include "unit/page_bench.h"
 
 namespace tv {
 namespace {
 
 namespace video = settings::video;
+using testing::Lines;
 
-struct Bench {
-  explicit Bench(const std::string& settings = "", bool withVideo = true) {
-    if (!settings.empty()) h.fake.WriteFile(ctx.where.settingsIni, settings);
-    if (withVideo) tv = h.AddVideoWindow();
-    dialog.Attach(page);
-    dialog.Start();
+struct Bench : testing::PageBench<settings::VideoPage> {
+  explicit Bench(const std::string& settings = "", bool withVideo = true)
+      : PageBench(settings, withVideo) {
+    Open();
   }
-  // Commands to the video window as "id lParam", sends marked.
-  std::vector<std::string> Posts() const {
-    std::vector<std::string> got;
-    for (const auto& m : h.fake.messenger.LogTo(tv))
-      got.push_back(std::to_string(m.wParam) + " " + std::to_string(m.lParam) +
-                    (m.delivery == fakes::Delivery::Sent ? " sent" : ""));
-    return got;
-  }
-  std::string Stored(const keys::Key& key) const { return ctx.settings.Text(key, "-", 50); }
   std::string Picture() const {
-    return Stored(keys::kBrightness) + " " + Stored(keys::kHue) + " " + Stored(keys::kContrast) +
-           " " + Stored(keys::kSaturation);
+    return Stored({keys::kBrightness, keys::kHue, keys::kContrast, keys::kSaturation});
   }
   std::string Boxes() {
-    return dialog.Control(video::kBrightnessBox).text + " " + dialog.Control(video::kHueBox).text +
-           " " + dialog.Control(video::kContrastBox).text + " " +
-           dialog.Control(video::kSaturationBox).text;
+    return Texts(
+        {video::kBrightnessBox, video::kHueBox, video::kContrastBox, video::kSaturationBox});
   }
   void Forget() { h.fake.messenger.ClearLog(); }
-
-  testing::PanelHarness h;
-  PanelContext& ctx = h.ctx;
-  WindowRef tv;
-  settings::VideoPage page{ctx};
-  fakes::FakeDialog dialog;
+  void Exit() {  // the panel's exit, into an emptied file
+    h.fake.WriteFile(ctx.where.settingsIni, "");
+    commands::EndProgram(ctx, 0);
+  }
 };
 
 const std::string kStored =
@@ -57,65 +41,59 @@ const std::string kStored =
 TEST(VideoPageStart, RangesPositionsAndBoxesFromTheFileOnlyWithAVideoWindow) {
   Bench b(kStored);
   std::string sliders;  // range and position of brightness, hue, contrast, saturation
-  for (int id : {video::kBrightnessSlider, video::kHueSlider, video::kContrastSlider,
-                 video::kSaturationSlider}) {
-    const fakes::FakeControl& c = b.dialog.Control(id);
-    sliders += std::to_string(c.rangeMin) + " " + std::to_string(c.rangeMax) + " " +
-               std::to_string(c.position) + "|";
-  }
+  for (const fakes::FakeControl* c : {&b.C(video::kBrightnessSlider), &b.C(video::kHueSlider),
+                                      &b.C(video::kContrastSlider), &b.C(video::kSaturationSlider)})
+    sliders += std::to_string(c->rangeMin) + " " + std::to_string(c->rangeMax) + " " +
+               std::to_string(c->position) + "|";
   EXPECT_EQ(sliders, "0 255 100|-128 127 -3|0 127 50|0 127 70|");
-  EXPECT_EQ(b.Boxes() + "|" + std::to_string(b.ctx.picture.hue), "100 -3 50 70|-3");
-  EXPECT_EQ(b.dialog.Control(video::kHueLabel).text + b.dialog.Control(video::kDefault).text,
-            "HueDefault");
-  EXPECT_TRUE(b.Posts().empty());
+  EXPECT_EQ(b.Boxes() + " " + std::to_string(b.ctx.picture.hue) + " " +
+                b.Texts({video::kHueLabel, video::kDefault}),
+            "100|-3|50|70 -3 Hue|Default");
+  EXPECT_TRUE(b.ToVideo().empty());
 
   // Without the video program the sliders stay as the control made them and input is dropped;
   // the preview lists are filled all the same.
   Bench none(kStored, false);
-  EXPECT_FALSE(none.dialog.Control(video::kHueSlider).rangeSet);
-  EXPECT_EQ(none.Boxes(), "   ");
-  EXPECT_EQ(none.dialog.Control(video::kStreamFormatList).items.size(), 3u);
-  EXPECT_EQ(none.dialog.Control(video::kOutputSizeList).items.size(), 4u);
-  none.dialog.Drag(video::kBrightnessSlider, 30);
-  none.dialog.Click(video::kDefault);
-  EXPECT_EQ(none.Picture(), "100 -3 50 70");
+  none.dialog->Drag(video::kBrightnessSlider, 30);
+  none.dialog->Click(video::kDefault);
+  EXPECT_EQ(std::to_string(none.C(video::kHueSlider).rangeSet) + " " + none.Boxes() + " " +
+                std::to_string(none.C(video::kStreamFormatList).items.size()) +
+                std::to_string(none.C(video::kOutputSizeList).items.size()) + " " + none.Picture(),
+            "0 ||| 34 100 -3 50 70");
 }
 
 TEST(VideoPageMove, ChangedValuesAreShownPostedAndStoredInTheirOrder) {
   Bench b(kStored);
   // Only contrast: one post and one write per message that finds it changed.
-  b.dialog.Drag(video::kContrastSlider, 60);
-  b.dialog.Drag(video::kContrastSlider, 60, kSbEndScroll);
-  b.dialog.Drag(video::kContrastSlider, 61, kSbLineDown);
-  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40201 60", "40201 61"}));
+  b.dialog->Drag(video::kContrastSlider, 60);
+  b.dialog->Drag(video::kContrastSlider, 60, kSbEndScroll);
+  b.dialog->Drag(video::kContrastSlider, 61, kSbLineDown);
+  EXPECT_EQ(b.ToVideo(), (Lines{"40201 60", "40201 61"}));
   EXPECT_EQ(b.Picture(), "100 -3 61 70");
   b.Forget();
   // Every slider moved before one message: brightness, hue, contrast, saturation.
-  b.dialog.SetSliderPos(video::kSaturationSlider, 1);
-  b.dialog.SetSliderPos(video::kContrastSlider, 2);
-  b.dialog.SetSliderPos(video::kHueSlider, 3);
-  b.dialog.Drag(video::kBrightnessSlider, 4);
-  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 4", "40203 3", "40201 2", "40202 1"}));
-  EXPECT_EQ(b.Boxes() + "|" + b.Picture(), "4 3 2 1|4 3 2 1");
-  // The panel's own values follow, so its exit stores what the page set.
-  b.h.fake.WriteFile(b.ctx.where.settingsIni, "");
-  commands::EndProgram(b.ctx, 0);
+  b.dialog->SetSliderPos(video::kSaturationSlider, 1);
+  b.dialog->SetSliderPos(video::kContrastSlider, 2);
+  b.dialog->SetSliderPos(video::kHueSlider, 3);
+  b.dialog->Drag(video::kBrightnessSlider, 4);
+  EXPECT_EQ(b.ToVideo(), (Lines{"40200 4", "40203 3", "40201 2", "40202 1"}));
+  EXPECT_EQ(b.Boxes() + " " + b.Picture(), "4|3|2|1 4 3 2 1");
+  b.Exit();  // the panel's own values follow, so its exit stores what the page set
   EXPECT_EQ(b.Picture(), "4 3 2 1");
 }
 
 TEST(VideoPageMove, HueTravelsNonNegativeAndIsStoredSigned) {
-  const struct {
-    int position;
-    const char* posted;
-    const char* stored;
-  } cases[] = {{-1, "40203 128", "-1"}, {-128, "40203 255", "-128"}, {-300, "40203 255", "-128"},
-               {0, "40203 0", "0"},     {127, "40203 127", "127"},   {5, "40203 5", "5"}};
+  // clang-format off
+  const struct { int position; const char *posted, *stored; } cases[] = {
+      {-1, "40203 128", "-1"}, {-128, "40203 255", "-128"}, {-300, "40203 255", "-128"},
+      {0, "40203 0", "0"}, {127, "40203 127", "127"}, {5, "40203 5", "5"}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.position);
     Bench b(kStored);
-    b.dialog.Drag(video::kHueSlider, c.position);
-    EXPECT_EQ(b.Posts(), std::vector<std::string>{c.posted});
-    EXPECT_EQ(b.Stored(keys::kHue), c.stored);
+    b.dialog->Drag(video::kHueSlider, c.position);
+    EXPECT_EQ(b.ToVideo(), Lines{c.posted});
+    EXPECT_EQ(b.Stored({keys::kHue}), c.stored);
   }
 }
 
@@ -123,13 +101,13 @@ TEST(VideoPageMove, StoredValuesOutOfRangeOrNotNumbersGoOutWithTheFirstMove) {
   Bench b(
       "[VideoProcAmp]\nBrightnessValue=999\nContrastValue=-5\nHueValue=abc\n"
       "SaturationValue=200\n");
-  EXPECT_EQ(b.Boxes(), "999 0 -5 200");
-  b.dialog.Drag(video::kHueSlider, 0);  // no change of its own
-  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"40200 255", "40201 0", "40202 127"}));
-  EXPECT_EQ(b.Picture() + "|" + b.Boxes(), "255 abc 0 127|255 0 0 127");
+  EXPECT_EQ(b.Boxes(), "999|0|-5|200");
+  b.dialog->Drag(video::kHueSlider, 0);  // no change of its own
+  EXPECT_EQ(b.ToVideo(), (Lines{"40200 255", "40201 0", "40202 127"}));
+  EXPECT_EQ(b.Picture() + " " + b.Boxes(), "255 abc 0 127 255|0|0|127");
   b.Forget();
-  b.dialog.Drag(video::kHueSlider, 0);
-  EXPECT_TRUE(b.Posts().empty());
+  b.dialog->Drag(video::kHueSlider, 0);
+  EXPECT_TRUE(b.ToVideo().empty());
 }
 
 TEST(VideoPageMove, NothingGoesOutDuringAScanOrOnceTheVideoProgramHasGone) {
@@ -142,90 +120,71 @@ TEST(VideoPageMove, NothingGoesOutDuringAScanOrOnceTheVideoProgramHasGone) {
       b.ctx.mode.*flag = 1;
     else
       b.h.fake.messenger.RemoveWindow(b.tv);
-    b.dialog.Drag(video::kBrightnessSlider, 30);
-    b.dialog.Click(video::kDefault);
-    b.dialog.Choose(video::kStreamFormatList, 1);
-    EXPECT_EQ(b.dialog.Control(video::kBrightnessSlider).position, 30);
+    b.dialog->Drag(video::kBrightnessSlider, 30);
+    b.dialog->Click(video::kDefault);
+    b.dialog->Choose(video::kStreamFormatList, 1);
     EXPECT_TRUE(b.h.fake.messenger.Log().empty());
-    EXPECT_EQ(b.Picture() + " " + b.Stored(keys::kPreviewStreamFormat), "100 -3 50 70 -");
+    EXPECT_EQ(std::to_string(b.C(video::kBrightnessSlider).position) + " " + b.Picture() + " " +
+                  b.Stored({keys::kPreviewStreamFormat}),
+              "30 100 -3 50 70 -");
   }
 }
 
 TEST(VideoPageDefault, PostsAndStoresTheDefaultsButKeepsWhatWasLastSent) {
   Bench b(kStored);
-  b.dialog.Drag(video::kBrightnessSlider, 200);
-  b.dialog.Drag(video::kHueSlider, -5);
+  b.dialog->Drag(video::kBrightnessSlider, 200);
+  b.dialog->Drag(video::kHueSlider, -5);
   b.Forget();
-  b.dialog.Notify(video::kDefault, 5);  // not a click
-  EXPECT_TRUE(b.Posts().empty());
-  b.dialog.Click(video::kDefault);
-  const std::vector<std::string> defaults{"40200 128", "40203 0", "40201 68", "40202 64"};
-  EXPECT_EQ(b.Posts(), defaults);
-  EXPECT_EQ(b.Picture() + "|" + b.Boxes() + "|" +
-                std::to_string(b.dialog.Control(video::kHueSlider).position),
-            "128 0 68 64|128 0 68 64|0");
+  b.dialog->Notify(video::kDefault, 5);  // not a click
+  EXPECT_TRUE(b.ToVideo().empty());
+  b.dialog->Click(video::kDefault);
+  const Lines defaults{"40200 128", "40203 0", "40201 68", "40202 64"};
+  EXPECT_EQ(b.ToVideo(), defaults);
+  EXPECT_EQ(b.Picture() + " " + b.Boxes() + " " + std::to_string(b.C(video::kHueSlider).position),
+            "128 0 68 64 128|0|68|64 0");
   b.Forget();
   // Brightness and hue were last sent as 200 and -5; contrast and saturation by no slider
   // since the start (50 and 70): all four differ from the defaults now shown.
-  b.dialog.Drag(video::kSaturationSlider, 64);
-  EXPECT_EQ(b.Posts(), defaults);
+  b.dialog->Drag(video::kSaturationSlider, 64);
+  EXPECT_EQ(b.ToVideo(), defaults);
   b.Forget();
-  b.dialog.Drag(video::kSaturationSlider, 64);
-  EXPECT_TRUE(b.Posts().empty());
+  b.dialog->Drag(video::kSaturationSlider, 64);
+  EXPECT_TRUE(b.ToVideo().empty());
 
-  // The panel's exit right after Default stores the defaults too.
-  Bench d(kStored);
-  d.dialog.Click(video::kDefault);
-  d.h.fake.WriteFile(d.ctx.where.settingsIni, "");
-  commands::EndProgram(d.ctx, 0);
+  Bench d(kStored);  // the panel's exit right after Default stores the defaults too
+  d.dialog->Click(video::kDefault);
+  d.Exit();
   EXPECT_EQ(d.Picture(), "128 0 68 64");
 }
 
-TEST(VideoPagePreview, ListsFollowTheVideoStandardGroup) {
-  const std::vector<std::string> k525{"320x240", "640x240", "640x480", "720x480"};
-  const std::vector<std::string> k625{"320x240", "352x288", "720x576"};
-  const struct {
-    const char* settings;
-    std::vector<std::string> sizes;
-    int size, format;
-  } cases[] = {
-      {"", k525, 2, 0},  // no standard: 1, a 525-line one
-      {"[VideoStandard]\nVideoStandard=9\n", k525, 2, 0},
-      {"[VideoStandard]\nVideoStandard=4\n", k625, 2, 0},
-      {"[VideoStandard]\nVideoStandard=10\n", k625, 2, 0},
-      {"[VideoStandard]\nVideoStandard=0\n[quarn]\nPreviewStreamSize=720x480\n"
-       "PreviewStreamFormat=2\n",
-       k525, 3, 2},
-      {"[VideoStandard]\nVideoStandard=5\n[quarn]\nPreviewStreamSize=640x480\n"
-       "PreviewStreamFormat=7\n",
-       k625, 0, -1},
-  };
+TEST(VideoPagePreview, ListsFollowTheVideoStandardGroupAndOnlyAnAcceptedChoiceCounts) {
+  const std::string k525 = "320x240,640x240,640x480,720x480", k625 = "320x240,352x288,720x576";
+  // clang-format off
+  const struct { std::string settings, sizes; const char* selections; } cases[] = {
+      {"", k525, "2 0"},  // no standard: 1, a 525-line one
+      {"[VideoStandard]\nVideoStandard=9\n", k525, "2 0"}, {"[VideoStandard]\nVideoStandard=4\n", k625, "2 0"},
+      {"[VideoStandard]\nVideoStandard=10\n", k625, "2 0"},
+      {"[VideoStandard]\nVideoStandard=0\n[quarn]\nPreviewStreamSize=720x480\nPreviewStreamFormat=2\n", k525, "3 2"},
+      {"[VideoStandard]\nVideoStandard=5\n[quarn]\nPreviewStreamSize=640x480\nPreviewStreamFormat=7\n", k625, "0 -1"}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.settings);
     Bench b(c.settings);
-    const auto& sizes = b.dialog.Control(video::kOutputSizeList);
-    const auto& formats = b.dialog.Control(video::kStreamFormatList);
-    EXPECT_EQ(sizes.items, c.sizes);
-    EXPECT_EQ((std::vector<int>{sizes.selection, formats.selection}),
-              (std::vector<int>{c.size, c.format}));
-    EXPECT_EQ(formats.items,
-              (std::vector<std::string>{"YUY2 (Overlay Mode)", "RGB555 (Preview Mode)",
-                                        "UYVY (Overlay Mode)"}));
-    EXPECT_EQ(b.Stored(keys::kPreviewStreamSize) == "-",
-              std::string(c.settings).find("Size") == std::string::npos);  // not written
+    EXPECT_EQ(b.Items(video::kOutputSizeList), c.sizes);
+    EXPECT_EQ(b.Selections({video::kOutputSizeList, video::kStreamFormatList}), c.selections);
+    EXPECT_EQ(b.Items(video::kStreamFormatList),
+              "YUY2 (Overlay Mode),RGB555 (Preview Mode),UYVY (Overlay Mode)");
+    EXPECT_EQ(b.Stored({keys::kPreviewStreamSize}) == "-",
+              c.settings.find("Size") == std::string::npos);  // not written
   }
-}
-
-TEST(VideoPagePreview, OnlyAnAcceptedChoiceIsStoredAndApplied) {
   Bench b("[VideoStandard]\nVideoStandard=4\n");
-  b.dialog.Choose(video::kStreamFormatList, 1, kCbnSelChange);
-  b.dialog.Choose(video::kOutputSizeList, 1, kCbnSelChange);
-  EXPECT_TRUE(b.Posts().empty());
-  b.dialog.Choose(video::kStreamFormatList, 2);
-  b.dialog.Choose(video::kOutputSizeList, 1);
-  EXPECT_EQ(b.Posts(), (std::vector<std::string>{"3000 0 sent", "3000 0 sent"}));
-  EXPECT_EQ(b.Stored(keys::kPreviewStreamFormat) + " " + b.Stored(keys::kPreviewStreamSize),
-            "2 352x288");
+  b.dialog->Choose(video::kStreamFormatList, 1, kCbnSelChange);
+  b.dialog->Choose(video::kOutputSizeList, 1, kCbnSelChange);
+  EXPECT_TRUE(b.ToVideo().empty());
+  b.dialog->Choose(video::kStreamFormatList, 2);
+  b.dialog->Choose(video::kOutputSizeList, 1);
+  EXPECT_EQ(b.ToVideo(), (Lines{"3000 0 sent", "3000 0 sent"}));
+  EXPECT_EQ(b.Stored({keys::kPreviewStreamFormat, keys::kPreviewStreamSize}), "2 352x288");
 }
 
 }  // namespace

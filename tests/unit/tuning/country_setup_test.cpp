@@ -9,7 +9,7 @@
 #include "base/settings_file.h"
 #include "fakes/fake_platform.h"
 #include "tuning/country_setup.h"
-#include "unit/panel/panel_harness.h"
+#include "unit/page_bench.h"
 
 namespace tv {
 namespace {
@@ -27,8 +27,8 @@ std::string CountryNames() {
 
 // A panel with a library of 244 countries: codes 1000 + position, except two countries that
 // share code 44 (positions 5 and 10) and the countries of codes 7 and 1 at their fixed places.
-struct Bench {
-  Bench() {
+struct Bench : testing::PageBench<tuning::CountrySetupDialog> {
+  Bench() : PageBench("", false, CountryNames()) {
     tuner.countryCount = kCountries;
     for (int p = 0; p < kCountries; ++p) tuner.countries.push_back({1000 + p, 5, 21, 69, 1, 99});
     tuner.countries[5] = {44, 6, 21, 68, 2, 99};
@@ -37,47 +37,30 @@ struct Bench {
     tuner.countries[228] = {1, 0, 2, 69, 1, 125};
     ctx.tuner = &tuner;
     ctx.countryCount = kCountries;
-    dialog.Attach(handler);
   }
-
-  void Start() { handler.OnInit(dialog); }
-  void OsCountry(const char* code) { WinIni(h.fake.profile).Write(keys::kOsCountry, code); }
-  std::string Setting(const keys::Key& key) const { return ctx.settings.Text(key, "-", 300); }
-  fakes::FakeControl& Control(int id) { return dialog.Control(id); }
-
-  testing::PanelHarness h{CountryNames()};
-  PanelContext& ctx = h.ctx;
   fakes::FakeTunerLibrary tuner;
-  tuning::CountrySetupDialog handler{ctx};
-  fakes::FakeDialog dialog;
 };
 
 TEST(CountrySetupStart, OsCodesSelectAFixedPlaceOrTheFirstCountryWithTheCode) {
-  const struct {
-    const char* os;  // null: none, which shows code 1
-    const char* code;
-    int selected;  // -1: nothing
-    const char* defCodePos;
-    bool asksLibrary;
-  } cases[] = {
-      {nullptr, "1", 228, "228", false}, {"7", "7", 180, "180", false},
-      {"44", "44", 5, "5", true},        {"1012", "1012", 12, "12", true},
-      {"999", "999", -1, "244", true},  // no country has it: one past the list
-  };
+  // os null: none, which shows code 1. shown: code, selection, DefCodePos, library asked.
+  // clang-format off
+  const struct { const char *os, *shown; } cases[] = {{nullptr, "1 228 228 0"}, {"7", "7 180 180 0"}, {"44", "44 5 5 1"},
+      {"1012", "1012 12 12 1"}, {"999", "999 -1 244 1"}};  // 999: no country has it, one past the list
+  // clang-format on
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
+    SCOPED_TRACE(c.shown);
     Bench b;
-    if (c.os) b.OsCountry(c.os);
-    b.Start();
-    EXPECT_EQ(b.Control(setup::kCodeEdit).text, c.code);
-    EXPECT_EQ(b.Control(setup::kCountryList).selection, c.selected);
-    EXPECT_EQ(b.Setting(keys::kDefCodePos), c.defCodePos);
-    EXPECT_EQ(!b.tuner.calls.empty(), c.asksLibrary);
-    EXPECT_EQ(b.Control(setup::kCountryList).items.size(), 244u);
-    EXPECT_EQ(b.Control(setup::kCountryList).items[228], "Land 229");
-    EXPECT_FALSE(b.Control(setup::kCountryList).enabled);
-    EXPECT_TRUE(b.Control(setup::kOsCountryRadio).checked);
-    EXPECT_FALSE(b.Control(setup::kChosenCountryRadio).checked);
+    if (c.os) WinIni(b.h.fake.profile).Write(keys::kOsCountry, c.os);
+    b.Open();
+    EXPECT_EQ(b.C(setup::kCodeEdit).text + " " + b.Selections({setup::kCountryList}) + " " +
+                  b.Stored({keys::kDefCodePos}) + " " + std::to_string(!b.tuner.calls.empty()),
+              c.shown);
+    const auto& list = b.C(setup::kCountryList);
+    EXPECT_EQ(std::to_string(list.items.size()) + " " + list.items[228] + " " +
+                  b.Flags(&fakes::FakeControl::enabled, {setup::kCountryList}) +
+                  b.Flags(&fakes::FakeControl::checked,
+                          {setup::kOsCountryRadio, setup::kChosenCountryRadio}),
+              "244 Land 229 010");
   }
 }
 
@@ -87,8 +70,8 @@ TEST(CountrySetupOk, WritesEveryKeyInItsOrder) {
                      "[AudioDevice]\n0=Line In\n1=None\n[RecordDevice]\n0=Mic\n1=Line\n"
                      "[Recordstate]\n0=0\n1=1\n");
   b.h.fake.captureDevices.Plug("TV Card");
-  b.Start();
-  b.dialog.Click(setup::kOk);
+  b.Open();
+  b.dialog->Click(setup::kOk);
   // The dialog's keys follow what was there, in this order.
   EXPECT_EQ(b.h.Settings(),
             "[AudioDevice]\r\n0=Line In\r\n1=None\r\n[RecordDevice]\r\n0=Mic\r\n1=Line\r\n"

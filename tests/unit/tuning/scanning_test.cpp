@@ -8,16 +8,15 @@
 
 #include "commands/command_gate.h"
 #include "commands/command_ids.h"
-#include "fakes/fake_platform.h"
 #include "tuning/scan_state_dialog.h"
 #include "tuning/scanning.h"
 #include "tuning/tuning_dialog_ids.h"
-#include "unit/panel/panel_harness.h"
+#include "unit/page_bench.h"
 
 namespace tv {
 namespace {
 
-using Lines = std::vector<std::string>;
+using testing::Lines;
 
 const std::string kStore =
     "[CHANNELLISTAIR]\nALREADYSCAN=FALSE\n5=TRUE\n[CHANNELLIST]\nALREADYSCAN=FALSE\n"
@@ -32,48 +31,36 @@ struct Bench {
     sheet = h.fake.messenger.AddWindow("#32770", "Settings");
   }
   void Scan() { commands::OnCommand(ctx, cmd::kScan, 0); }
-  Lines To(WindowRef w) const {
-    Lines got;
-    for (const auto& m : h.fake.messenger.LogTo(w))
-      got.push_back(std::to_string(m.wParam) + " " + std::to_string(m.lParam));
-    return got;
-  }
-  std::string Stored(const char* section, const char* key) const {
-    return ctx.settings.RawText(section, key, "-", 300);
-  }
+  Lines To(WindowRef w) const { return testing::CommandLog(h.fake, w, false); }
+  std::string Stored(const std::string& names) const { return testing::Stored(ctx, names); }
   testing::PanelHarness h;
   PanelContext& ctx = h.ctx;
   WindowRef tv, sheet;
 };
 
 TEST(ScanCommand, EachCaseAsksAndAnOkOrCancelWritesAndPostsItsOwnWay) {
-  const std::string start = "AutoScan|AutoScan ", tail =
-                                                      " will start now.It will take few "
-                                                      "minutes.PLEASE wait...";
-  const std::string air = start + "Air" + tail, cable = start + "Cable" + tail,
-                    fm = start + "FM" + tail, stop = "Stop AutoScan|Are you sure to Stop AutoScan ";
-  struct Case {
-    ModeFlags mode;
-    int answer;
-    std::string box;
-    Lines video, tvPage;
-    std::string after;  // air, cable and FM scan flags, busy; both ALREADYSCAN; the FM count
+  const auto ask = [](const char* band) {
+    return "AutoScan|AutoScan " + std::string(band) +
+           " will start now.It will take few minutes.PLEASE wait...";
   };
+  const std::string air = ask("Air"), cable = ask("Cable"), fm = ask("FM"),
+                    stop = "Stop AutoScan|Are you sure to Stop AutoScan ";
+  // after: air, cable and FM scan flags, busy; both ALREADYSCAN; the FM count
   // clang-format off
-  const Case cases[] = {
-      {{.airBand = 1}, kIdOk, air, {"2006 1"}, {}, "1 0 0 1 TRUE FALSE 1"},
-      {{.airBand = 1}, kIdCancel, air, {}, {"1095 0"}, "0 0 0 0 FALSE FALSE 1"},
-      {{.airScan = 1, .airBand = 1}, kIdOk, stop + "Air?", {"2006 0"}, {"1095 0"}, "0 0 0 0 FALSE FALSE 1"},
-      {{.airScan = 1, .airBand = 1}, kIdCancel, stop + "Air?", {}, {}, "1 0 0 0 FALSE FALSE 1"},
-      {{}, kIdOk, cable, {"2005 1"}, {}, "0 1 0 1 FALSE TRUE 1"},
-      {{.cableScan = 1}, kIdOk, stop + "Cable?", {"2005 0"}, {"1095 0"}, "0 0 0 0 FALSE FALSE 1"},
-      {{.fmMode = 1}, kIdOk, fm, {"45001 1"}, {}, "0 0 1 1 FALSE FALSE -"},
-      {{.fmMode = 1}, kIdCancel, fm, {}, {}, "0 0 0 0 FALSE FALSE 1"},
-      {{.fmScan = 1, .fmMode = 1}, kIdOk, stop + "FM?", {"45001 0"}, {}, "0 0 0 0 FALSE FALSE 1"},
-      {{.fmScan = 1, .fmMode = 1}, kIdCancel, stop + "FM?", {}, {}, "0 0 1 0 FALSE FALSE 1"},
+  const struct { ModeFlags mode; int answer; std::string box; Lines video, tvPage; std::string after; } cases[] = {
+      {{.airBand = 1}, kIdOk, air, {"2006 1"}, {}, "1 0 0 1 TRUE|FALSE|1"},
+      {{.airBand = 1}, kIdCancel, air, {}, {"1095 0"}, "0 0 0 0 FALSE|FALSE|1"},
+      {{.airScan = 1, .airBand = 1}, kIdOk, stop + "Air?", {"2006 0"}, {"1095 0"}, "0 0 0 0 FALSE|FALSE|1"},
+      {{.airScan = 1, .airBand = 1}, kIdCancel, stop + "Air?", {}, {}, "1 0 0 0 FALSE|FALSE|1"},
+      {{}, kIdOk, cable, {"2005 1"}, {}, "0 1 0 1 FALSE|TRUE|1"},
+      {{.cableScan = 1}, kIdOk, stop + "Cable?", {"2005 0"}, {"1095 0"}, "0 0 0 0 FALSE|FALSE|1"},
+      {{.fmMode = 1}, kIdOk, fm, {"45001 1"}, {}, "0 0 1 1 FALSE|FALSE|-"},
+      {{.fmMode = 1}, kIdCancel, fm, {}, {}, "0 0 0 0 FALSE|FALSE|1"},
+      {{.fmScan = 1, .fmMode = 1}, kIdOk, stop + "FM?", {"45001 0"}, {}, "0 0 0 0 FALSE|FALSE|1"},
+      {{.fmScan = 1, .fmMode = 1}, kIdCancel, stop + "FM?", {}, {}, "0 0 1 0 FALSE|FALSE|1"},
   };
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.box + (c.answer == kIdOk ? " OK" : " Cancel"));
     Bench b;
     b.ctx.mode = c.mode;
@@ -84,8 +71,8 @@ TEST(ScanCommand, EachCaseAsksAndAnOkOrCancelWritesAndPostsItsOwnWay) {
     ASSERT_EQ(b.h.fake.messageBoxes.Shown().size(), 1u);
     const fakes::ShownMessageBox& box = b.h.fake.messageBoxes.Shown()[0];
     EXPECT_EQ(box.caption.value_or("") + "|" + box.text, c.box);
-    EXPECT_EQ(box.owner, b.ctx.windows.panel);
-    EXPECT_EQ(box.style, kMbOkCancel | kMbTopmost | kMbSetForeground);
+    EXPECT_EQ(std::pair(box.owner, box.style),
+              std::pair(b.ctx.windows.panel, kMbOkCancel | kMbTopmost | kMbSetForeground));
     // A start question marks the card busy before it is asked.
     EXPECT_EQ(busyWhenAsked, c.mode.airScan + c.mode.cableScan + c.mode.fmScan == 0 ? 1 : 0);
     EXPECT_EQ(b.To(b.tv), c.video);
@@ -94,8 +81,7 @@ TEST(ScanCommand, EachCaseAsksAndAnOkOrCancelWritesAndPostsItsOwnWay) {
     const ModeFlags& m = b.ctx.mode;
     EXPECT_EQ(std::to_string(m.airScan) + " " + std::to_string(m.cableScan) + " " +
                   std::to_string(m.fmScan) + " " + std::to_string(m.videoBusy) + " " +
-                  b.Stored("CHANNELLISTAIR", "ALREADYSCAN") + " " +
-                  b.Stored("CHANNELLIST", "ALREADYSCAN") + " " + b.Stored("CHANNELLISTFM", "FM"),
+                  b.Stored("CHANNELLISTAIR:ALREADYSCAN,CHANNELLIST:ALREADYSCAN,CHANNELLISTFM:FM"),
               c.after);
   }
 }
@@ -105,15 +91,13 @@ TEST(ScanCommand, ClosedTvAndVideoInputsAskNothingAndATvPageNeverOpenedGetsNothi
     Bench b;
     b.ctx.mode = mode;
     b.Scan();
-    EXPECT_TRUE(b.h.fake.messageBoxes.Shown().empty());
-    EXPECT_TRUE(b.h.fake.messenger.Log().empty());
+    EXPECT_TRUE(b.h.fake.messageBoxes.Shown().empty() && b.h.fake.messenger.Log().empty());
   }
   Bench b;
   b.ctx.windows.tvPage = {};
   b.h.fake.messageBoxes.answers = {kIdCancel};
   b.Scan();
-  EXPECT_EQ(b.h.fake.messenger.Log().size(), 0u);
-  EXPECT_EQ(b.ctx.mode.videoBusy, 0);
+  EXPECT_EQ(std::pair(b.h.fake.messenger.Log().size(), b.ctx.mode.videoBusy), std::pair(0ul, 0));
   // The scan a launch posts itself does not ask yet; the next one does.
   Bench launched;
   launched.ctx.mode.launchScanPending = 1;
@@ -140,7 +124,7 @@ TEST(ScanCommand, FullScanModeRunsTheStateDialogUntilItsStopButton) {
                         (d.Control(kIdDialogCancel).enabled ? "stop" : ""));
       };
       EXPECT_EQ(d.title, "Fully Scan State");
-      EXPECT_EQ(b.Stored("FREQCHLIST", "1") + b.Stored("FREQCHLISTNAME", "1"), "--");
+      EXPECT_EQ(b.Stored("FREQCHLIST:1,FREQCHLISTNAME:1"), "-|-");
       show();
       d.Click(kIdDialogOk);
       for (auto [id, value] : {std::pair{cmd::kScanDialogFrequency, 18225},
@@ -165,14 +149,13 @@ TEST(ScanCommand, FullScanModeRunsTheStateDialogUntilItsStopButton) {
     EXPECT_EQ(b.To(b.tv), withPeers ? Lines({"45791 1", "45791 0"}) : Lines{});
     EXPECT_EQ(b.To(b.sheet), withPeers ? Lines{"47002 0"} : Lines{});
     EXPECT_EQ(b.To(b.ctx.windows.panel), Lines{"44002 0"});
-    EXPECT_EQ(b.Stored("FREQCHLIST", "SCANDONE"), "TRUE");
+    EXPECT_EQ(b.Stored("FREQCHLIST:SCANDONE"), "TRUE");
   }
   Bench cancelled("[quarn]\nUseFullScan=TRUE\n");
   cancelled.h.fake.messageBoxes.answers = {kIdCancel};
   cancelled.Scan();
   EXPECT_TRUE(cancelled.h.fake.dialogs.modalTemplates.empty());
-  EXPECT_EQ(cancelled.Stored("FREQCHLIST", "1") + cancelled.Stored("FREQCHLIST", "SCANDONE"),
-            "55250000-");
+  EXPECT_EQ(cancelled.Stored("FREQCHLIST:1,FREQCHLIST:SCANDONE"), "55250000|-");
 }
 
 TEST(ScanCommand, FmModeScansTheRadioEvenInFullScanMode) {
