@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The first start of a fresh installation under Wine: the setup dialog asks for the TV card
 # and the country; OK with the default choice leads to a running panel and stores the
-# country; once the card is gone, the next start closes the panel right away.
+# country; the panel then asks to scan the air band and OK scans it; once the card is gone,
+# the next start closes the panel right away.
 #   first_start.sh WIN64_BUILD_DIR
 source "$(dirname "$0")/lib.sh" "$1"
 
@@ -42,6 +43,20 @@ check "with its place in the list" test "$(e2e_settings_value TOVIX CodePos)" = 
 check "and the band limits" test "$(e2e_settings_value TOVIX Maxair)" -gt 0
 check "the simulated card is the chosen device" \
   test "$(e2e_settings_value DEVICE 0)|$(e2e_settings_value SelectDevice Index)" = "Simulated TV Card|0"
+
+# Six seconds after starting the card on the never-scanned air band the panel asks to scan it,
+# in front of everything; the user answers OK with Return.
+scan_box() { xdotool search --onlyvisible --name '^AutoScan$' 2>/dev/null | head -1; }
+check "the panel then asks to scan the air band" e2e_wait 30 eval '[ -n "$(scan_box)" ]'
+check "with the air question" \
+  test "$(e2e_remote dialog AutoScan get 65535 | tr -d '\r')" = "AutoScan Air will start now.It will take few minutes.PLEASE wait..."
+e2e_screenshot first-start-scan-question
+xdotool windowfocus "$(scan_box)" 2>/dev/null; sleep 0.2; xdotool key Return
+check "OK tells the card to scan the air band" e2e_wait 10 e2e_trace_has '^2006 1 posted'
+check "the band counts as scanned, with the card's stations listed" e2e_wait 20 eval \
+  'test "$(e2e_settings_value CHANNELLISTAIR ALREADYSCAN) $(e2e_settings_value CHANNELLISTAIR 3) $(e2e_settings_value CHANNELLISTAIR 4)" = "TRUE TRUE FALSE"'
+check "the card ends its scan and the panel takes input again" \
+  e2e_wait 20 eval "e2e_trace | grep -q ' out posted 273 40111 0 panel\$' && e2e_panel_answers"
 e2e_screenshot first-start-panel
 
 wineserver -k >/dev/null 2>&1; sleep 1

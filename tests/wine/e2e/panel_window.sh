@@ -7,11 +7,13 @@
 source "$(dirname "$0")/lib.sh" "$1"
 
 e2e_install
+# The air band scanned, so that no scan question holds the panel.
+printf '%s\r\n' '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' '14=TRUE' '[TVTuner]' 'TVChannelAir=14' \
+  >>"$E2E_APP/Settings.ini"
 check "the panel starts from the demo installation" e2e_start_panel
 check "the closed panel sits centred above the bottom of the screen" \
   test "$(e2e_panel_geometry)" = "239 552 547 176"
-# The panel starts the simulated card on the stored source, sleeps while the card comes up and
-# then scans the band it has never scanned; input is checked once it takes messages again.
+# The panel starts the simulated card on the stored source; input is checked once it is up.
 check "the panel takes input again after starting the card" \
   e2e_wait 30 eval 'e2e_card_ready && e2e_panel_answers'
 e2e_screenshot closed-skin1
