@@ -20,12 +20,8 @@ E2E_APP=$WINEPREFIX/drive_c/TvPanel
 source "$E2E_SOURCE/tests/wine/private-display.sh"
 start_private_display || { echo "no X screen could be started"; exit 1; }
 E2E_XVFB=$PRIVATE_XVFB_PID
-e2e_cleanup() {
-  wineserver -k >/dev/null 2>&1
-  [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" 2>/dev/null
-  if [ "${TVPANEL_KEEP_PREFIX:-0}" = 1 ]; then echo "prefix kept: $WINEPREFIX"; else rm -rf "$WINEPREFIX"; fi
-}
-trap e2e_cleanup EXIT
+trap 'wineserver -k >/dev/null 2>&1; [ -n "$E2E_XVFB" ] && kill "$E2E_XVFB" 2>/dev/null
+  if [ "${TVPANEL_KEEP_PREFIX:-0}" = 1 ]; then echo "prefix kept: $WINEPREFIX"; else rm -rf "$WINEPREFIX"; fi' EXIT
 
 check() {  # check "what" command...: passes when the command succeeds
   local what=$1; shift
@@ -58,16 +54,13 @@ e2e_install() {
   printf '[AP]\r\n907APDirectory=C:\\TvPanel\r\nOmrPanelIniFile=Panel.ini\r\nOmrSettingIniFile=Settings.ini\r\n' \
     >>"$WINEPREFIX/drive_c/windows/win.ini"
 }
-e2e_seed() { printf '%s\r\n' "$@" >>"$E2E_APP/Settings.ini"; }  # lines for the settings file
-e2e_scanned() {  # e2e_scanned "AIR CHANNELS" "CABLE CHANNELS" [LINE...]: both bands scanned
-  local c air=() cable=()
-  for c in $1; do air+=("$c=TRUE"); done
-  for c in $2; do cable+=("$c=TRUE"); done
-  e2e_seed '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' "${air[@]}" '[CHANNELLIST]' 'ALREADYSCAN=TRUE' "${cable[@]}" "${@:3}"
+e2e_scanned() {  # e2e_scanned "AIR CHANNELS" "CABLE CHANNELS" [LINE...]: both bands scanned, then the lines
+  printf '%s\r\n' '[CHANNELLISTAIR]' 'ALREADYSCAN=TRUE' ${1:+$(printf '%s=TRUE ' $1)} '[CHANNELLIST]' 'ALREADYSCAN=TRUE' \
+    ${2:+$(printf '%s=TRUE ' $2)} "${@:3}" >>"$E2E_APP/Settings.ini"
 }
 e2e_teletext() {  # the stand-in teletext viewer where win.ini says
-  mkdir -p "$E2E_APP/Teletext" && cp "$E2E_BUILD/sim/companions/Infopage.ex_" "$E2E_APP/Teletext/"
-  printf '[Teletext]\r\nTeletextDir=C:\\TvPanel\\Teletext\r\n' >>"$WINEPREFIX/drive_c/windows/win.ini"
+  mkdir -p "$E2E_APP/Teletext" && cp "$E2E_BUILD/sim/companions/Infopage.ex_" "$E2E_APP/Teletext/" &&
+    printf '[Teletext]\r\nTeletextDir=C:\\TvPanel\\Teletext\r\n' >>"$WINEPREFIX/drive_c/windows/win.ini"
 }
 e2e_ini() {  # e2e_ini FILE SECTION KEY: a value straight from an INI file
   tr -d '\r' <"$1" | awk -v s="[$2]" -v k="$3" '
@@ -87,11 +80,7 @@ e2e_panel_ended() { ! e2e_panel_running; }
 e2e_end() { e2e_remote cmd end-program >/dev/null; e2e_wait 20 e2e_panel_ended; }
 
 e2e_panel_window() { xdotool search --name '^Panel$' 2>/dev/null | head -1; }
-e2e_panel_visible() {
-  local w
-  w=$(e2e_panel_window)
-  [ -n "$w" ] && xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable'
-}
+e2e_panel_visible() { local w; w=$(e2e_panel_window) && [ -n "$w" ] && xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable'; }
 e2e_panel_hidden() { ! e2e_panel_visible; }
 e2e_window_open() { xdotool search --name "^$1\$" >/dev/null 2>&1; }  # by its exact title
 e2e_window_shot() { import -window "$(xdotool search --name "^$1\$" | head -1)" "$E2E_ARTIFACTS/$2.png" 2>/dev/null; }
@@ -100,29 +89,18 @@ e2e_screenshot() { import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null; }
 # "X Y W H" of the panel's X window on the screen, and the screen point of a panel point.
 e2e_panel_geometry() {
   local w
-  w=$(e2e_panel_window)
-  [ -n "$w" ] || { echo "(no panel window)"; return 1; }  # xwininfo would wait for a click
-  xwininfo -id "$w" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
-                           /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
+  w=$(e2e_panel_window) && [ -n "$w" ] || { echo "(no panel window)"; return 1; }  # xwininfo would wait for a click
+  xwininfo -id "$w" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'
 }
 e2e_panel_size_is() { [ "$(e2e_panel_geometry | cut -d' ' -f3-4)" = "$1 $2" ]; }
-e2e_at() {
-  local g
-  read -r -a g <<<"$(e2e_panel_geometry)"
-  echo "$((g[0] + $1)) $((g[1] + $2))"
-}
-# A checksum of a screen rectangle (X Y W H), for "did the picture change" checks.
-e2e_pixels() { import -window root -crop "$3x$4+$1+$2" -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-16; }
-e2e_panel_pixels() {  # the same in panel window coordinates
-  local p
-  read -r -a p <<<"$(e2e_at "$1" "$2")"
-  e2e_pixels "${p[0]}" "${p[1]}" "$3" "$4"
+e2e_at() { local g; read -r -a g <<<"$(e2e_panel_geometry)"; echo "$((g[0] + $1)) $((g[1] + $2))"; }
+# A checksum of a rectangle (X Y W H in panel window coordinates), for "did the picture change".
+e2e_panel_pixels() {
+  local p; read -r -a p <<<"$(e2e_at "$1" "$2")"
+  import -window root -crop "$3x$4+${p[0]}+${p[1]}" -depth 8 rgb:- 2>/dev/null | md5sum | cut -c1-16
 }
 # The window under a screen point, as the X server routes input.
-e2e_window_at() {
-  xdotool mousemove "$1" "$2" 2>/dev/null
-  xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p'
-}
+e2e_window_at() { xdotool mousemove "$1" "$2" 2>/dev/null; xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p'; }
 
 # Real mouse input at a panel window point (e2e_click) or a screen point (e2e_click_at).
 e2e_move() { xdotool mousemove $(e2e_at "$1" "$2"); sleep 0.2; }
@@ -130,10 +108,9 @@ e2e_click_at() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sl
 e2e_click() { e2e_click_at $(e2e_at "$1" "$2"); }
 # Centre of a button of skin n in window coordinates.
 e2e_button_centre() {  # e2e_button_centre SKIN STEM
-  local x y w h s="$1PANEL_BTN"
-  x=$(e2e_layout "$s" "BTN_$2_X"); y=$(e2e_layout "$s" "BTN_$2_Y")
-  w=$(e2e_layout "$s" "BTN_$2_W"); h=$(e2e_layout "$s" "BTN_$2_H")
-  echo "$((x + w / 2)) $((y + h / 2))"
+  local v=() k
+  for k in X Y W H; do v+=("$(e2e_layout "$1PANEL_BTN" "BTN_$2_$k")"); done
+  echo "$((v[0] + v[2] / 2)) $((v[1] + v[3] / 2))"
 }
 e2e_click_button() { e2e_click $(e2e_button_centre 1 "$1"); }  # a real click on skin 1's button
 
@@ -145,8 +122,6 @@ e2e_setting_is() { [ "$(e2e_setting "$1" "$2")" = "$3" ]; }  # e2e_setting_is SE
 # The panel's thread takes messages: a command it has no use for, sent, comes back in time.
 e2e_panel_answers() { e2e_remote cmd 0 --send --timeout 500 >/dev/null 2>&1; }
 e2e_video_exists() { e2e_remote window Tv --class "Brivanta Tovix" >/dev/null 2>&1; }
-# Without a notification area of the desktop's own, Wine shows the icons in a small window.
-e2e_tray_window_shown() { xdotool search --onlyvisible --name '^Wine System Tray$' >/dev/null 2>&1; }
 
 # The simulated card's protocol trace: one line per message, "<ms> <in|out> <sent|posted>
 # <message> <command id> <lParam> <window>" (sim/tv/README.md).

@@ -67,5 +67,6 @@ for row in "${shapes[@]}"; do
   [ "$shot" = - ] || e2e_screenshot "$shot"
   [ "$size" = 236x448 ] && [ "$stem" = SKIN ] && check "the skin choice is written to the layout file" e2e_is 2 e2e_layout Panel PanelNow
 done
-check "the panel has an icon in the notification area" e2e_wait 5 e2e_tray_window_shown
+# Without a notification area of the desktop's own, Wine shows the icons in a small window.
+check "the panel has an icon in the notification area" e2e_wait 5 eval "xdotool search --onlyvisible --name '^Wine System Tray$'"
 e2e_finish

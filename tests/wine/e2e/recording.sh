@@ -65,10 +65,6 @@ rec
 check "the card ends a recording after its limit with 40114 0" \
   e2e_wait 10 eval 'test -f "$CAPTURES/qv02.mpg" && test $(out_count "^posted 273 40114 0 panel$") -ge 2'
 e2e_remote delete settings SimulatedCard RecordSeconds >/dev/null
-rec
-check "the panel followed: the next press starts (4101 1), it does not stop" e2e_wait 5 eval 'test $(in_count "^sent 273 4101 1 tv$") = 3'
-rec 3.2
-e2e_wait 5 eval 'test $(out_count "^posted 273 40312 0 panel$") -ge 3'
 
 files_before=$(captures)
 records_before=$(in_count ' 4101 ')
@@ -79,11 +75,6 @@ e2e_screenshot disk-full
 check "its OK button closes it; nothing reached the card or was recorded" \
   eval 'dismiss_warning && test "$(in_count " 4101 ")" = "$records_before" -a "$(captures)" = "$files_before"'
 e2e_remote delete settings quarn DiskFreeSpace >/dev/null
-e2e_remote set settings SimulatedCard DiskFull TRUE >/dev/null
-rec 3.2
-check "a card whose disk is full refuses with 40114 0 after the panel's 4101 1, and writes nothing" e2e_wait 5 eval \
-  'test $(in_count "^sent 273 4101 1 tv$") = 4 && lines out | tail -3 | grep -q "^posted 273 40114 0 panel$" && test "$(captures)" = "$files_before"'
-e2e_remote delete settings SimulatedCard DiskFull >/dev/null
 
 ready=$(e2e_acks)
 e2e_remote click STOPREC >/dev/null
@@ -118,13 +109,6 @@ check "the schedule button starts Planner.exe from the installation folder" e2e_
 (cd "$E2E_APP" && "$E2E_WINE" Planner.exe send 42222 0 >/dev/null 2>&1)
 check "the schedule program's question 42222 0 is answered with private message 40040 1" \
   e2e_wait 5 log_has "$E2E_APP/Planner-log.txt" '^message 40040 1 0$'
-(cd "$E2E_APP" && "$E2E_WINE" Planner.exe send 42223 1 >/dev/null 2>&1)
-e2e_remote set settings quarn DiskFreeSpace 2147483647 >/dev/null
-rec 3.2
-check "an active schedule program hears of a refused recording (42224)" \
-  e2e_wait 8 log_has "$E2E_APP/Planner-log.txt" '^message 42224 0 0$'
-e2e_wait 8 warning_shown && dismiss_warning
-e2e_remote delete settings quarn DiskFreeSpace >/dev/null
 
 e2e_remote set panel Panel 1PANEL_HTTP "$ADDRESS" >/dev/null
 e2e_remote click LOGOKOVA >/dev/null
@@ -135,8 +119,6 @@ check "the web button starts the registered browser on the skin's address" \
 # used as stored up to the first ";".
 "$E2E_WINE" reg add "$APP_PATHS" /v Path /t REG_EXPAND_SZ \
   /d "C:\TvPanel\Browser;$(printf 'C:\\Folder%04d;' $(seq 1 300))" /f >/dev/null 2>&1
-check "the registration now holds the long expandable string" \
-  eval 'test "$("$E2E_WINE" reg query "$APP_PATHS" /v Path 2>/dev/null | grep REG_EXPAND_SZ | wc -c)" -gt 4000'
 rm -f "$BROWSER_LOG"
 e2e_remote cmd website >/dev/null
 check "an expandable string of over 4000 characters starts the same browser" \

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The TV settings page under Wine with the simulated card: the keypad (real clicks) tunes the
-# card, the band radios switch the panel's source, add, delete and a name reach the settings
-# file, a real drag of the fine-tuning slider reaches the card position by position and Save
+# card, the band radios switch the panel's source, delete reaches the settings file and the
+# list, a real drag of the fine-tuning slider reaches the card position by position and Save
 # and Default store the frequency through the card, and a device change restarts the card on
 # the other capture device.
 #   tv_settings.sh WIN64_BUILD_DIR
@@ -46,11 +46,7 @@ check "the air radio posts the panel's air command: 2002, back on air 14" \
 page click 1030 >/dev/null
 check "Delete marks 14 out of the list, drops its name and takes it from the page's list" \
   eval 'test "$(e2e_setting CHANNELLISTAIR 14)|$(e2e_setting "Air channel Name" 14)" = "FALSE|" && ! list_has 14'
-page click 1029 >/dev/null
-check "Add lists it again, in the file and on the page" eval 'e2e_setting_is CHANNELLISTAIR 14 TRUE && list_has 14'
-page set-text 1097 "Local News" >/dev/null
-page click 1098 >/dev/null
-check "Input stores the name" e2e_setting_is 'Air channel Name' 14 "Local News"
+page click 1029 >/dev/null  # listed again for the fine tuning
 
 # Fine tuning: a real drag, then Save and Default.
 e2e_mark
@@ -63,7 +59,6 @@ fine=$(e2e_since | awk '$1 == 8001 {print $2 " " $3}')
 check "the drag moved the slider; the card got 8001 for several positions, sent, rising to the last" \
   eval 'test "$position" -gt 500 && test "$(echo "$fine" | wc -l)" -ge 3 && test "$(echo "$fine" | tail -1)" = "$position sent" &&
         echo "$fine" | awk "\$2 != \"sent\" || \$1 < last {exit 1} {last = \$1}"'
-check "the offset shows the position" e2e_is "+$(((position - 500) * 10000))" page get 1136
 page click 1133 >/dev/null
 check "Save sends 8002 with the position" e2e_wait 5 eval 'e2e_since | grep -qx "8002 $position sent"'
 saved=$(e2e_setting CHANNELAIRFREQ 14)
