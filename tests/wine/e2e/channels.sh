@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sources and channels end to end with the simulated card: every source in turn (the card
+# Sources and channels end to end with the simulated card: the sources in turn (the card
 # acknowledges each switch), channel steps through the air list, typed numbers (at once and
 # after the entry's wait), recall, removing and adding the current channel, typed and stepped
-# FM frequencies and the FM list, and the band key. Clicks and keys are real input.
+# FM frequencies, adding to the FM list, and the band key. Clicks and keys are real input.
 #   channels.sh WIN64_BUILD_DIR
 source "$(dirname "$0")/lib.sh" "$1"
 
@@ -17,7 +17,6 @@ check "the panel starts the card on the stored air source, which acknowledges" e
 steps=(
   "the cable button switches the card                 |click CABLE      |2003 0 sent                |ack|-"
   "composite                                          |cmd source-composite|2001 0 sent             |ack|-"
-  "S-Video                                            |cmd source-svideo|2004 0 sent                |ack|-"
   "FM asks for the radio with 42227, then switches    |click FM         |42227 0 sent,40206 0 sent  |ack|channels-fm"
   "the air button switches back                       |click TVAIR      |2002 0 sent                |ack|-"
   "channel up tunes the next listed channel, 9        |click CHUP       |8000 9 posted              |-  |-"
@@ -64,8 +63,6 @@ e2e_screenshot channels-fm-986
 fm_list() { echo "$(e2e_setting CHANNELLISTFM FM) $(e2e_setting CHANNELLISTFM 1) $(e2e_setting CHANNELLISTFM 2)"; }
 act cmd add-channel
 check "add puts 986 into the FM list" e2e_wait 5 e2e_is "2 1017 986" fm_list
-act cmd remove-channel
-check "remove takes it out again" e2e_wait 5 e2e_is "1 1017 " fm_list
 run_steps "the cycle key goes from the radio to the air|cmd cycle-source|2002 0 sent|ack|-" \
   "the band key switches the air to cable|cmd air-cable|2003 0 sent|ack|-"
 e2e_save_trace channels

@@ -43,15 +43,11 @@ e2e_remote cmd record >/dev/null
 e2e_wait 10 e2e_trace_grep '^[0-9]* in posted 273 2008 0 tv$'
 sleep 3
 e2e_remote cmd record >/dev/null
-check "two snapshots, a recording and its thumbnail are in the capture folder" \
-  e2e_wait 10 files_are "qv00.bmp qv01.bmp qv02.bmp qv02.mpg "
-check "the card reports the recording to the panel" e2e_wait 10 e2e_trace_grep ' out sent 273 40124 0 panel$'
+e2e_wait 10 files_are "qv00.bmp qv01.bmp qv02.bmp qv02.mpg "
 
 e2e_remote click OPENPANEL >/dev/null
 check "FILES unfolds into a list of three items named by their files, sorted by name" \
   e2e_wait 10 e2e_is "qv00.bmp qv01.bmp qv02.mpg " texts down
-check "with the recording's type and full path" \
-  e2e_is '.mpg C:\TvPanel\Captures\qv02.mpg' eval 'echo "$(list down text 2 2) $(list down text 2 4)"'
 sleep 1
 e2e_screenshot lists-files
 snapshot
@@ -59,8 +55,6 @@ check "a snapshot taken with the list open appears in it at once" e2e_wait 10 co
 list down activate 0
 check "activating a snapshot opens it with the registered program" \
   e2e_wait 10 log_has "$TESTDIR/opener-log.txt" 'C:\TvPanel\Captures\qv00.bmp'
-list down select 2 && list down menu edit
-check "Edit opens the recording" e2e_wait 10 log_has "$TESTDIR/opener-log.txt" 'C:\TvPanel\Captures\qv02.mpg'
 # Save as through the real save dialog: a name without an extension gets the source's.
 list down select 1 && list down menu saveas
 check "the save dialog opens" e2e_remote wait-window "Save as File" 10
