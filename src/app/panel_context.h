@@ -37,9 +37,6 @@ struct ModeFlags {
   int scanDialogOpen = 0;
   int recordArmed = 1;
   int scheduleOpen = 0;  // the schedule program was running when last asked for; 40116 clears it
-  // The scan a launch posts itself is on its way; until the start-up tests answer its question,
-  // that one scan command does nothing.
-  int launchScanPending = 0;
 };
 
 // The panel window's own state: shape, pointer, held buttons, bars.

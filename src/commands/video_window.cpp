@@ -41,7 +41,6 @@ void StartVideoProgram(PanelContext& ctx, int showState) {
 
 void ScanAfterLaunch(PanelContext& ctx) {
   ctx.os.clock.Sleep(kLaunchScanDelayMs);
-  ctx.mode.launchScanPending = 1;
   PostCommand(ctx.os.messenger, ctx.windows.panel, cmd::kScan, 0);
 }
 

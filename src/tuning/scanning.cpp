@@ -94,10 +94,6 @@ void RunFullScan(PanelContext& ctx, WindowRef owner) {
 }
 
 void ScanCommand(PanelContext& ctx) {
-  if (ctx.mode.launchScanPending == 1) {
-    ctx.mode.launchScanPending = 0;
-    return;
-  }
   if (ctx.mode.tvClosed == 1 || ctx.mode.videoInput == 1) return;
   if (FullScanMode(ctx.settings) && ctx.mode.fmMode == 0) {
     if (!Ask(ctx, Caption::FULLYSCANFMB, Caption::FULLYSCANFMBC)) return;

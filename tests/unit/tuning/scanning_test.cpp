@@ -98,13 +98,31 @@ TEST(ScanCommand, ClosedTvAndVideoInputsAskNothingAndATvPageNeverOpenedGetsNothi
   b.h.fake.messageBoxes.answers = {kIdCancel};
   b.Scan();
   EXPECT_EQ(std::pair(b.h.fake.messenger.Log().size(), b.ctx.mode.videoBusy), std::pair(0ul, 0));
-  // The scan a launch posts itself does not ask yet; the next one does.
-  Bench launched;
-  launched.ctx.mode.launchScanPending = 1;
-  launched.Scan();
-  EXPECT_TRUE(launched.h.fake.messageBoxes.Shown().empty());
-  launched.Scan();
-  EXPECT_EQ(launched.h.fake.messageBoxes.Shown().size(), 1u);
+}
+
+TEST(ScanCommand, TheScanALaunchPostsOnAnUnscannedBandAsksAsTheButtonDoes) {
+  Bench button, launch;
+  button.ctx.mode.airBand = 1;
+  button.h.fake.messageBoxes.answers = {kIdOk};
+  button.Scan();
+  launch.h.fake.messenger.RemoveWindow(launch.tv);
+  launch.h.onCommand = [&](std::uint16_t id, std::intptr_t l) {
+    commands::OnCommand(launch.ctx, id, l);
+  };
+  launch.h.fake.messageBoxes.answers = {kIdOk};
+  commands::OnCommand(launch.ctx, cmd::kSourceAir, 0);
+  EXPECT_TRUE(launch.h.fake.messageBoxes.Shown().empty());
+  EXPECT_EQ(launch.h.fake.time.Sleeps(), std::vector<std::uint32_t>{6000});
+  launch.h.fake.messenger.DispatchPosted();
+  ASSERT_EQ(launch.h.fake.messageBoxes.Shown().size(), 1u);
+  const fakes::ShownMessageBox &asked = launch.h.fake.messageBoxes.Shown()[0],
+                               &pressed = button.h.fake.messageBoxes.Shown().at(0);
+  EXPECT_EQ(
+      asked.caption.value_or("") + "|" + asked.text + "|" + std::to_string(asked.style),
+      pressed.caption.value_or("") + "|" + pressed.text + "|" + std::to_string(pressed.style));
+  EXPECT_EQ(asked.owner, launch.ctx.windows.panel);
+  EXPECT_EQ(launch.Stored("CHANNELLISTAIR:ALREADYSCAN"), "TRUE");
+  EXPECT_EQ(launch.ctx.mode.airScan, 1);
 }
 
 TEST(ScanCommand, FullScanModeRunsTheStateDialogUntilItsStopButton) {
