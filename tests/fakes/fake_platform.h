@@ -666,13 +666,12 @@ struct FakeFileOperations : FileOperations {
   std::string SystemDirectory() override { return "C:\\windows\\system32"; }
   bool SendDocuments(const std::string& library, const std::string& delimiter,
                      const std::string& paths, const std::string& names) override {
-    return mails.push_back(SentMail{library, delimiter, paths, names}), mailerPresent;
+    return mails.push_back(SentMail{library, delimiter, paths, names}), true;
   }
   std::vector<std::string> opened;
   std::vector<SaveRequest> saveRequests;
   std::optional<std::string> saveAnswer;  // nullopt: the user cancels
   std::vector<SentMail> mails;
-  bool mailerPresent = true;
 
  private:
   std::map<std::string, FakeFile> files_;  // by lower-case full path

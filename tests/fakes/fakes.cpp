@@ -62,9 +62,8 @@ void VirtualTime::Advance(std::uint32_t ms) {
                  std::tie(b.second.dueMs, b.second.generation);
         });
     if (next == timers_.end() || next->second.dueMs > target) break;
-    Timer& timer = next->second;
-    nowMs_ = std::max(nowMs_, timer.dueMs);
-    timer.dueMs = nowMs_ + std::max<std::uint32_t>(timer.periodMs, 1);
+    nowMs_ = std::max(nowMs_, next->second.dueMs);
+    next->second.dueMs = nowMs_ + std::max<std::uint32_t>(next->second.periodMs, 1);
     if (onTimer) onTimer(next->first);
     if (onIdle) onIdle();
   }
@@ -171,8 +170,7 @@ std::vector<FoundFile> FakeFileOperations::FindFiles(const std::string& pattern)
 bool FakeFileOperations::Copy(const std::string& from, const std::string& to) {
   const FakeFile* source = Find(from);
   if (source == nullptr || SplitPath(to).second.empty()) return false;
-  const FakeFile copy = *source;
-  Place(to, copy.bytes, copy.stamp, copy.size);
+  Place(to, source->bytes, source->stamp, source->size);  // copied into Place's arguments first
   return true;
 }
 

@@ -43,16 +43,14 @@ struct Skin {
 };
 
 // Outline section suffix, picture file stem, size keys, and which parts are unfolded.
-struct Shape {
-  const char *outline, *picture, *wKey, *hKey;
-  bool down, side;
-};
-constexpr Shape kShapes[] = {
+// clang-format off
+constexpr struct Shape { const char *outline, *picture, *wKey, *hKey; bool down, side; }
+kShapes[] = {
     {"Point", "panel", "PANEL_W", "PANEL_H", false, false},
     {"DownPoint", "paneldown", "PANEL_OPENLIST_W", "PANEL_OPENLIST_H", true, false},
     {"LorRPoint", "panellorr", "PANEL_OPENLEFTLIST_W", "PANEL_OPENLEFTLIST_H", false, true},
-    {"ALLPoint", "panelall", "PANEL_OPENALL_W", "PANEL_OPENALL_H", true, true},
-};
+    {"ALLPoint", "panelall", "PANEL_OPENALL_W", "PANEL_OPENALL_H", true, true}};
+// clang-format on
 
 // Buttons and readout as the panel places them: open-state buttons while the down part is
 // unfolded; a side list on the left shifts all but the list button and the time-shift bar right,
