@@ -50,6 +50,11 @@ TEST(ProfileSnapshot, AnswersEveryReadOfItsFileAsTheFileWould) {
       }
     }
     EXPECT_EQ(fake.profile.wholeReads, 1);
+    // The answers came from the snapshot: a later change to the file does not show.
+    fake.WriteFile("C:\\Tv\\Panel.ini", "[a]\nk=changed\n");
+    char after[16];
+    snapshot.ReadString("a", "k", "", after, sizeof after, "C:\\Tv\\Panel.ini");
+    EXPECT_STRNE(after, "changed");
   }
 }
 
