@@ -3,11 +3,13 @@
 // drive the real ones. Free of the rest of the fake platform, so that the Wine tests can hold
 // the real controls against it.
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -20,17 +22,11 @@ struct FakeControl {
   std::string text;
   std::vector<std::string> items;
   std::vector<std::intptr_t> itemData;
-  int selection = -1;
-  bool enabled = true;
-  bool shown = true;
-  bool checked = false;
-  bool rangeSet = false;
-  int rangeMin = 0, rangeMax = 100, position = 0;
-  int redraws = 0;
+  bool enabled = true, shown = true, checked = false, rangeSet = false;
+  int selection = -1, rangeMin = 0, rangeMax = 100, position = 0, redraws = 0;
 };
 
-class FakeDialog : public DialogControls {
- public:
+struct FakeDialog : DialogControls {
   explicit FakeDialog(WindowRef window = WindowRef{0xD1A0}) : window_(window) {}
   WindowRef Window() override { return window_; }
   void SetTitle(const std::string& text) override { title = text; }
@@ -42,10 +38,18 @@ class FakeDialog : public DialogControls {
   std::string Text(int control, std::uint32_t capacity) override {
     return capacity == 0 ? std::string() : Control(control).text.substr(0, capacity - 1);
   }
-  int AddItem(int control, const std::string& text) override;
+  int AddItem(int control, const std::string& text) override {
+    InsertItem(control, -1, text);
+    return ItemCount(control) - 1;
+  }
   void InsertItem(int control, int index, const std::string& text) override;
   void DeleteItem(int control, int index) override;
-  void ResetItems(int control) override;
+  void ResetItems(int control) override {
+    FakeControl& c = Control(control);
+    c.items.clear();
+    c.itemData.clear();
+    c.selection = -1;
+  }
   int ItemCount(int control) override { return static_cast<int>(Control(control).items.size()); }
   std::string ItemText(int control, int index) override {
     return Has(control, index) ? Control(control).items[static_cast<std::size_t>(index)] : "";
@@ -71,8 +75,15 @@ class FakeDialog : public DialogControls {
   }
   void Check(int control, bool checked) override { Control(control).checked = checked; }
   bool IsChecked(int control) override { return Control(control).checked; }
-  void SetSliderRange(int control, int min, int max) override;
-  void SetSliderPos(int control, int position) override;
+  void SetSliderRange(int control, int min, int max) override {
+    FakeControl& c = Control(control);
+    std::tie(c.rangeSet, c.rangeMin, c.rangeMax) = std::tuple(true, min, max);
+    SetSliderPos(control, c.position);
+  }
+  void SetSliderPos(int control, int position) override {
+    Control(control).position =
+        std::clamp(position, Control(control).rangeMin, Control(control).rangeMax);
+  }
   int SliderPos(int control) override { return Control(control).position; }
   void Close(int closeResult) override { result = closeResult; }
 

@@ -8,10 +8,12 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/ini_file.h"
@@ -22,19 +24,32 @@
 
 namespace tv::fakes {
 
+// The elements of a list that pass a test, in order.
+template <class T, class Keep>
+std::vector<T> KeptOf(const std::vector<T>& all, Keep keep) {
+  std::vector<T> kept;
+  std::copy_if(all.begin(), all.end(), std::back_inserter(kept), keep);
+  return kept;
+}
+
+// The oldest scripted answer, taken from the queue; nullopt once they run out.
+template <class T>
+std::optional<T> TakeFirst(std::deque<T>& queue) {
+  if (queue.empty()) return std::nullopt;
+  std::optional<T> first = std::move(queue.front());
+  queue.pop_front();
+  return first;
+}
+
 // Nothing runs until the test advances time; timers then fire in time order, repeat until
 // stopped, and ticks missed while the thread slept are delivered once.
-class VirtualTime : public Clock, public Timers {
- public:
-  VirtualTime();
+struct VirtualTime : Clock, Timers {
+  VirtualTime() { SetLocalTime(2026, 1, 15, 10, 0, 0); }
   void Start(std::uint32_t id, std::uint32_t periodMs) override {
     timers_[id] = Timer{periodMs, nowMs_ + periodMs, ++generation_};
   }
   void Stop(std::uint32_t id) override { timers_.erase(id); }
-  void Sleep(std::uint32_t ms) override {
-    sleeps_.push_back(ms);
-    nowMs_ += ms;
-  }
+  void Sleep(std::uint32_t ms) override { nowMs_ += sleeps_.emplace_back(ms); }
   LocalTime Now() override;
   std::uint32_t TickMs() override { return static_cast<std::uint32_t>(nowMs_); }
   std::function<void(std::uint32_t id)> onTimer;  // every tick, as the panel's timer entry
@@ -60,22 +75,23 @@ class VirtualTime : public Clock, public Timers {
 
 // Profile calls against the portable INI layer, with Windows paths mapped into a test folder:
 // "C:\Tv\Settings.ini" is <root>/c/tv/settings.ini (lower case, as Windows ignores case).
-class FakeProfile : public Profile, public FileSystem {
- public:
+struct FakeProfile : Profile, FileSystem {
   explicit FakeProfile(std::filesystem::path root) : root_(std::move(root)) {}
-  bool ChangeDirectory(const std::string& path) override {
-    current_ = path;
-    return true;
-  }
+  bool ChangeDirectory(const std::string& path) override { return current_ = path, true; }
   std::string CurrentDirectory() override { return current_; }
   // Free space answers by the exact path asked for; other paths fail. Every question is kept.
   std::optional<std::uint64_t> FreeBytesAt(const std::string& path) override {
     spaceQueries.push_back(path);
-    const auto it = freeBytes.find(path);
-    return it == freeBytes.end() ? std::nullopt : std::optional(it->second);
+    return freeBytes.count(path) ? std::optional(freeBytes.at(path)) : std::nullopt;
   }
   // Deletes the host file unless the test holds it open (held).
-  bool RemoveFile(const std::string& path) override;
+  bool RemoveFile(const std::string& path) override {
+    removed.push_back(path);
+    if (onRemove) onRemove();
+    std::error_code ec;
+    return std::find(held.begin(), held.end(), path) == held.end() &&
+           std::filesystem::remove(HostPath(path), ec);
+  }
   std::uint32_t ReadWinIni(const char* section, const char* key, const char* def, char* buffer,
                            std::uint32_t size) override {
     return ReadString(section, key, def, buffer, size, "win.ini");
@@ -94,15 +110,19 @@ class FakeProfile : public Profile, public FileSystem {
                    const char* file) override {
     return ini::WriteString(section, key, value, HostPath(file).c_str());
   }
-  std::optional<std::string> ReadAll(const char* file) override;
+  std::optional<std::string> ReadAll(const char* file) override {
+    ++wholeReads;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(HostPath(file), ec)) return std::nullopt;
+    return TempDir::ReadFile(HostPath(file));
+  }
   // The host file behind a Windows path, for setting up and inspecting files in tests.
   std::filesystem::path HostPath(const std::string& windowsPath) const;
   int wholeReads = 0;  // ReadAll calls
   std::map<std::string, std::uint64_t> freeBytes;
-  std::vector<std::string> spaceQueries;
-  std::vector<std::string> held;     // Windows paths another process keeps open
-  std::vector<std::string> removed;  // every RemoveFile, done or not
-  std::function<void()> onRemove;    // runs at each RemoveFile, to see what happened before
+  std::vector<std::string> spaceQueries, held;  // held: Windows paths another process keeps open
+  std::vector<std::string> removed;             // every RemoveFile, done or not
+  std::function<void()> onRemove;  // runs at each RemoveFile, to see what happened before
 
  private:
   std::filesystem::path root_;
@@ -127,14 +147,11 @@ struct LoggedMessage {
 using WindowHandler = std::function<std::intptr_t(std::uint32_t message, std::uintptr_t wParam,
                                                   std::intptr_t lParam)>;
 
-class FakeMessenger : public Messenger {
- public:
+struct FakeMessenger : Messenger {
   // A top-level window; without a handler it accepts and ignores everything.
   WindowRef AddWindow(std::string className, std::string title, WindowHandler handler = {}) {
-    const WindowRef ref{nextId_};
-    nextId_ += 0x10;
-    windows_[ref.id] = Window{std::move(className), std::move(title), std::move(handler)};
-    return ref;
+    windows_[nextId_] = Window{std::move(className), std::move(title), std::move(handler)};
+    return WindowRef{std::exchange(nextId_, nextId_ + 0x10)};
   }
   void SetHandler(WindowRef window, WindowHandler handler) {
     windows_.at(window.id).handler = std::move(handler);
@@ -142,38 +159,27 @@ class FakeMessenger : public Messenger {
   void RemoveWindow(WindowRef window) { windows_.erase(window.id); }
   WindowRef Find(const char* className, const char* title) override {
     for (const auto& [id, window] : windows_)
-      if ((className == nullptr || window.className == className) &&
-          (title == nullptr || window.title == title))
+      if ((!className || window.className == className) && (!title || window.title == title))
         return WindowRef{id};
     return {};
   }
   bool Post(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
             std::intptr_t lParam) override {
-    if (windows_.count(to.id) == 0) return false;
-    log_.push_back(LoggedMessage{to, message, wParam, lParam, Delivery::Posted});
-    queue_.push_back(log_.back());
-    return true;
+    if (Logged({to, message, wParam, lParam, Delivery::Posted})) queue_.push_back(log_.back());
+    return windows_.count(to.id) != 0;
   }
   std::intptr_t Send(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
                      std::intptr_t lParam) override {
-    if (windows_.count(to.id) == 0) return 0;
-    log_.push_back(LoggedMessage{to, message, wParam, lParam, Delivery::Sent});
-    return Deliver(to, message, wParam, lParam);
+    return Logged({to, message, wParam, lParam, Delivery::Sent}) ? Deliver(log_.back()) : 0;
   }
   // Delivers queued posts, oldest first, including posts made while delivering.
   void DispatchPosted() {
-    while (!queue_.empty()) {
-      const LoggedMessage next = queue_.front();
-      queue_.pop_front();
-      if (windows_.count(next.to.id) != 0) Deliver(next.to, next.message, next.wParam, next.lParam);
-    }
+    while (std::optional<LoggedMessage> next = TakeFirst(queue_))
+      if (windows_.count(next->to.id) != 0) Deliver(*next);
   }
   const std::vector<LoggedMessage>& Log() const { return log_; }
   std::vector<LoggedMessage> LogTo(WindowRef window) const {
-    std::vector<LoggedMessage> result;
-    for (const auto& m : log_)
-      if (m.to == window) result.push_back(m);
-    return result;
+    return KeptOf(log_, [&](const LoggedMessage& m) { return m.to == window; });
   }
   std::vector<std::uint16_t> CommandsTo(WindowRef window) const {
     std::vector<std::uint16_t> ids;
@@ -188,11 +194,14 @@ class FakeMessenger : public Messenger {
     std::string className, title;
     WindowHandler handler;
   };
-  std::intptr_t Deliver(WindowRef to, std::uint32_t message, std::uintptr_t wParam,
-                        std::intptr_t lParam) {
+  // Logs a message to a window that exists; false for the others.
+  bool Logged(const LoggedMessage& m) {
+    return windows_.count(m.to.id) != 0 && (log_.push_back(m), true);
+  }
+  std::intptr_t Deliver(LoggedMessage m) {
     // Copy: the handler may add or remove windows while it runs.
-    const WindowHandler handler = windows_[to.id].handler;
-    return handler ? handler(message, wParam, lParam) : 0;
+    const WindowHandler handler = windows_[m.to.id].handler;
+    return handler ? handler(m.message, m.wParam, m.lParam) : 0;
   }
   std::map<std::uintptr_t, Window> windows_;
   std::uintptr_t nextId_ = 0x100;
@@ -208,19 +217,12 @@ struct ShownMessageBox {
   std::uint32_t style = 0;
 };
 
-class FakeMessageBoxes : public MessageBoxes {
- public:
+struct FakeMessageBoxes : MessageBoxes {
   int Show(WindowRef owner, const char* text, const char* caption, std::uint32_t style) override {
-    shown_.push_back(ShownMessageBox{
-        owner, text != nullptr ? text : "",
-        caption != nullptr ? std::optional<std::string>(caption) : std::nullopt, style});
+    shown_.push_back({owner, text ? text : "",
+                      caption ? std::optional<std::string>(caption) : std::nullopt, style});
     if (whileShown) whileShown();
-    if (!answers.empty()) {
-      const int answer = answers.front();
-      answers.pop_front();
-      return answer;
-    }
-    return (style & 0xF) == kMbYesNo ? kIdYes : kIdOk;
+    return TakeFirst(answers).value_or((style & 0xF) == kMbYesNo ? kIdYes : kIdOk);
   }
   std::deque<int> answers;           // scripted answers, oldest first; then the Enter key's
   std::function<void()> whileShown;  // runs while a box is up, to see the state it sees
@@ -243,27 +245,22 @@ inline std::string Hex(WindowRef window) {
 }
 
 struct FakeWindowState {
-  bool visible = false;
-  int lastShow = -1;
-  bool destroyed = false;
+  bool visible = false, destroyed = false;
+  int lastShow = -1, invalidations = 0;
   ScreenRect rect;
-  int invalidations = 0;
   std::optional<bool> topmost;  // nullopt: never set
   std::vector<Point> region;    // the last outline given
 };
 
-class FakeWindowManager : public WindowManager {
- public:
+struct FakeWindowManager : WindowManager {
   void Show(WindowRef window, int showState) override {
     FakeWindowState& state = Log("Show", window);
-    state.lastShow = showState;
-    state.visible = showState != kSwHide && showState != kSwMinimize;
+    state.visible = (state.lastShow = showState) != kSwHide && showState != kSwMinimize;
   }
   void SetTopmost(WindowRef window, bool on) override { Log("Topmost", window).topmost = on; }
   void Resize(WindowRef window, int width, int height) override {
     ScreenRect& r = Log("Resize", window).rect;
-    r.right = r.left + width;
-    r.bottom = r.top + height;
+    r = ScreenRect{r.left, r.top, r.left + width, r.top + height};
   }
   void Move(WindowRef window, int x, int y, int width, int height, bool) override {
     Log("Move", window).rect = ScreenRect{x, y, x + width, y + height};
@@ -288,20 +285,14 @@ class FakeWindowManager : public WindowManager {
   void SetCursor(Cursor shape) override { cursor = shape; }
   WindowRef CreateList(ListWindow) override {
     const WindowRef list{0x9000 + 0x10 * static_cast<std::uintptr_t>(listsCreated++)};
-    Log("CreateList", list);
-    return list;
+    return Log("CreateList", list), list;
   }
   FakeWindowState& State(WindowRef window) { return windows_[window.id]; }
   std::vector<std::string> EventsStartingWith(const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (const auto& e : events)
-      if (e.rfind(prefix, 0) == 0) found.push_back(e);
-    return found;
+    return KeptOf(events, [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
   }
   std::vector<std::string> events;
-  WindowRef captured;
-  WindowRef foreground;
-  WindowRef focus;
+  WindowRef captured, foreground, focus;
   Cursor cursor = Cursor::Arrow;
   int listsCreated = 0;
 
@@ -326,8 +317,7 @@ struct LoadedPictures {
   std::string normal;
 };
 
-class FakeGraphics : public SkinGraphics {
- public:
+struct FakeGraphics : SkinGraphics {
   void LoadPictures(const std::string& normal, const std::string&, const std::string&,
                     const std::string&) override {
     loads.push_back(LoadedPictures{normal});
@@ -341,10 +331,7 @@ class FakeGraphics : public SkinGraphics {
   }
   std::vector<Copy> WindowCopies() const { return CopiesInto(std::nullopt); }
   std::vector<Copy> CopiesInto(std::optional<Surface> surface) const {
-    std::vector<Copy> found;
-    for (const auto& c : copies_)
-      if (c.into == surface) found.push_back(c);
-    return found;
+    return KeptOf(copies_, [&](const Copy& c) { return c.into == surface; });
   }
   void ClearCopies() { copies_.clear(); }
   std::vector<LoadedPictures> loads;
@@ -360,16 +347,14 @@ struct StartedProgram {
   int showState = 0;
 };
 
-class FakeShell : public Shell {
- public:
+struct FakeShell : Shell {
   std::uint32_t QuerySystemFlag(std::uint32_t getAction) override {
     events.push_back("Query " + std::to_string(getAction));
     return systemFlags[getAction];
   }
   bool SetSystemFlag(std::uint32_t setAction, std::uint32_t value) override {
     events.push_back("Set " + std::to_string(setAction) + " " + std::to_string(value));
-    systemSets.emplace_back(setAction, value);
-    return true;
+    return systemSets.emplace_back(setAction, value), true;
   }
   struct HotKey {
     WindowRef window;
@@ -379,10 +364,8 @@ class FakeShell : public Shell {
   };
   bool RegisterHotKey(WindowRef window, int id, std::uint32_t modifiers,
                       std::uint32_t virtualKey) override {
-    hotKeys.push_back(HotKey{window, id, modifiers, virtualKey});
-    return true;
+    return hotKeys.push_back(HotKey{window, id, modifiers, virtualKey}), true;
   }
-  std::vector<HotKey> hotKeys;
   void LoadAcceleratorTable(int resourceId) override {
     events.push_back("LoadAcceleratorTable " + std::to_string(resourceId));
   }
@@ -391,9 +374,8 @@ class FakeShell : public Shell {
   }
   bool CreateTooltips(WindowRef, const std::vector<Tooltip>& newTools, TooltipDelays) override {
     events.push_back("CreateTooltips");
-    tooltipsAlive = true;
     tools = newTools;
-    return true;
+    return tooltipsAlive = true;
   }
   void DestroyTooltips() override {
     events.push_back("DestroyTooltips");
@@ -403,9 +385,8 @@ class FakeShell : public Shell {
   bool HasTooltips() override { return tooltipsAlive; }
   bool AddTrayIcon(WindowRef, int, std::uint32_t, const std::string& tip) override {
     events.push_back("AddTrayIcon");
-    trayIcon = true;
     trayTip = tip;
-    return true;
+    return trayIcon = true;
   }
   void RemoveTrayIcon(WindowRef, int) override {
     events.push_back("RemoveTrayIcon");
@@ -415,40 +396,34 @@ class FakeShell : public Shell {
   // Answers the scripted folders in order; cancelled once they run out.
   std::optional<std::string> BrowseForFolder(WindowRef owner, const std::string& title) override {
     folderBrowses.push_back(Hex(owner) + " " + title);
-    if (folderAnswers.empty()) return std::nullopt;
-    std::optional<std::string> answer = folderAnswers.front();
-    folderAnswers.pop_front();
-    return answer;
+    return TakeFirst(folderAnswers).value_or(std::nullopt);
   }
-  std::deque<std::optional<std::string>> folderAnswers;
-  std::vector<std::string> folderBrowses;  // "owner title", in order
   std::optional<RegistryValue> ReadMachineValue(const std::string& key,
                                                 const std::string& value) override {
     registryReads.push_back(key + "|" + value);
-    const auto k = machineKeys.find(key);
-    if (k == machineKeys.end()) return std::nullopt;
-    const auto v = k->second.find(value);
-    return v == k->second.end() ? RegistryValue{} : v->second;
+    if (machineKeys.count(key) == 0) return std::nullopt;
+    const auto v = machineKeys[key].find(value);
+    return v == machineKeys[key].end() ? RegistryValue{} : v->second;
   }
+  std::vector<HotKey> hotKeys;
+  std::deque<std::optional<std::string>> folderAnswers;
+  std::vector<std::string> folderBrowses;  // "owner title", in order
   // HKEY_LOCAL_MACHINE: key -> value name -> value.
   std::map<std::string, std::map<std::string, RegistryValue>> machineKeys;
   std::vector<std::string> registryReads;
   std::map<std::uint32_t, std::uint32_t> systemFlags;               // values of the "get" actions
   std::vector<std::pair<std::uint32_t, std::uint32_t>> systemSets;  // (action, value) in order
   std::vector<StartedProgram> started;
-  bool tooltipsAlive = false;
+  bool tooltipsAlive = false, trayIcon = false;
   std::vector<Tooltip> tools;
-  bool trayIcon = false;
   std::string trayTip;
   std::vector<std::string> events;
 };
 
 // Capture devices as a test plugs them in, in the enumerator's order.
-class FakeCaptureEnumerator : public CaptureEnumerator {
- public:
+struct FakeCaptureEnumerator : CaptureEnumerator {
   VideoInputDevices ListVideoInputDevices() override {
-    if (names_.empty()) return {CaptureListing::NoDevices, {}};
-    return {CaptureListing::Listed, names_};
+    return {names_.empty() ? CaptureListing::NoDevices : CaptureListing::Listed, names_};
   }
   void Plug(std::string name) { names_.emplace_back(std::move(name)); }
   void PlugNameless() { names_.emplace_back(std::nullopt); }
@@ -467,12 +442,11 @@ class FakeSheet {
   FakeSheet& operator=(const FakeSheet&) = delete;
   // Shows a page: created (OnInit) the first time, then told it is active.
   FakeDialog& Show(int index);
-  FakeDialog* Page(int index) { return pages_.at(static_cast<std::size_t>(index)).get(); }
-  int Active() const { return active_; }
   WindowRef Window() const { return window_; }
 
  private:
   WindowRef AddWindow(const std::string& title, std::function<FakeDialog*()> target);
+  FakeDialog* Page(int index) { return pages_.at(static_cast<std::size_t>(index)).get(); }
   const SheetHeader& sheet_;
   FakeMessenger* messenger_;
   WindowRef window_;
@@ -483,10 +457,24 @@ class FakeSheet {
 
 // Modal runs are answered with OK unless a test scripts them; sheets show their start page
 // and close, unless a test scripts what the user does while one is open.
-class FakeDialogs : public Dialogs {
- public:
-  int RunModal(int templateId, WindowRef owner, DialogHandler& handler) override;
-  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override;
+struct FakeDialogs : Dialogs {
+  int RunModal(int templateId, WindowRef, DialogHandler& handler) override {
+    modalTemplates.push_back(templateId);
+    FakeDialog dialog;
+    dialog.Attach(handler);
+    dialog.Start();
+    whileModal ? whileModal(dialog) : dialog.Click(kIdDialogOk);
+    dialog.Destroy();
+    return dialog.result.value_or(-1);
+  }
+  int RunPropertySheet(WindowRef owner, const SheetHeader& sheet) override {
+    sheets.push_back(sheet);
+    sheetOwners.push_back(owner);
+    FakeSheet running(sheet, messenger);
+    running.Show(sheet.startPage);
+    if (whileSheetOpen) whileSheetOpen(running);
+    return 1;
+  }
   std::function<void(FakeDialog&)> whileModal;
   std::function<void(FakeSheet&)> whileSheetOpen;
   std::vector<int> modalTemplates;  // every RunModal, in order
@@ -514,23 +502,21 @@ struct FakeDestination {
 struct FakeSoundCard {
   std::string productName;
   std::vector<FakeDestination> destinations;
-  bool opens = true;
-  bool capabilitiesReadable = true;
+  bool opens = true, capabilitiesReadable = true;
 };
 
-class FakeMixer : public MixerDevice {
- public:
+struct FakeMixer : MixerDevice {
   // Speakers (two channels; volume 1, bass 2, treble 3; sources CD/11, Line/12, Mic/13) and a
   // wave-in destination whose selector lists CD, Line, Mic, Mix with Mic selected.
   static FakeSoundCard TypicalCard() {
     using enum MixerControlType;
-    const FakeDestination speakers{.type = MixerLineType::Speakers,
-                                   .controls = {{Volume, 1}, {Bass, 2}, {Treble, 3}},
-                                   .sources = {{"CD", 11}, {"Line", 12}, {"Mic", 13}}};
-    const FakeDestination waveIn{.type = MixerLineType::WaveIn,
-                                 .items = {"CD", "Line", "Mic", "Mix"},
-                                 .itemStates = {false, false, true, false}};
-    return FakeSoundCard{"Typical Sound Card", {speakers, waveIn}};
+    return FakeSoundCard{"Typical Sound Card",
+                         {{.type = MixerLineType::Speakers,
+                           .controls = {{Volume, 1}, {Bass, 2}, {Treble, 3}},
+                           .sources = {{"CD", 11}, {"Line", 12}, {"Mic", 13}}},
+                          {.type = MixerLineType::WaveIn,
+                           .items = {"CD", "Line", "Mic", "Mix"},
+                           .itemStates = {false, false, true, false}}}};
   }
   std::uint32_t DeviceCount() override { return static_cast<std::uint32_t>(cards.size()); }
   bool Open(std::uint32_t device, WindowRef notify) override {
@@ -540,9 +526,9 @@ class FakeMixer : public MixerDevice {
     return card_ != nullptr;
   }
   std::optional<MixerCaps> Capabilities(std::uint32_t device) override {
-    if (!cards[device].capabilitiesReadable) return std::nullopt;
-    return MixerCaps{cards[device].productName,
-                     static_cast<std::uint32_t>(cards[device].destinations.size())};
+    const FakeSoundCard& card = cards[device];
+    if (!card.capabilitiesReadable) return std::nullopt;
+    return MixerCaps{card.productName, static_cast<std::uint32_t>(card.destinations.size())};
   }
   std::optional<MixerLine> LineOfType(MixerLineType type) override {
     for (std::uint32_t d = 0; d < card_->destinations.size(); ++d)
@@ -557,12 +543,9 @@ class FakeMixer : public MixerDevice {
   }
   std::optional<MixerLine> Source(std::uint32_t destination, std::uint32_t index) override {
     const std::uint32_t id = ((destination + 1) << 16) + index + 1;
-    return MixerLine{id,
-                     destination,
-                     MixerLineType::Other,
-                     Line(id).channels,
-                     0,
-                     Line(id).sources.at(index).shortName};
+    const FakeDestination& dest = Line(id);
+    return MixerLine{
+        id, destination, MixerLineType::Other, dest.channels, 0, dest.sources.at(index).shortName};
   }
   std::optional<MixerControl> ControlOfType(std::uint32_t lineId, MixerControlType type) override {
     const FakeDestination& dest = Line(lineId);
@@ -570,19 +553,17 @@ class FakeMixer : public MixerDevice {
     std::optional<std::uint32_t> id;
     if (s != 0 && type == MixerControlType::Mute) id = dest.sources.at(s - 1).muteControl;
     if (s == 0 && dest.controls.count(type) != 0) id = dest.controls.at(type);
-    if (!id) return std::nullopt;
-    return MixerControl{*id, 0};
+    return id ? std::optional(MixerControl{*id, 0}) : std::nullopt;
   }
   // The selector's control id is its line id.
   std::optional<MixerControl> FirstControl(std::uint32_t lineId) override {
-    if (Line(lineId).items.empty()) return std::nullopt;
-    return MixerControl{lineId, static_cast<std::uint32_t>(Line(lineId).items.size())};
+    const auto items = static_cast<std::uint32_t>(Line(lineId).items.size());
+    return items == 0 ? std::nullopt : std::optional(MixerControl{lineId, items});
   }
   std::vector<std::string> ItemNames(const MixerControl& c) override { return Line(c.id).items; }
   std::vector<bool> ItemStates(const MixerControl& c) override { return Line(c.id).itemStates; }
   bool SetItemStates(const MixerControl& c, const std::vector<bool>& states) override {
-    Line(c.id).itemStates = states;
-    return true;
+    return Line(c.id).itemStates = states, true;
   }
   bool SetValues(std::uint32_t controlId, std::span<const std::uint32_t> perChannel) override {
     sets.push_back(controlId);
@@ -590,8 +571,7 @@ class FakeMixer : public MixerDevice {
     return card_ != nullptr;
   }
   std::optional<std::vector<std::uint32_t>> ValuesOf(std::uint32_t control) const {
-    const auto it = values_.find(control);
-    return it == values_.end() ? std::nullopt : std::optional(it->second);
+    return values_.count(control) ? std::optional(values_.at(control)) : std::nullopt;
   }
   std::vector<FakeSoundCard> cards;
   WindowRef notifyWindow;
@@ -606,8 +586,7 @@ class FakeMixer : public MixerDevice {
 
 // A scripted tuner library; calls are recorded in order, frequency questions with arguments.
 struct FakeCountry {
-  std::int32_t code = 0;
-  std::int32_t standard = 0;
+  std::int32_t code = 0, standard = 0;
   std::int32_t airLowest = 0, airHighest = 0;
   std::int32_t cableLowest = 0, cableHighest = 0;
 };
@@ -618,11 +597,8 @@ struct FreqInfoCall {
   friend bool operator==(const FreqInfoCall&, const FreqInfoCall&) = default;
 };
 
-class FakeTunerLibrary : public TunerLibrary {
- public:
-  bool present = true;
-  bool hasFreqInfo = true;
-  bool hasCountryInfo = true;
+struct FakeTunerLibrary : TunerLibrary {
+  bool present = true, hasFreqInfo = true, hasCountryInfo = true;
   std::int32_t countryCount = 0;  // the answer of GetContryInfo, whatever countries holds
   std::vector<FakeCountry> countries;
   bool Load(const char* fileName) override {
@@ -673,8 +649,7 @@ struct SentMail {
   std::string library, delimiter, paths, names;
 };
 
-class FakeFileOperations : public FileOperations {
- public:
+struct FakeFileOperations : FileOperations {
   // A file at a Windows path; its size is the bytes' length unless given.
   void Place(const std::string& path, std::string bytes, FileStamp stamp = {2026, 1, 15, 10, 0, 0},
              std::optional<std::uint64_t> size = std::nullopt);
@@ -686,20 +661,17 @@ class FakeFileOperations : public FileOperations {
   bool Delete(const std::string& path) override;
   void OpenWithShell(const std::string& path) override { opened.push_back(path); }
   std::optional<std::string> AskSaveName(const SaveRequest& request) override {
-    saveRequests.push_back(request);
-    return saveAnswer;
+    return saveRequests.push_back(request), saveAnswer;
   }
   std::string SystemDirectory() override { return "C:\\windows\\system32"; }
   bool SendDocuments(const std::string& library, const std::string& delimiter,
                      const std::string& paths, const std::string& names) override {
-    mails.push_back(SentMail{library, delimiter, paths, names});
-    return mailerPresent;
+    return mails.push_back(SentMail{library, delimiter, paths, names}), true;
   }
   std::vector<std::string> opened;
   std::vector<SaveRequest> saveRequests;
   std::optional<std::string> saveAnswer;  // nullopt: the user cancels
   std::vector<SentMail> mails;
-  bool mailerPresent = true;
 
  private:
   std::map<std::string, FakeFile> files_;  // by lower-case full path
@@ -719,22 +691,18 @@ struct FakeList {
   std::vector<std::pair<std::string, int>> columns;  // title, width
   std::map<ImageSet, std::vector<std::string>> images;
   std::map<ImageSet, Size> imageSize;
-  int imageLists = 0;  // image lists made
   std::vector<FakeListItem> items;
-  int mark = -1;
   std::optional<ListViewMode> mode;
-  int arranges = 0, sorts = 0;
-  int redrawHeld = 0, repaints = 0;  // holds not yet released; releases
+  int imageLists = 0, mark = -1, arranges = 0, sorts = 0;  // imageLists: image lists made
+  int redrawHeld = 0, repaints = 0;                        // holds not yet released; releases
 };
 
-class FakeListViews : public ListViews {
- public:
+struct FakeListViews : ListViews {
   explicit FakeListViews(FakeFileOperations& files) : files_(files) {}
   void AddColumn(WindowRef list, int column, const std::string& title, int widthPx) override {
     auto& columns = lists[list.id].columns;
-    columns.insert(
-        columns.begin() + std::min<std::size_t>(static_cast<std::size_t>(column), columns.size()),
-        {title, widthPx});
+    columns.insert(columns.begin() + std::min<std::size_t>(column, columns.size()),
+                   {title, widthPx});
   }
   void NewImageList(WindowRef list, ImageSet set, Size imageSize, int, int) override {
     FakeList& l = lists[list.id];
@@ -757,10 +725,8 @@ class FakeListViews : public ListViews {
   }
   int InsertItem(WindowRef list, const ListItem& item) override {
     auto& items = lists[list.id].items;
-    const std::size_t at =
-        std::min<std::size_t>(static_cast<std::size_t>(std::max(0, item.position)), items.size());
-    items.insert(items.begin() + static_cast<std::ptrdiff_t>(at),
-                 FakeListItem{item.text, item.image, item.param, {}, false});
+    const auto at = std::min<std::size_t>(std::max(0, item.position), items.size());
+    items.insert(items.begin() + at, FakeListItem{item.text, item.image, item.param, {}, false});
     return static_cast<int>(at);
   }
   void SetSubItem(WindowRef list, int item, int column, const std::string& text) override {
@@ -771,7 +737,14 @@ class FakeListViews : public ListViews {
     lists[list.id].mark = -1;
   }
   int ItemCount(WindowRef list) override { return static_cast<int>(lists[list.id].items.size()); }
-  std::string ItemText(WindowRef list, int item, int column, std::uint32_t capacity) override;
+  std::string ItemText(WindowRef list, int item, int column, std::uint32_t capacity) override {
+    const auto& items = lists[list.id].items;
+    if (item < 0 || static_cast<std::size_t>(item) >= items.size() || capacity == 0) return {};
+    const FakeListItem& it = items[static_cast<std::size_t>(item)];
+    const auto sub = it.subItems.find(column);
+    const std::string text = column == 0 ? it.text : sub == it.subItems.end() ? "" : sub->second;
+    return text.substr(0, capacity - 1);
+  }
   std::vector<int> SelectedItems(WindowRef list) override {
     std::vector<int> found;
     for (std::size_t i = 0; i < lists[list.id].items.size(); ++i)
@@ -780,11 +753,10 @@ class FakeListViews : public ListViews {
   }
   int SelectionMark(WindowRef list) override { return lists[list.id].mark; }
   void Sort(WindowRef list, const Compare& compare) override {
-    ++lists[list.id].sorts;
-    std::stable_sort(lists[list.id].items.begin(), lists[list.id].items.end(),
-                     [&](const FakeListItem& a, const FakeListItem& b) {
-                       return compare(a.param, b.param) < 0;
-                     });
+    auto& l = lists[list.id];
+    ++l.sorts;
+    std::stable_sort(l.items.begin(), l.items.end(),
+                     [&](const auto& a, const auto& b) { return compare(a.param, b.param) < 0; });
   }
   void Arrange(WindowRef list) override { ++lists[list.id].arranges; }
   void SetViewMode(WindowRef list, ListViewMode mode) override { lists[list.id].mode = mode; }
@@ -798,7 +770,15 @@ class FakeListViews : public ListViews {
     lists[list.id].mark = item;
   }
   // Each item's text, or "text|sub1|sub2|..." with its sub-items.
-  std::vector<std::string> Texts(WindowRef list, bool withSubItems = false);
+  std::vector<std::string> Texts(WindowRef list, bool withSubItems = false) {
+    std::vector<std::string> texts;
+    for (const FakeListItem& item : lists[list.id].items) {
+      texts.push_back(item.text);
+      if (withSubItems)
+        for (const auto& [column, text] : item.subItems) texts.back() += "|" + text;
+    }
+    return texts;
+  }
   std::map<std::uintptr_t, FakeList> lists;
 
  private:
@@ -810,13 +790,16 @@ class FakeListViews : public ListViews {
   FakeFileOperations& files_;
 };
 
-class FakePlatform {
- public:
+struct FakePlatform {
   FakePlatform();
   // An installation folder that win.ini's [AP] points at, with Panel.ini and Settings.ini.
   std::string Install(const std::string& appDirectory = "C:\\Tv");
-  std::string ReadFile(const std::string& windowsPath) const;
-  void WriteFile(const std::string& windowsPath, const std::string& bytes) const;
+  std::string ReadFile(const std::string& windowsPath) const {
+    return TempDir::ReadFile(profile.HostPath(windowsPath));
+  }
+  void WriteFile(const std::string& windowsPath, const std::string& bytes) const {
+    TempDir::WriteFile(profile.HostPath(windowsPath), bytes);
+  }
   TempDir root;
   FakeProfile profile{root.Path()};
   FakeProfile& files = profile;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <tuple>
@@ -10,6 +11,32 @@
 #include "base/settings_file.h"
 
 namespace tv::fakes {
+namespace {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+// Folder and name of a Windows path.
+std::pair<std::string, std::string> SplitPath(const std::string& path) {
+  const std::size_t slash = path.find_last_of('\\');
+  if (slash == std::string::npos) return {"", path};
+  return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// The file system's wildcards, case ignored: * any run, ? one character.
+bool Matches(const char* pattern, const char* name) {
+  if (*pattern == '*')
+    return Matches(pattern + 1, name) || (*name != '\0' && Matches(pattern, name + 1));
+  if (*pattern == '\0' || *name == '\0') return *pattern == *name;
+  return (*pattern == '?' || std::tolower(static_cast<unsigned char>(*pattern)) ==
+                                 std::tolower(static_cast<unsigned char>(*name))) &&
+         Matches(pattern + 1, name + 1);
+}
+
+}  // namespace
 
 std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) const {
   // A bare file name is in the Windows folder; other relative paths are below the current one.
@@ -18,32 +45,10 @@ std::filesystem::path FakeProfile::HostPath(const std::string& windowsPath) cons
     full = "C:\\windows\\" + windowsPath;
   else if (windowsPath.size() < 2 || windowsPath[1] != ':')
     full = current_ + "\\" + windowsPath;
-  std::transform(full.begin(), full.end(), full.begin(), [](unsigned char c) {
-    return c == '\\' ? '/' : static_cast<char>(std::tolower(c));
-  });
-  std::string rest = full.substr(2);
+  std::replace(full.begin(), full.end(), '\\', '/');
+  std::string rest = Lower(full.substr(2));
   rest.erase(0, rest.find_first_not_of('/'));
-  return root_ / full.substr(0, 1) / rest;
-}
-
-std::optional<std::string> FakeProfile::ReadAll(const char* file) {
-  ++wholeReads;
-  const std::filesystem::path host = HostPath(file);
-  std::error_code ec;
-  return std::filesystem::is_regular_file(host, ec) ? std::optional(TempDir::ReadFile(host))
-                                                    : std::nullopt;
-}
-
-bool FakeProfile::RemoveFile(const std::string& path) {
-  removed.push_back(path);
-  if (onRemove) onRemove();
-  if (std::find(held.begin(), held.end(), path) != held.end()) return false;
-  std::error_code ec;
-  return std::filesystem::remove(HostPath(path), ec);
-}
-
-VirtualTime::VirtualTime() {
-  SetLocalTime(2026, 1, 15, 10, 0, 0);
+  return root_ / Lower(full.substr(0, 1)) / rest;
 }
 
 void VirtualTime::Advance(std::uint32_t ms) {
@@ -57,25 +62,18 @@ void VirtualTime::Advance(std::uint32_t ms) {
                  std::tie(b.second.dueMs, b.second.generation);
         });
     if (next == timers_.end() || next->second.dueMs > target) break;
-    const std::uint32_t id = next->first;
-    Timer& timer = next->second;
-    if (timer.dueMs > nowMs_) nowMs_ = timer.dueMs;
-    timer.dueMs = nowMs_ + (timer.periodMs == 0 ? 1 : timer.periodMs);
-    if (onTimer) onTimer(id);
+    nowMs_ = std::max(nowMs_, next->second.dueMs);
+    next->second.dueMs = nowMs_ + std::max<std::uint32_t>(next->second.periodMs, 1);
+    if (onTimer) onTimer(next->first);
     if (onIdle) onIdle();
   }
-  if (target > nowMs_) nowMs_ = target;
+  nowMs_ = std::max(nowMs_, target);
 }
 
 void VirtualTime::SetLocalTime(int year, int month, int day, int hour, int minute, int second) {
-  std::tm t{};
-  t.tm_year = year - 1900;
-  t.tm_mon = month - 1;
-  t.tm_mday = day;
-  t.tm_hour = hour;
-  t.tm_min = minute;
-  t.tm_sec = second;
-  epochSecondsAtStart_ = static_cast<long long>(timegm(&t)) - static_cast<long long>(nowMs_ / 1000);
+  const std::chrono::sys_days date{std::chrono::year{year} / month / day};
+  epochSecondsAtStart_ = date.time_since_epoch().count() * 86400LL + hour * 3600 + minute * 60 +
+                         second - static_cast<long long>(nowMs_ / 1000);
 }
 
 LocalTime VirtualTime::Now() {
@@ -101,16 +99,6 @@ std::string FakePlatform::Install(const std::string& appDirectory) {
   return appDirectory;
 }
 
-std::string FakePlatform::ReadFile(const std::string& windowsPath) const {
-  return TempDir::ReadFile(profile.HostPath(windowsPath));
-}
-
-void FakePlatform::WriteFile(const std::string& windowsPath, const std::string& bytes) const {
-  TempDir::WriteFile(profile.HostPath(windowsPath), bytes);
-}
-
-// ---- dialogs ---------------------------------------------------------------------------------
-
 FakeSheet::FakeSheet(const SheetHeader& sheet, FakeMessenger* messenger)
     : sheet_(sheet), messenger_(messenger), pages_(sheet.pages.size()) {
   window_ = AddWindow(sheet.caption, [this] { return active_ < 0 ? nullptr : Page(active_); });
@@ -126,15 +114,13 @@ FakeSheet::~FakeSheet() {
 WindowRef FakeSheet::AddWindow(const std::string& title, std::function<FakeDialog*()> target) {
   static std::uintptr_t unregistered = 0xD000;
   if (messenger_ == nullptr) return WindowRef{unregistered += 0x10};
-  const WindowRef w = messenger_->AddWindow(
+  return windows_.emplace_back(messenger_->AddWindow(
       "#32770", title, [target](std::uint32_t message, std::uintptr_t wParam, std::intptr_t l) {
         FakeDialog* dialog = target();
         if (message == kWmCommand && dialog != nullptr)
           dialog->Notify(static_cast<int>(wParam & 0xFFFF), static_cast<int>(wParam >> 16), l);
         return std::intptr_t{0};
-      });
-  windows_.push_back(w);
-  return w;
+      }));
 }
 
 FakeDialog& FakeSheet::Show(int index) {
@@ -149,59 +135,6 @@ FakeDialog& FakeSheet::Show(int index) {
   return *page;
 }
 
-int FakeDialogs::RunModal(int templateId, WindowRef, DialogHandler& handler) {
-  modalTemplates.push_back(templateId);
-  FakeDialog dialog;
-  dialog.Attach(handler);
-  dialog.Start();
-  if (whileModal)
-    whileModal(dialog);
-  else
-    dialog.Click(kIdDialogOk);
-  dialog.Destroy();
-  return dialog.result.value_or(-1);
-}
-
-int FakeDialogs::RunPropertySheet(WindowRef owner, const SheetHeader& sheet) {
-  sheets.push_back(sheet);
-  sheetOwners.push_back(owner);
-  FakeSheet running(sheet, messenger);
-  running.Show(sheet.startPage);
-  if (whileSheetOpen) whileSheetOpen(running);
-  return 1;
-}
-
-}  // namespace tv::fakes
-
-namespace tv::fakes {
-namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
-std::pair<std::string, std::string> SplitPath(const std::string& path) {
-  const std::size_t slash = path.find_last_of('\\');
-  if (slash == std::string::npos) return {"", path};
-  return {path.substr(0, slash), path.substr(slash + 1)};
-}
-
-// The file system's wildcards, case ignored: * any run, ? one character.
-bool Matches(const char* pattern, const char* name) {
-  if (*pattern == '\0') return *name == '\0';
-  if (*pattern == '*')
-    return Matches(pattern + 1, name) || (*name != '\0' && Matches(pattern, name + 1));
-  if (*name == '\0') return false;
-  if (*pattern != '?' && std::tolower(static_cast<unsigned char>(*pattern)) !=
-                             std::tolower(static_cast<unsigned char>(*name)))
-    return false;
-  return Matches(pattern + 1, name + 1);
-}
-
-}  // namespace
-
 void FakeFileOperations::Place(const std::string& path, std::string bytes, FileStamp stamp,
                                std::optional<std::uint64_t> size) {
   const std::uint64_t length = size.value_or(bytes.size());
@@ -215,62 +148,35 @@ FakeFile* FakeFileOperations::Find(const std::string& path) {
 }
 
 std::vector<std::string> FakeFileOperations::Names(const std::string& dir) const {
-  std::vector<const FakeFile*> found;
+  std::map<std::uint64_t, std::string> byOrder;
   for (const auto& [key, file] : files_)
-    if (SplitPath(key).first == Lower(dir)) found.push_back(&file);
-  std::sort(found.begin(), found.end(), [](auto* a, auto* b) { return a->order < b->order; });
+    if (SplitPath(key).first == Lower(dir)) byOrder[file.order] = file.name;
   std::vector<std::string> names;
-  for (const FakeFile* file : found) names.push_back(file->name);
+  for (const auto& [order, name] : byOrder) names.push_back(name);
   return names;
 }
 
 std::vector<FoundFile> FakeFileOperations::FindFiles(const std::string& pattern) {
   const auto [dir, mask] = SplitPath(pattern);
   std::vector<FoundFile> found;
-  for (const std::string& name : Names(dir)) {
-    if (!Matches(mask.c_str(), name.c_str())) continue;
-    const FakeFile& file = *Find(dir + "\\" + name);
-    found.push_back(FoundFile{file.name, file.size, file.stamp});
-  }
+  for (const std::string& name : Names(dir))
+    if (Matches(mask.c_str(), name.c_str())) {
+      const FakeFile* file = Find(dir + "\\" + name);
+      found.push_back(FoundFile{name, file->size, file->stamp});
+    }
   return found;
 }
 
 bool FakeFileOperations::Copy(const std::string& from, const std::string& to) {
   const FakeFile* source = Find(from);
   if (source == nullptr || SplitPath(to).second.empty()) return false;
-  const FakeFile copy = *source;
-  Place(to, copy.bytes, copy.stamp, copy.size);
+  Place(to, source->bytes, source->stamp, source->size);  // copied into Place's arguments first
   return true;
 }
 
 bool FakeFileOperations::Delete(const std::string& path) {
   const FakeFile* file = Find(path);
-  if (file == nullptr || file->readOnly) return false;
-  files_.erase(Lower(path));
-  return true;
-}
-
-std::string FakeListViews::ItemText(WindowRef list, int item, int column, std::uint32_t capacity) {
-  const auto& items = lists[list.id].items;
-  if (item < 0 || static_cast<std::size_t>(item) >= items.size() || capacity == 0) return {};
-  const FakeListItem& it = items[static_cast<std::size_t>(item)];
-  std::string text;
-  if (column == 0)
-    text = it.text;
-  else if (it.subItems.count(column) != 0)
-    text = it.subItems.at(column);
-  return text.substr(0, capacity - 1);
-}
-
-std::vector<std::string> FakeListViews::Texts(WindowRef list, bool withSubItems) {
-  std::vector<std::string> texts;
-  for (const FakeListItem& item : lists[list.id].items) {
-    std::string row = item.text;
-    if (withSubItems)
-      for (const auto& [column, text] : item.subItems) row += "|" + text;
-    texts.push_back(row);
-  }
-  return texts;
+  return file != nullptr && !file->readOnly && files_.erase(Lower(path)) != 0;
 }
 
 }  // namespace tv::fakes

@@ -23,13 +23,11 @@ class TempDir {
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
-
   const std::filesystem::path& Path() const { return path_; }
   // Whole-file helpers for setting up and checking INI files byte for byte.
   static std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream bytes;
-    bytes << in.rdbuf();
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
     return bytes.str();
   }
   static void WriteFile(const std::filesystem::path& file, const std::string& bytes) {

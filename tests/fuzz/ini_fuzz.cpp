@@ -5,6 +5,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,14 +13,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "base/ini_file.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 [[noreturn]] void Fail(const char* what, const std::string& detail = "") {
   std::fprintf(stderr, "invariant broken: %s %s\n", what, detail.c_str());
@@ -28,68 +26,48 @@ namespace fs = std::filesystem;
 
 const std::string& FilePath() {
   static const std::string path = [] {
-    std::string dir = (fs::temp_directory_path() / "ini_fuzz_XXXXXX").string();
+    std::string dir = (std::filesystem::temp_directory_path() / "ini_fuzz_XXXXXX").string();
     if (mkdtemp(dir.data()) == nullptr) Fail("no temporary folder");
     return dir + "/fuzz.ini";
   }();
   return path;
 }
 
-void PutFile(const std::string& bytes) {
-  std::ofstream out(FilePath(), std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-constexpr std::uint32_t kGuard = 16;
+constexpr int kGuard = 16;
 
 // A read into a buffer of `size` that must stay inside it and terminate what it counts.
 std::string Read(const char* section, const char* key, const char* def, std::uint32_t size) {
   std::vector<char> buffer(size + kGuard, '\x5A');
   const std::uint32_t n =
       tv::ini::GetString(section, key, def, buffer.data(), size, FilePath().c_str());
-  for (std::uint32_t i = size; i < size + kGuard; ++i) {
-    if (buffer[i] != '\x5A') Fail("read wrote past the buffer");
-  }
-  if (size == 0) {
-    if (n != 0) Fail("count without a buffer");
-    return {};
-  }
-  if (n >= size || buffer[n] != '\0') Fail("count or terminator wrong");
+  if (std::count(buffer.begin() + size, buffer.end(), '\x5A') != kGuard)
+    Fail("read wrote past the buffer");
+  if (size == 0 && n != 0) Fail("count without a buffer");
+  if (size != 0 && (n >= size || buffer[n] != '\0')) Fail("count or terminator wrong");
   return std::string(buffer.data(), n);
 }
 
 // Splits a list read into its names.
 std::vector<std::string> Names(const std::string& list) {
   std::vector<std::string> names;
-  std::size_t start = 0;
-  while (start < list.size()) {
-    const std::size_t end = list.find('\0', start);
+  for (std::size_t start = 0, end; start < list.size(); start = end + 1) {
+    end = std::min(list.find('\0', start), list.size());
     names.push_back(list.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
   }
   return names;
 }
 
-bool IsBlank(char c) {
-  return (c >= 0x09 && c <= 0x0d) || c == 0x1a || c == ' ';
-}
+const auto IsBlank = [](char c) { return (c >= 0x09 && c <= 0x0d) || c == 0x1a || c == ' '; };
 
 std::string Clean(std::string s, const char* drop) {
-  std::string out;
-  for (char c : s) {
-    if (c != '\0' && std::strchr(drop, c) == nullptr) out += c;
-  }
-  return out;
+  std::erase_if(s, [drop](char c) { return c == '\0' || std::strchr(drop, c) != nullptr; });
+  return s;
 }
 
 bool SameAscii(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
+  auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 std::string Trim(const std::string& s) {
@@ -100,9 +78,7 @@ std::string Trim(const std::string& s) {
 }
 
 struct Entry {
-  std::string section;
-  std::string key;
-  std::string value;
+  std::string section, key, value;
 };
 
 // Every key the list reads show, with its value, capped to keep each run quick.
@@ -119,11 +95,13 @@ std::vector<Entry> Snapshot(std::uint32_t bigSize) {
   return entries;
 }
 
-void ExpectUnchanged(const std::vector<Entry>& before, std::uint32_t bigSize, const char* step,
-                     bool (*touched)(const Entry&, const std::string&, const std::string&),
-                     const std::string& section, const std::string& key) {
+// Makes a change; every key it does not touch must read as before.
+template <class Change, class Touched>
+void ExpectOnlyTouched(std::uint32_t bigSize, const char* step, Change change, Touched touched) {
+  const std::vector<Entry> before = Snapshot(bigSize);
+  change();
   for (const Entry& e : before) {
-    if (touched(e, section, key)) continue;
+    if (touched(e)) continue;
     const std::string now = Read(e.section.c_str(), e.key.c_str(), "\x01", bigSize);
     if (now != e.value) Fail(step, "[" + e.section + "] " + e.key + ": " + e.value + " -> " + now);
   }
@@ -139,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string value = input.ConsumeRandomLengthString(40);
   const std::string file = input.ConsumeRemainingBytesAsString();
   const auto bigSize = static_cast<std::uint32_t>(file.size() * 2 + 256);
-  PutFile(file);
+  const char* path = FilePath().c_str();
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << file;
 
   // Reads of the raw file: nothing may crash or write outside the buffer.
   for (const std::uint32_t n : {0u, 1u, 2u, 3u, tinySize, bigSize}) {
@@ -150,18 +129,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& s : Names(Read(nullptr, nullptr, "", bigSize))) {
     for (const std::string& k : Names(Read(s.c_str(), nullptr, "", tinySize + 2))) {
       Read(s.c_str(), k.c_str(), nullptr, tinySize);
-      tv::ini::GetInt(s.c_str(), k.c_str(), 7, FilePath().c_str());
+      tv::ini::GetInt(s.c_str(), k.c_str(), 7, path);
     }
   }
-  tv::ini::GetInt(section.c_str(), key.c_str(), 7, FilePath().c_str());
-  tv::ini::GetInt(nullptr, nullptr, 7, FilePath().c_str());
+  tv::ini::GetInt(section.c_str(), key.c_str(), 7, path);
+  tv::ini::GetInt(nullptr, nullptr, 7, path);
 
   // The first change puts the file in the platform's own form (NUL bytes, nameless headers
   // and blank lines go); from then on a write may change nothing but what it names.
-  if (!tv::ini::WriteString("fuzz normal form", "k", "1", FilePath().c_str()) ||
-      !tv::ini::WriteString("fuzz normal form", "k", "2", FilePath().c_str())) {
+  if (!tv::ini::WriteString("fuzz normal form", "k", "1", path) ||
+      !tv::ini::WriteString("fuzz normal form", "k", "2", path))
     Fail("write refused");
-  }
 
   // Names that the file format can carry: one line each, no '=' in a key, and a key that
   // cannot be taken for a section header.
@@ -172,42 +150,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A key of the nameless section is the file's first line: one that starts with a byte-order
   // mark would turn the whole file into Unicode text on the next read, as it does on Windows.
   const std::string lead = Trim(key).substr(0, 3);
-  if (lead.rfind("\xff\xfe", 0) == 0 || lead.rfind("\xfe\xff", 0) == 0 || lead == "\xef\xbb\xbf") {
+  if (lead.rfind("\xff\xfe", 0) == 0 || lead.rfind("\xfe\xff", 0) == 0 || lead == "\xef\xbb\xbf")
     key = "k" + key;
-  }
 
-  const std::vector<Entry> before = Snapshot(bigSize);
-  if (!tv::ini::WriteString(section.c_str(), key.c_str(), value.c_str(), FilePath().c_str())) {
-    Fail("write refused");
-  }
+  const char *s = section.c_str(), *k = key.c_str();
   const bool plainValue = !value.empty() && !IsBlank(value.front()) && !IsBlank(value.back()) &&
                           value.front() != '"' && value.front() != '\'';
-  if (plainValue && Read(section.c_str(), key.c_str(), "", bigSize) != value) {
-    Fail("written value not read back", value);
-  }
-  ExpectUnchanged(
-      before, bigSize, "write changed another key",
-      [](const Entry& e, const std::string& s, const std::string& k) {
-        return SameAscii(e.section, Trim(s)) && SameAscii(e.key, Trim(k));
+  ExpectOnlyTouched(
+      bigSize, "write changed another key",
+      [&] {
+        if (!tv::ini::WriteString(s, k, value.c_str(), path)) Fail("write refused");
+        if (plainValue && Read(s, k, "", bigSize) != value)
+          Fail("written value not read back", value);
       },
-      section, key);
-
-  const std::vector<Entry> beforeDelete = Snapshot(bigSize);
-  tv::ini::WriteString(section.c_str(), key.c_str(), nullptr, FilePath().c_str());
-  ExpectUnchanged(
-      beforeDelete, bigSize, "key deletion changed another key",
-      [](const Entry& e, const std::string& s, const std::string& k) {
-        return SameAscii(e.section, s) && SameAscii(e.key, k);
-      },
-      section, key);
-
-  const std::vector<Entry> beforeSectionDelete = Snapshot(bigSize);
-  tv::ini::WriteString(section.c_str(), nullptr, nullptr, FilePath().c_str());
-  ExpectUnchanged(
-      beforeSectionDelete, bigSize, "section deletion changed another section",
-      [](const Entry& e, const std::string& s, const std::string&) {
-        return SameAscii(e.section, s);
-      },
-      section, key);
+      [&](const Entry& e) {
+        return SameAscii(e.section, Trim(section)) && SameAscii(e.key, Trim(key));
+      });
+  ExpectOnlyTouched(
+      bigSize, "key deletion changed another key",
+      [&] { tv::ini::WriteString(s, k, nullptr, path); },
+      [&](const Entry& e) { return SameAscii(e.section, section) && SameAscii(e.key, key); });
+  ExpectOnlyTouched(
+      bigSize, "section deletion changed another section",
+      [&] { tv::ini::WriteString(s, nullptr, nullptr, path); },
+      [&](const Entry& e) { return SameAscii(e.section, section); });
   return 0;
 }

@@ -7,11 +7,14 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <tuple>
+#include <iterator>
 
 #include "base/ini_file.h"
 #include "base/settings_file.h"
@@ -30,8 +33,7 @@ using namespace tv::panel;
 constexpr const char* kPath = "C:\\TvPanel\\Panel.ini";
 
 // The layout file held in memory; win.ini is empty and nothing can be written.
-class BytesProfile : public Profile {
- public:
+struct BytesProfile : Profile {
   explicit BytesProfile(std::string bytes) : bytes_(std::move(bytes)), document_(bytes_) {}
 
   std::uint32_t ReadWinIni(const char*, const char*, const char* def, char* buffer,
@@ -62,15 +64,12 @@ class BytesProfile : public Profile {
   ini::Document document_;
 };
 
-void ExpectRect(const BytesProfile& file, const std::string& section, const char* stem,
-                const PanelButton& b, const int def[4], int index) {
-  const std::string base = std::string("BTN_") + stem;
-  const int want[4] = {
-      file.Coordinate(section, base + "_X", def[0]), file.Coordinate(section, base + "_Y", def[1]),
-      file.Coordinate(section, base + "_W", def[2]), file.Coordinate(section, base + "_H", def[3])};
+void ExpectRect(const BytesProfile& file, const std::string& section, const std::string& stem,
+                const PanelButton& b, const std::array<int, 4>& def, int index) {
   const int got[4] = {b.x, b.y, b.width, b.height};
   for (int k = 0; k < 4; ++k)
-    if (got[k] != want[k]) Fail("rectangle not as in the file, button", std::to_string(index));
+    if (got[k] != file.Coordinate(section, "BTN_" + stem + "_" + "XYWH"[k], def[k]))
+      Fail("rectangle not as in the file, button", std::to_string(index));
 }
 
 void ExpectFixedFields(const PanelLayout& layout) {
@@ -89,13 +88,11 @@ void ExpectFixedFields(const PanelLayout& layout) {
 }
 
 bool SameButtons(const PanelLayout& a, const PanelLayout& b) {
-  for (int i = 0; i < kButtonCount; ++i) {
-    const PanelButton &x = a.buttons[i], &y = b.buttons[i];
-    if (x.Bounds() != y.Bounds() || x.enabled != y.enabled || x.command != y.command ||
-        x.tooltip != y.tooltip)
-      return false;
-  }
-  return true;
+  const auto fields = [](const PanelButton& x) {
+    return std::tie(x.x, x.y, x.width, x.height, x.enabled, x.command, x.tooltip);
+  };
+  return std::equal(std::begin(a.buttons), std::end(a.buttons), std::begin(b.buttons),
+                    [&](const auto& x, const auto& y) { return fields(x) == fields(y); });
 }
 
 // The strict hit test in exact arithmetic.
@@ -108,8 +105,7 @@ bool Inside(const Rect& r, int px, int py) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider input(data, size);
-  const int px = input.ConsumeIntegral<int>();
-  const int py = input.ConsumeIntegral<int>();
+  const int px = input.ConsumeIntegral<int>(), py = input.ConsumeIntegral<int>();
   const int mode = input.ConsumeIntegralInRange<int>(-1, 3);
   BytesProfile file(input.ConsumeRemainingBytesAsString());
   const IniFile panelIni(file, kPath);
@@ -122,12 +118,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ExpectFixedFields(layout);
   for (int i = 0; i < kButtonCount; ++i) {
     const ButtonInfo& info = kButtonTable[i];
-    const bool byOverrides = (i >= 39 && i <= 42) || i == kButtonDownClose;
-    const int def[4] = {info.x, info.y, info.width, info.height};
-    if (byOverrides) {
+    if ((i >= 39 && i <= 42) || i == kButtonDownClose) {
       if (layout.buttons[i].Bounds() != Rect{}) Fail("down-part button placed by the full load");
     } else {
-      ExpectRect(file, section, info.stem, layout.buttons[i], def, i);
+      ExpectRect(file, section, info.stem, layout.buttons[i],
+                 {info.x, info.y, info.width, info.height}, i);
     }
   }
   for (int i = 0; i < static_cast<int>(Lcd::kCount); ++i)
@@ -145,10 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i : {39, 40, 41, 42, 47})
       if (layout.buttons[i].Bounds() != Rect{}) Fail("folded down-part button can be hit");
   if (mode == 1) {
-    const int email[4] = {66, 140, 63, 27};
-    ExpectRect(file, section, "EMAIL", layout.buttons[39], email, 39);
-    const int close[4] = {50, 141, 17, 25};
-    ExpectRect(file, section, "DOWNCLOSE", layout.buttons[47], close, 47);
+    ExpectRect(file, section, "EMAIL", layout.buttons[39], {66, 140, 63, 27}, 39);
+    ExpectRect(file, section, "DOWNCLOSE", layout.buttons[47], {50, 141, 17, 25}, 47);
   }
 
   for (int shape = 0; shape <= 5; ++shape) {

@@ -9,24 +9,17 @@
 namespace tv {
 namespace {
 
-class StartUpTest : public ::testing::Test {
- protected:
-  StartUpTest() { fake.Install("C:\\Tv"); }
-
+TEST(StartUp, PowerFeaturesGoOffInOrderAndComeBackAsTheyWere) {
   fakes::FakePlatform fake;
+  fake.Install();
   fakes::FakeTunerLibrary tuner;
   PanelContext ctx{fake.platform, Locations{}};
-};
-
-TEST_F(StartUpTest, PowerFeaturesGoOffInOrderAndComeBackAsTheyWere) {
   fake.shell.systemFlags = {{84, 1}, {83, 0}, {16, 1}};  // power-off on, low-power off, saver on
   ASSERT_EQ(StartUpBeforeWindow(ctx, tuner), StartDecision::CreateWindow);
-  EXPECT_EQ(fake.shell.events[0], "Query 84");
-  EXPECT_EQ(fake.shell.events[1], "Set 86 0");
-  EXPECT_EQ(fake.shell.events[2], "Query 83");
-  EXPECT_EQ(fake.shell.events[3], "Query 16");  // low power was off: nothing to switch
-  EXPECT_EQ(fake.shell.events[4], "Set 17 0");
-
+  // Low power was off: nothing to switch.
+  const auto& events = fake.shell.events;
+  EXPECT_EQ(std::vector(events.begin(), events.begin() + std::min<std::size_t>(events.size(), 5)),
+            (std::vector<std::string>{"Query 84", "Set 86 0", "Query 83", "Query 16", "Set 17 0"}));
   fake.shell.systemSets.clear();
   RestorePowerFeatures(ctx.os.shell, ctx.power);
   // A feature that was off at start is written back as 0, not switched on.
@@ -36,38 +29,28 @@ TEST_F(StartUpTest, PowerFeaturesGoOffInOrderAndComeBackAsTheyWere) {
 
 // Also the one table of which stored source posts which command; the panel's own start and
 // its hot key post the same.
-TEST_F(StartUpTest, ASecondStartHandsTheSavedSourceToTheRunningPanel) {
-  const struct {
-    const char* stored;
-    cmd::Id posted;
-  } cases[] = {{"1", cmd::kSourceComposite},
-               {"2", cmd::kSourceSVideo},
-               {"3", cmd::kSourceCable},
-               {"4", cmd::kSourceAir},
-               {"5", cmd::kSourceFm},
-               {nullptr, cmd::kSourceCable},
-               {"0", 0},
-               {"6", 0}};
+TEST(StartUp, ASecondStartHandsTheSavedSourceToTheRunningPanel) {
+  // clang-format off
+  const struct { const char* stored; cmd::Id posted; } cases[] = {
+      {"1", cmd::kSourceComposite}, {"2", cmd::kSourceSVideo}, {"3", cmd::kSourceCable},
+      {"4", cmd::kSourceAir}, {"5", cmd::kSourceFm}, {nullptr, cmd::kSourceCable}, {"0", 0}, {"6", 0}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored != nullptr ? c.stored : "missing");
     fakes::FakePlatform other;
-    other.Install("C:\\Tv");
     fakes::FakeTunerLibrary library;
+    other.Install();
     if (c.stored != nullptr)
       IniFile(other.profile, "C:\\Tv\\Settings.ini").Write(keys::kInputSource, c.stored);
     const WindowRef running = other.messenger.AddWindow("Brivanta Zentaro", "Panel");
     PanelContext second(other.platform, Locations{});
-
     EXPECT_EQ(StartUpBeforeWindow(second, library), StartDecision::ExitNow);
     EXPECT_EQ(other.windows.foreground, running);
     EXPECT_EQ(other.windows.State(running).lastShow, kSwRestore);
-    const auto commands = other.messenger.CommandsTo(running);
-    if (c.posted == 0) {
-      EXPECT_TRUE(commands.empty());
-    } else {
-      EXPECT_EQ(commands, std::vector<std::uint16_t>{c.posted});
-      EXPECT_EQ(other.messenger.Log().back().delivery, fakes::Delivery::Posted);
-    }
+    EXPECT_EQ(other.messenger.CommandsTo(running),
+              c.posted ? std::vector<std::uint16_t>{c.posted} : std::vector<std::uint16_t>{});
+    const auto& log = other.messenger.Log();
+    EXPECT_TRUE(!c.posted || (!log.empty() && log.back().delivery == fakes::Delivery::Posted));
   }
 }
 

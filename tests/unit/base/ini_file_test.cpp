@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "fakes/temp_dir.h"
@@ -29,12 +30,7 @@ class IniFileTest : public ::testing::Test {
   bool Write(const char* section, const char* key, const char* value) const {
     return WriteString(section, key, value, Path().c_str());
   }
-  int Entries() const {
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_.Path())) ++n;
-    return n;
-  }
-
+  auto Entries() const { return std::distance(fs::directory_iterator(dir_.Path()), {}); }
   TempDir dir_;
 };
 

@@ -20,35 +20,22 @@ const char* const kFiles[] = {
     "",
 };
 
-struct Question {
-  const char* section;
-  const char* key;
-  const char* def;
-  std::uint32_t size;
-};
-
-const Question kQuestions[] = {
-    {"panel", "2panel_w", "", 260},
-    {"2PANEL_BTN", "IDS_CHUP", "", 8},
-    {"a", "k", "d", 260},
-    {"a", "novalue", "dflt ", 260},
-    {"b", "q", "", 260},
-    {"", "top", "", 260},
-    {"u", "k", "", 260},
-    {"x]y", "w", "", 260},
-    {nullptr, nullptr, "", 260},
-    {"a", nullptr, "", 5},
-    {"missing", "k", "\"q\"", 260},
-};
+// clang-format off
+const struct { const char *section, *key, *def; std::uint32_t size; } kQuestions[] = {
+    {"panel", "2panel_w", "", 260}, {"2PANEL_BTN", "IDS_CHUP", "", 8}, {"a", "k", "d", 260},
+    {"a", "novalue", "dflt ", 260}, {"b", "q", "", 260}, {"", "top", "", 260}, {"u", "k", "", 260},
+    {"x]y", "w", "", 260}, {nullptr, nullptr, "", 260}, {"a", nullptr, "", 5},
+    {"missing", "k", "\"q\"", 260}};
+// clang-format on
 
 TEST(ProfileSnapshot, AnswersEveryReadOfItsFileAsTheFileWould) {
   for (const char* text : kFiles) {
     fakes::FakePlatform fake;
-    fake.Install("C:\\Tv");
+    fake.Install();
     fake.WriteFile("C:\\Tv\\Panel.ini", text);
     const std::string host = fake.profile.HostPath("C:\\Tv\\Panel.ini").string();
     ProfileSnapshot snapshot(fake.profile, "C:\\TV\\panel.ini");  // any spelling of the path
-    for (const Question& q : kQuestions) {
+    for (const auto& q : kQuestions) {
       SCOPED_TRACE(std::string(text) + " / " + (q.section ? q.section : "(null)") + " / " +
                    (q.key ? q.key : "(null)"));
       std::vector<char> direct(q.size, '\x7f'), cached(q.size, '\x7f');
@@ -63,6 +50,11 @@ TEST(ProfileSnapshot, AnswersEveryReadOfItsFileAsTheFileWould) {
       }
     }
     EXPECT_EQ(fake.profile.wholeReads, 1);
+    // The answers came from the snapshot: a later change to the file does not show.
+    fake.WriteFile("C:\\Tv\\Panel.ini", "[a]\nk=changed\n");
+    char after[16];
+    snapshot.ReadString("a", "k", "", after, sizeof after, "C:\\Tv\\Panel.ini");
+    EXPECT_STRNE(after, "changed");
   }
 }
 

@@ -17,13 +17,10 @@ class SettingsFileTest : public ::testing::Test {
 
 // Peers write these values too, so how they read back is part of the file's contract.
 TEST_F(SettingsFileTest, FlagsCountOnlyWhenExactlyTrueAndNumbersTakeTheLeadingDigits) {
-  const struct {
-    const char* stored;
-    bool flag;
-  } flags[] = {{"true", false}, {"True", false}, {"TRUE ", true}, {"TRUE", true}};
-  for (const auto& f : flags) {
-    settings.Write(keys::kCableList, 5, f.stored);
-    EXPECT_EQ(settings.IsTrue(keys::kCableList, 5), f.flag) << f.stored;
+  for (const auto& [stored, flag] :
+       {std::pair{"true", false}, {"True", false}, {"TRUE ", true}, {"TRUE", true}}) {
+    settings.Write(keys::kCableList, 5, stored);
+    EXPECT_EQ(settings.IsTrue(keys::kCableList, 5), flag) << stored;
   }
   settings.Write(keys::kFmChannel, "1017abc");
   EXPECT_EQ(settings.Int(keys::kFmChannel), 1017);

@@ -20,9 +20,8 @@ TEST(TunerBinding, MissingOrIncompleteLibraryIsReleasedAndReported) {
   auto bind = [](bool present, bool hasFreqInfo, bool hasCountryInfo, const Events& events,
                  const std::vector<std::string>& texts) {
     fakes::FakeTunerLibrary library;
-    library.present = present;
-    library.hasFreqInfo = hasFreqInfo;
-    library.hasCountryInfo = hasCountryInfo;
+    std::tie(library.present, library.hasFreqInfo, library.hasCountryInfo) =
+        std::tie(present, hasFreqInfo, hasCountryInfo);
     fakes::FakeMessageBoxes boxes;
     EXPECT_EQ(BindTunerLibrary(library, boxes), texts.empty());
     EXPECT_EQ(library.events, events);

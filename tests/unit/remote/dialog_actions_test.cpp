@@ -13,13 +13,9 @@ namespace {
 
 using V = DialogVerb;
 
-DialogAction Parse(const std::vector<std::string>& words) {
-  return ParseDialogAction(words);
-}
-
 int UsageExit(const std::vector<std::string>& words) {
   try {
-    Parse(words);
+    ParseDialogAction(words);
   } catch (const Failure& f) {
     return f.exitCode;
   }
@@ -27,28 +23,22 @@ int UsageExit(const std::vector<std::string>& words) {
 }
 
 TEST(DialogActionWords, EachVerbTakesItsOperands) {
+  // clang-format off
   const struct {
-    std::vector<std::string> words;
-    DialogVerb verb;
-    int control;
-    std::string text;
-    long long number;
-  } cases[] = {{{"click", "1029"}, V::Click, 1029, "", 0},
-               {{"check", "0x3f2"}, V::Check, 1010, "", 0},
-               {{"uncheck", "1080"}, V::Uncheck, 1080, "", 0},
-               {{"select", "1113", "720x576"}, V::Select, 1113, "720x576", 0},
-               {{"select", "1037", ""}, V::Select, 1037, "", 0},
-               {{"select-index", "1112", "2"}, V::SelectIndex, 1112, "", 2},
-               {{"set-text", "1116", "C:\\a b\\T.mpg"}, V::SetText, 1116, "C:\\a b\\T.mpg", 0},
-               {{"slide", "1093", "-128"}, V::Slide, 1093, "", -128},
-               {{"slide", "1126", "1000"}, V::Slide, 1126, "", 1000},
-               {{"get", "65535"}, V::Get, 65535, "", 0},
-               {{"items", "1045"}, V::Items, 1045, "", 0},
-               {{"state", "0"}, V::State, 0, "", 0},
-               {{"tab", "4"}, V::Tab, 0, "", 4},
-               {{"page"}, V::Page, 0, "", 0}};
+    std::vector<std::string> words; V verb; int control; std::string text; long long number;
+  } cases[] = {
+      {{"click", "1029"}, V::Click, 1029, "", 0},     {{"check", "0x3f2"}, V::Check, 1010, "", 0},
+      {{"uncheck", "1080"}, V::Uncheck, 1080, "", 0}, {{"get", "65535"}, V::Get, 65535, "", 0},
+      {{"select", "1037", ""}, V::Select, 1037, "", 0}, {{"items", "1045"}, V::Items, 1045, "", 0},
+      {{"select", "1113", "720x576"}, V::Select, 1113, "720x576", 0},
+      {{"select-index", "1112", "2"}, V::SelectIndex, 1112, "", 2},
+      {{"set-text", "1116", "C:\\a b\\T.mpg"}, V::SetText, 1116, "C:\\a b\\T.mpg", 0},
+      {{"slide", "1093", "-128"}, V::Slide, 1093, "", -128}, {{"state", "0"}, V::State, 0, "", 0},
+      {{"slide", "1126", "1000"}, V::Slide, 1126, "", 1000}, {{"tab", "4"}, V::Tab, 0, "", 4},
+      {{"page"}, V::Page, 0, "", 0}};
+  // clang-format on
   for (const auto& c : cases) {
-    const DialogAction a = Parse(c.words);
+    const DialogAction a = ParseDialogAction(c.words);
     EXPECT_TRUE(a.verb == c.verb && a.control == c.control && a.text == c.text &&
                 a.number == c.number)
         << c.words[0] << " " << a.control << " " << a.text << " " << a.number;
@@ -71,13 +61,8 @@ TEST(DialogActionWords, WrongWordsAreUsageErrors) {
 TEST(DialogButtons, ClickCheckAndUncheckDoWhatAUsersClickWould) {
   // The plan as the new check state ("-": unchanged), then G: its group cleared, N: the dialog
   // notified, R: refused.
-  const struct {
-    DialogVerb verb;
-    unsigned style;
-    int check;
-    const char* plan;
-    // clang-format off
-  } cases[] = {
+  // clang-format off
+  const struct { DialogVerb verb; unsigned style; int check; const char* plan; } cases[] = {
       // Push buttons: only the notification.
       {V::Click, 0x0, 0, "-N"}, {V::Click, 0x1 | 0x50010000, 0, "-N"}, {V::Check, 0x0, 0, "-R"},
       // Automatic check box: a click toggles; check and uncheck only when it differs.

@@ -36,38 +36,30 @@ int ClickEveryButton(tv::testing::PanelHarness& h) {
   return clicked;
 }
 
-// Through every shape the panel's own fold commands reach: Closed, Side, All, Down, Closed.
-void ExpectClicksHitThroughEveryShape(const std::string& layoutFile) {
-  tv::testing::PanelHarness h(layoutFile);
-  panel::LoadPanelLayout(h.ctx.layout, h.ctx.panelIni);
-  panel::ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 0);
-  const panel::PanelGeometry& g = h.ctx.layout.geometry;
-  h.fake.windows.State(h.ctx.windows.panel).rect =
-      ScreenRect{100, 50, 100 + g.panelW, 50 + g.panelH};
-
-  EXPECT_EQ(ClickEveryButton(h), panel::kButtonCount - 5);  // not the down part's five
-  panel::ToggleSidePart(h.ctx);
-  EXPECT_EQ(ClickEveryButton(h), panel::kButtonCount - 5);
-  panel::ToggleDownPart(h.ctx);
-  EXPECT_EQ(ClickEveryButton(h), panel::kButtonCount);
-  panel::ToggleSidePart(h.ctx);
-  EXPECT_EQ(ClickEveryButton(h), panel::kButtonCount);
-  panel::ToggleDownPart(h.ctx);
-  EXPECT_EQ(ClickEveryButton(h), panel::kButtonCount - 5);
-}
-
-TEST(RemoteClicks, HitTheNamedButtonInEveryShapeOfTheDefaultSkin) {
-  ExpectClicksHitThroughEveryShape("");
-}
-
-TEST(RemoteClicks, HitTheNamedButtonInASecondSkinWhoseSidePartUnfoldsRight) {
-  ExpectClicksHitThroughEveryShape(
-      "[Panel]\nPanelNow=2\nHavePanel=2\n"
-      "2PANEL_W=560\n2PANEL_H=500\n2PANEL_OPENLIST_W=560\n2PANEL_OPENLIST_H=700\n"
-      "2PANEL_OPENLEFTLIST_W=680\n2PANEL_OPENLEFTLIST_H=500\n"
-      "2PANEL_OPENALL_W=680\n2PANEL_OPENALL_H=700\n2PANEL_LORR=1\n"
-      "[2PANEL_BTN]\nBTN_CHUP_X=100\nBTN_CHUP_Y=200\nBTN_LEFTOPEN_X=540\nBTN_LEFTOPEN_Y=240\n"
-      "BTN_OPENPANELMOVE_X=20\nBTN_OPENPANELMOVE_Y=650\nBTN_LOGOMOVE_Y=670\n");
+// Through every shape the panel's own fold commands reach, in the default skin and in a second
+// skin whose side part unfolds right.
+TEST(RemoteClicks, HitTheNamedButtonInEveryShapeOfBothSkinKinds) {
+  for (const char* layoutFile :
+       {"",
+        "[Panel]\nPanelNow=2\nHavePanel=2\n"
+        "2PANEL_W=560\n2PANEL_H=500\n2PANEL_OPENLIST_W=560\n2PANEL_OPENLIST_H=700\n"
+        "2PANEL_OPENLEFTLIST_W=680\n2PANEL_OPENLEFTLIST_H=500\n"
+        "2PANEL_OPENALL_W=680\n2PANEL_OPENALL_H=700\n2PANEL_LORR=1\n"
+        "[2PANEL_BTN]\nBTN_CHUP_X=100\nBTN_CHUP_Y=200\nBTN_LEFTOPEN_X=540\nBTN_LEFTOPEN_Y=240\n"
+        "BTN_OPENPANELMOVE_X=20\nBTN_OPENPANELMOVE_Y=650\nBTN_LOGOMOVE_Y=670\n"}) {
+    tv::testing::PanelHarness h(layoutFile);
+    panel::LoadPanelLayout(h.ctx.layout, h.ctx.panelIni);
+    panel::ApplyOpenStateOverrides(h.ctx.layout, h.ctx.panelIni, 0);
+    const panel::PanelGeometry& g = h.ctx.layout.geometry;
+    h.fake.windows.State(h.ctx.windows.panel).rect =
+        ScreenRect{100, 50, 100 + g.panelW, 50 + g.panelH};
+    // Closed, Side, All, Down, Closed: the down part's five buttons only while it is open.
+    for (int step = 0; step < 5; ++step) {
+      if (step > 0) (step % 2 ? panel::ToggleSidePart : panel::ToggleDownPart)(h.ctx);
+      const bool downOpen = step == 2 || step == 3;
+      EXPECT_EQ(ClickEveryButton(h), panel::kButtonCount - (downOpen ? 0 : 5)) << "step " << step;
+    }
+  }
 }
 
 }  // namespace

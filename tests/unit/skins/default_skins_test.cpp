@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -44,16 +43,14 @@ struct Skin {
 };
 
 // Outline section suffix, picture file stem, size keys, and which parts are unfolded.
-struct Shape {
-  const char *outline, *picture, *wKey, *hKey;
-  bool down, side;
-};
-constexpr Shape kShapes[] = {
+// clang-format off
+constexpr struct Shape { const char *outline, *picture, *wKey, *hKey; bool down, side; }
+kShapes[] = {
     {"Point", "panel", "PANEL_W", "PANEL_H", false, false},
     {"DownPoint", "paneldown", "PANEL_OPENLIST_W", "PANEL_OPENLIST_H", true, false},
     {"LorRPoint", "panellorr", "PANEL_OPENLEFTLIST_W", "PANEL_OPENLEFTLIST_H", false, true},
-    {"ALLPoint", "panelall", "PANEL_OPENALL_W", "PANEL_OPENALL_H", true, true},
-};
+    {"ALLPoint", "panelall", "PANEL_OPENALL_W", "PANEL_OPENALL_H", true, true}};
+// clang-format on
 
 // Buttons and readout as the panel places them: open-state buttons while the down part is
 // unfolded; a side list on the left shifts all but the list button and the time-shift bar right,
@@ -67,25 +64,21 @@ Named Placed(const Skin& skin, const Shape& shape) {
     Rect r = skin.Button(stem);
     const bool openOnly = (i >= 39 && i <= 42) || i == tv::panel::kButtonDownClose;
     if (openOnly && !shape.down) continue;
-    if (shape.down && i == tv::panel::kButtonLogo) {
+    if (shape.down && i == tv::panel::kButtonLogo)
       std::tie(r.x, r.y) = std::pair(skin.Lcd("BTN_LOGOMOVE_X"), skin.Lcd("BTN_LOGOMOVE_Y"));
-    }
     if (shape.down && i == tv::panel::kButtonOpenPanel &&
-        Skin::Int(skin.Btn(), "BTN_OPENPANELMOVE_X", 0) != 0) {
+        Skin::Int(skin.Btn(), "BTN_OPENPANELMOVE_X", 0) != 0)
       r = skin.Button("OPENPANELMOVE");
-    }
     const bool listButton = i == tv::panel::kButtonLeftOpen;
     r.x += !listButton ? dx : shape.side && dx == 0 ? sideWidth : 0;
     out.emplace_back(stem, r);
   }
-  auto add = [&](const std::string& stem, const std::string& size) {
+  auto add = [&](const std::string& stem, const std::string& size, int shift = 0) {
     out.emplace_back(stem, skin.Keys(stem, size));
-    out.back().second.x += dx;
+    out.back().second.x += dx + shift;
   };
-  for (int i = 0; i < 3; ++i) {
-    add("OSD_TUNER_FIRSTNUM", "CH_NUM");
-    out.back().second.x -= i * skin.Lcd("LCD_TV_CH_OFFSET");
-  }
+  for (int i = 0; i < 3; ++i)
+    add("OSD_TUNER_FIRSTNUM", "CH_NUM", -i * skin.Lcd("LCD_TV_CH_OFFSET"));
   add("LCD_SOURCE", "LCD");
   add("PANEL_REC", "LCD_REC_STATE");
   add("LCD_CHFMAVSV", "LCD_CHFMAVSV");
@@ -131,18 +124,16 @@ std::pair<int, int> ExpectPicture(const std::string& path) {
 TEST(DefaultSkins, SkinOneIsTheBuiltInLayout) {
   const Skin one{1};
   const tv::panel::PanelGeometry g;
-  std::istringstream keys(
-      "W H OPENLIST_W OPENLIST_H OPENLEFTLIST_W OPENLEFTLIST_H OPENALL_W OPENALL_H LORR "
-      "LORR_X_OFFSET LORR_Y_OFFSET LORR_WIN_W LORR_WIN_H DOWN_X_OFFSET DOWN_Y_OFFSET DOWN_WIN_W "
-      "DOWN_WIN_H");
-  for (const int value :
-       {g.panelW, g.panelH, g.openListW, g.openListH, g.openLeftListW, g.openLeftListH, g.openAllW,
-        g.openAllH, g.lorr, g.lorrXOffset, g.lorrYOffset, g.lorrWinW, g.lorrWinH, g.downXOffset,
-        g.downYOffset, g.downWinW, g.downWinH}) {
-    std::string key;
-    keys >> key;
-    EXPECT_EQ(one.Geo("PANEL_" + key), value) << key;
-  }
+  // clang-format off
+  const std::pair<std::string, int> geometry[] = {
+      {"W", g.panelW}, {"H", g.panelH}, {"OPENLIST_W", g.openListW}, {"OPENLIST_H", g.openListH},
+      {"OPENLEFTLIST_W", g.openLeftListW}, {"OPENLEFTLIST_H", g.openLeftListH},
+      {"OPENALL_W", g.openAllW}, {"OPENALL_H", g.openAllH}, {"LORR", g.lorr},
+      {"LORR_X_OFFSET", g.lorrXOffset}, {"LORR_Y_OFFSET", g.lorrYOffset},
+      {"LORR_WIN_W", g.lorrWinW}, {"LORR_WIN_H", g.lorrWinH}, {"DOWN_X_OFFSET", g.downXOffset},
+      {"DOWN_Y_OFFSET", g.downYOffset}, {"DOWN_WIN_W", g.downWinW}, {"DOWN_WIN_H", g.downWinH}};
+  // clang-format on
+  for (const auto& [key, value] : geometry) EXPECT_EQ(one.Geo("PANEL_" + key), value) << key;
   for (const auto& b : tv::panel::kButtonTable) {
     if (b.width == 0 && b.height == 0) continue;  // placed only by the open-state keys
     const Rect r = one.Button(b.stem);
@@ -156,9 +147,8 @@ TEST(DefaultSkins, ElementsLieInsideTheirShapesPictureAndOutlineAndSpritesInside
     for (const Shape& shape : kShapes) {
       SCOPED_TRACE("skin " + std::to_string(skin.n) + " " + shape.picture);
       const int w = skin.Geo(shape.wKey), h = skin.Geo(shape.hKey);
-      for (const char* look : {"", "over", "bdown"}) {
+      for (const char* look : {"", "over", "bdown"})
         EXPECT_EQ(ExpectPicture(skin.Folder() + shape.picture + look + ".bmp"), std::pair(w, h));
-      }
       const std::string section = "Panel" + std::to_string(skin.n) + shape.outline;
       std::vector<std::pair<int, int>> outline;
       for (int i = 1; i <= Skin::Int(section, "HavePoint"); ++i) {
@@ -180,26 +170,26 @@ TEST(DefaultSkins, ElementsLieInsideTheirShapesPictureAndOutlineAndSpritesInside
     }
     SCOPED_TRACE("skin " + std::to_string(skin.n) + " sprites");
     const auto [sw, sh] = ExpectPicture(skin.Folder() + "otherbmp.bmp");
-    // A strip of count frames, each step apart or else side by side.
-    auto inSheet = [&](const std::string& at, const std::string& size, int count = 1,
-                       const char* step = nullptr) {
-      Rect r = skin.Keys(at, size);
-      r.w = step ? (count - 1) * skin.Lcd(step) + r.w : count * r.w;
+    // Strips of count frames, each step apart or else side by side.
+    // clang-format off
+    const struct { const char *at, *size; int count = 1; const char* step = nullptr; } strips[] = {
+        {"LCD_AIR", "LCD"}, {"LCD_CABLE", "LCD"}, {"LCD_AVIN", "LCD"}, {"LCD_SVIDEO", "LCD"},
+        {"LCD_FM", "LCD"}, {"LCD_CH", "LCD_CHFMAVSV"}, {"LCD_FMFREQ", "LCD_CHFMAVSV"},
+        {"LCD_AVSV", "LCD_CHFMAVSV"}, {"LCD_REC_STATE_ON", "LCD_REC_STATE"},
+        {"LCD_REC_STATE_OFF", "LCD_REC_STATE"}, {"SLIPOINT", "SLIPOINT"},
+        {"OSD_NUMFORCH", "CH_NUM", 10}, {"FM_NUM", "FM_NUM", 10},
+        {"LCD_CUR_TIME", "LCD_CURTIME", 10, "LCD_CUR_TIME_OFFSET"},
+        {"LCD_CAP_TIME", "LCD_CAPTIME", 10, "LCD_CAP_TIME_OFFSET"},
+        {"LCD_CAP_FILESIZE", "LCD_CAPFILESIZE", 10, "LCD_CAP_FILESIZE_OFFSET"},
+        {"CHANGE_BTN_MUTEON", "CHANGE_BTN_MUTEON", 3},
+        {"CHANGE_BTN_MUTEOFF", "CHANGE_BTN_MUTEOFF", 3}};
+    // clang-format on
+    for (const auto& strip : strips) {
+      Rect r = skin.Keys(strip.at, strip.size);
+      r.w = strip.step ? (strip.count - 1) * skin.Lcd(strip.step) + r.w : strip.count * r.w;
       EXPECT_TRUE(r.w > 0 && r.h > 0 && r.x >= 0 && r.y >= 0 && r.x + r.w <= sw && r.y + r.h <= sh)
-          << at;
-    };
-    for (const char* s : {"LCD_AIR", "LCD_CABLE", "LCD_AVIN", "LCD_SVIDEO", "LCD_FM"}) {
-      inSheet(s, "LCD");
+          << strip.at;
     }
-    for (const char* s : {"LCD_CH", "LCD_FMFREQ", "LCD_AVSV"}) inSheet(s, "LCD_CHFMAVSV");
-    for (const char* s : {"LCD_REC_STATE_ON", "LCD_REC_STATE_OFF"}) inSheet(s, "LCD_REC_STATE");
-    inSheet("SLIPOINT", "SLIPOINT");
-    inSheet("OSD_NUMFORCH", "CH_NUM", 10);
-    inSheet("FM_NUM", "FM_NUM", 10);
-    inSheet("LCD_CUR_TIME", "LCD_CURTIME", 10, "LCD_CUR_TIME_OFFSET");
-    inSheet("LCD_CAP_TIME", "LCD_CAPTIME", 10, "LCD_CAP_TIME_OFFSET");
-    inSheet("LCD_CAP_FILESIZE", "LCD_CAPFILESIZE", 10, "LCD_CAP_FILESIZE_OFFSET");
-    for (const char* s : {"CHANGE_BTN_MUTEON", "CHANGE_BTN_MUTEOFF"}) inSheet(s, s, 3);
   }
 }
 

@@ -62,16 +62,12 @@ TEST(ChannelTable, AnswersAndFailureCodesLikeTheLibrary) {
   EXPECT_EQ(ask(kAirBand, 2), 55250000);
   EXPECT_EQ(standard, 0);
   // A handful of published carriers, the odd ones among them.
-  const struct {
-    const char* country;
-    std::int32_t band, channel, freqHz;
-  } carriers[] = {
-      // clang-format off
+  // clang-format off
+  const struct { const char* country; std::int32_t band, channel, freqHz; } carriers[] = {
       {"United States", kAirBand, 2, 55250000},    {"United States", kCableBand, 95, 91250000},
       {"Japan", kAirBand, 1, 91250000},            {"Germany", kAirBand, 69, 855250000},
-      {"France", kAirBand, 3, 60500000},           {"South Africa", kAirBand, 13, 247430000},
-      // clang-format on
-  };
+      {"France", kAirBand, 3, 60500000},           {"South Africa", kAirBand, 13, 247430000}};
+  // clang-format on
   for (const auto& c : carriers) {
     code = kAskByPosition;
     position = positionOf(c.country);
@@ -79,14 +75,13 @@ TEST(ChannelTable, AnswersAndFailureCodesLikeTheLibrary) {
   }
   // Failures leave the outputs alone.
   standard = high = low = -9;
-  const struct {
-    std::int32_t code, position, band, result;
-  } failures[] = {{9999, germany, kAirBand, kCodeUnknown},
-                  {-2, germany, kAirBand, kCountryOutOfRange},
-                  {0, germany, kAirBand, kCountryOutOfRange},
-                  {kAskByPosition, -1, kAirBand, kCountryOutOfRange},
-                  {kAskByPosition, 244, kAirBand, kCountryOutOfRange},
-                  {kAskByPosition, germany, 2, kOtherError}};
+  // clang-format off
+  const struct { std::int32_t code, position, band, result; } failures[] = {
+      {9999, germany, kAirBand, kCodeUnknown},    {-2, germany, kAirBand, kCountryOutOfRange},
+      {0, germany, kAirBand, kCountryOutOfRange}, {kAskByPosition, germany, 2, kOtherError},
+      {kAskByPosition, -1, kAirBand, kCountryOutOfRange},
+      {kAskByPosition, 244, kAirBand, kCountryOutOfRange}};
+  // clang-format on
   for (const auto& f : failures) {
     code = f.code;
     position = f.position;
