@@ -96,6 +96,12 @@ class PanelHarness {
         out += Msg(m.wParam, m.lParam, m.delivery == fakes::Delivery::Sent, m.message);
     return out;
   }
+  // The window operations in order, each as "Operation 0xWINDOW;".
+  std::string Events() const {
+    std::string out;
+    for (const std::string& e : fake.windows.events) out += e + ";";
+    return out;
+  }
   // Every message box shown, each as "text|caption|owner|style;" ("-": the default caption).
   std::string Boxes() const {
     std::string out;
