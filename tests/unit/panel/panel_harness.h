@@ -35,6 +35,14 @@ std::string Join(const T&... values) {
   return out.str();
 }
 
+// A container's values as text, separated by spaces.
+template <typename C>
+std::string JoinAll(const C& values) {
+  std::ostringstream out;
+  for (const auto& v : values) out << (out.tellp() > 0 ? " " : "") << v;
+  return out.str();
+}
+
 class PanelHarness {
  public:
   explicit PanelHarness(const std::string& panelIniText = "")
