@@ -30,7 +30,7 @@ class ChannelBench {
   void AddVideo() { video = h.AddVideoWindow(); }
   void Issue(cmd::Id id) { commands::OnCommand(ctx, id, 0); }
   // Each digit is followed by what it posted (the completion of the number).
-  void Type(std::initializer_list<int> digits) {
+  void Type(const std::vector<int>& digits) {
     for (int d : digits) {
       Issue(static_cast<cmd::Id>(cmd::kDigit0 + d));
       fake.messenger.DispatchPosted();
