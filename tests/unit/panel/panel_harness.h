@@ -35,11 +35,11 @@ std::string Join(const T&... values) {
   return out.str();
 }
 
-// A container's values as text, separated by spaces.
+// A container's values as text, separated by `separator`.
 template <typename C>
-std::string JoinAll(const C& values) {
+std::string JoinAll(const C& values, const char* separator = " ") {
   std::ostringstream out;
-  for (const auto& v : values) out << (out.tellp() > 0 ? " " : "") << v;
+  for (const auto& v : values) out << (out.tellp() > 0 ? separator : "") << v;
   return out.str();
 }
 
