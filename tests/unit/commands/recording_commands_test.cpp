@@ -341,7 +341,6 @@ TEST(RecordingCases, TransportKeysDriveThePlayerAndWaitForItsAcknowledgement) {
 // ---- snapshots -------------------------------------------------------------------------------
 
 TEST_F(RecordingTest, SnapshotWaitsForTheCardsReportsAndEachRefusalHolds) {
-  const auto snaps = [&] { return h.fake.messenger.LogTo(video).size(); };
   h.Run(cmd::kSnapshot);  // busy from the start until the card reports
   h.Run(cmd::kPeerSnapshotDone);
   for (int* flag :
@@ -351,23 +350,24 @@ TEST_F(RecordingTest, SnapshotWaitsForTheCardsReportsAndEachRefusalHolds) {
     OnCommand(ctx, cmd::kSnapshot, 0);
     *flag = 0;
   }
-  EXPECT_EQ(snaps(), 0u);
-  h.Run(cmd::kSnapshot);
-  EXPECT_EQ(h.Log(video), Msg(cmd::kVideoSnapshot));
-  h.Run(cmd::kSnapshot);
-  EXPECT_EQ(snaps(), 1u);
-  h.Run(cmd::kPeerSnapshotDone2);
-  h.Run(cmd::kSnapshot);
-  EXPECT_EQ(snaps(), 2u);
-  // A start refused for space leaves snapshots blocked until the card reports.
-  h.Run(cmd::kPeerSnapshotDone);
+  // Each command, then the snapshots the card was asked for so far. A record refused for space
+  // leaves snapshots blocked until the card reports.
   SetFree("C:\\Tv\\", 1);
-  h.Run(cmd::kRecord);
-  h.Run(cmd::kSnapshot);
-  EXPECT_EQ(snaps(), 2u);
-  h.Run(cmd::kPeerSnapshotDone);
-  h.Run(cmd::kSnapshot);
-  EXPECT_EQ(snaps(), 3u);
+  // clang-format off
+  const std::pair<cmd::Id, int> steps[] = {
+      {cmd::kSnapshot, 1}, {cmd::kSnapshot, 1}, {cmd::kPeerSnapshotDone2, 1}, {cmd::kSnapshot, 2},
+      {cmd::kPeerSnapshotDone, 2}, {cmd::kRecord, 2}, {cmd::kSnapshot, 2},
+      {cmd::kPeerSnapshotDone, 2}, {cmd::kSnapshot, 3}};
+  // clang-format on
+  std::string counts, want;
+  for (const auto& [id, snapshots] : steps) {
+    h.Run(id);
+    counts += std::to_string(h.fake.messenger.LogTo(video).size());
+    want += std::to_string(snapshots);
+  }
+  EXPECT_EQ(counts, want);
+  EXPECT_EQ(h.Log(video),
+            Msg(cmd::kVideoSnapshot) + Msg(cmd::kVideoSnapshot) + Msg(cmd::kVideoSnapshot));
 }
 
 }  // namespace
