@@ -20,6 +20,7 @@ namespace tv::commands {
 namespace {
 
 using tv::testing::Join;
+using tv::testing::JoinAll;
 using tv::testing::Msg;
 using Strings = std::vector<std::string>;
 constexpr std::uint64_t kMiB = 1ull << 20;
@@ -222,16 +223,16 @@ TEST_F(RecordingTest, TimeShiftStartDeletesTheOldFileBeforeTheCardStartsWriting)
   h.fake.time.SetLocalTime(2026, 1, 15, 23, 59, 30);
   ctx.mode.snapshotBusy = 0;
   h.Run(cmd::kTimeShift);
-  EXPECT_EQ(h.fake.files.removed, Strings{kShiftFile});
-  EXPECT_FALSE(std::filesystem::exists(h.fake.files.HostPath(kShiftFile)));
-  EXPECT_EQ(messagesAtDelete, 0u);
-  EXPECT_EQ(h.Log(video), Msg(cmd::kVideoTimeShiftStart));
-  EXPECT_EQ(h.fake.files.spaceQueries, Strings{"C:\\Tv\\Shift\\"});
-  EXPECT_EQ(Mode(), "0 1 1 1 1 mute 1");
+  // Deleted before any message; the start; the space asked at the file's folder; the flags and
+  // the input muted; the start time and the slider; the bar's timer.
   const auto& t = ctx.timeShift;
-  EXPECT_EQ(Join(t.startHour, t.startMinute, t.startSecond, ctx.ui.sliderX),
-            Join(23, 59, 30, ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX)));
-  EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerTimeShiftBar), 1000u);
+  EXPECT_EQ(
+      Join(JoinAll(h.fake.files.removed),
+           std::filesystem::exists(h.fake.files.HostPath(kShiftFile)), messagesAtDelete,
+           h.Log(video), JoinAll(h.fake.files.spaceQueries), Mode(), t.startHour, t.startMinute,
+           t.startSecond, ctx.ui.sliderX, h.fake.time.PeriodOf(panel::kTimerTimeShiftBar)),
+      Join(kShiftFile, 0, 0, Msg(cmd::kVideoTimeShiftStart), "C:\\Tv\\Shift\\", "0 1 1 1 1 mute 1",
+           23, 59, 30, ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX), 1000));
 }
 
 TEST_F(RecordingTest, TimeShiftRefusedForSpaceWarnsButDoesNotTellTheScheduleProgram) {
@@ -264,15 +265,13 @@ TEST_F(RecordingTest, TimeShiftStopTellsCardAndPlayerThenDeletesTheFileTwoSecond
   };
   const std::uint32_t before = h.fake.time.TickMs();
   OnCommand(ctx, cmd::kStop, 0);
-  EXPECT_EQ(h.Log(video) + h.Log(player) + h.Log(ctx.windows.panel),
-            Msg(cmd::kVideoTimeShiftStop) + Msg(cmd::kPlaybackStop, 0, true) +
-                Msg(cmd::kPeerRecordingEnded));
-  EXPECT_EQ(messagesAtDelete, 3u);
-  EXPECT_EQ(deletedAtMs - before, 2000u);
-  EXPECT_EQ(h.fake.files.removed.back(), kShiftFile);
-  EXPECT_EQ(ctx.timeShift.deleteTempFlag, 1);
-  EXPECT_EQ(Mode(), "0 1 1 0 1 mute 0");  // busy until the player acknowledges
-  EXPECT_FALSE(h.fake.time.IsRunning(panel::kTimerTimeShiftBar));
+  // Card, player and panel told before the delete; busy until the player acknowledges.
+  EXPECT_EQ(Join(h.Log(video) + h.Log(player) + h.Log(ctx.windows.panel), messagesAtDelete,
+                 deletedAtMs - before, h.fake.files.removed.back(), ctx.timeShift.deleteTempFlag,
+                 Mode(), h.fake.time.IsRunning(panel::kTimerTimeShiftBar)),
+            Join(Msg(cmd::kVideoTimeShiftStop) + Msg(cmd::kPlaybackStop, 0, true) +
+                     Msg(cmd::kPeerRecordingEnded),
+                 3, 2000, kShiftFile, 1, "0 1 1 0 1 mute 0", 0));
 }
 
 TEST(RecordingCases, DeleteTempFileDecidesWhetherTheStopDeletes) {
