@@ -44,14 +44,6 @@ class ChannelBench {
       if (m.IsCommand(id)) values.push_back(m.lParam);
     return values;
   }
-  std::vector<std::uint16_t> PostedToPanel() const {
-    std::vector<std::uint16_t> ids;
-    for (const fakes::LoggedMessage& m : fake.messenger.LogTo(ctx.windows.panel))
-      if (m.message == kWmCommand && m.delivery == fakes::Delivery::Posted)
-        ids.push_back(static_cast<std::uint16_t>(m.wParam));
-    return ids;
-  }
-
   // The LCD read back from the last glyph copied onto the window at each digit slot (-1: a
   // slot never drawn).
   int LcdChannel() const {

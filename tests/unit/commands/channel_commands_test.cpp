@@ -33,10 +33,10 @@ TEST(SourceCommands, ALaunchScansABandNeverScannedAfterSixSeconds) {
     const auto& started = b.fake.shell.started;
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(Join(started[0].commandLine, started[0].showState, b.ctx.mode.videoBusy,
-                   testing::JoinAll(b.fake.time.Sleeps()), testing::JoinAll(b.PostedToPanel()),
+                   testing::JoinAll(b.fake.time.Sleeps()), b.h.Log(b.ctx.windows.panel),
                    b.LcdChannel(), b.fake.windows.focus == b.ctx.windows.panel),
               Join(b.h.dir + "\\screen.ex_", kSwHide, 1, c.scans ? "6000" : "",
-                   c.scans ? std::to_string(cmd::kScan) : "", 0, !c.endsEarly));
+                   c.scans ? testing::Msg(cmd::kScan) : "", 0, !c.endsEarly));
     b.Issue(cmd::kSourceCable);  // not acknowledged yet: neither stored nor launched
     EXPECT_EQ(Join(started.size(), b.Setting(keys::kInputSource)), "1 4");
   }
