@@ -31,6 +31,11 @@ std::string Started(const PanelHarness& h) {
   return lines;
 }
 
+// The window operations in order, each as "Operation 0xWINDOW;".
+std::string Events(const PanelHarness& h) {
+  return JoinAll(h.fake.windows.events, ";") + ";";
+}
+
 class CompanionTest : public ::testing::Test {
  protected:
   CompanionTest() {
@@ -50,11 +55,11 @@ TEST_F(CompanionTest, PreviewFocusesTheCardAroundItsPostAndStaysBusyUntilTheCard
     h.Run(cmd::kPreview);
     *flag = 0;
   }
-  EXPECT_EQ(h.Log() + h.Events() + std::to_string(ctx.mode.previewActive), "0");
+  EXPECT_EQ(h.Log() + Events(h) + std::to_string(ctx.mode.previewActive), "0");
   h.Run(cmd::kPreview);
   h.Run(cmd::kPreview);  // a second press before 40113
   const std::string focus = "Focus " + fakes::Hex(video) + ";";
-  EXPECT_EQ(h.Log(video) + h.Events() + testing::Join(ctx.mode.previewActive, ctx.mode.videoBusy),
+  EXPECT_EQ(h.Log(video) + Events(h) + testing::Join(ctx.mode.previewActive, ctx.mode.videoBusy),
             Msg(cmd::kVideoStartPreview) + focus + focus + "1 1");
   h.Run(cmd::kPeerPreviewEnded);
   EXPECT_EQ(ctx.mode.previewActive, 0);
@@ -182,7 +187,7 @@ TEST(CompanionCases, WebPageStartsTheRegisteredBrowserOnTheSkinsAddressAndRefocu
     OnCommand(p.ctx, cmd::kWebsite, 0);
     const std::string panel = fakes::Hex(p.ctx.windows.panel);
     EXPECT_EQ(
-        Started(p) + p.Events(),
+        Started(p) + Events(p),
         c.started.empty() ? "" : c.started + ";Foreground " + panel + ";Focus " + panel + ";");
     EXPECT_EQ(p.fake.shell.registryReads,
               std::vector<std::string>{std::string(kBrowserKey) + "|Path"});

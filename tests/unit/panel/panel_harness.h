@@ -91,10 +91,7 @@ class PanelHarness {
   }
   // A settings key written, or deleted when the value is null.
   void SetOrDelete(const keys::Key& key, const char* value) {
-    if (value != nullptr)
-      ctx.settings.Write(key, value);
-    else
-      ctx.settings.Delete(key);
+    value != nullptr ? ctx.settings.Write(key, value) : ctx.settings.Delete(key);
   }
   // Every message to one window (to any when none is named), in order, each as Msg gives it.
   std::string Log(std::optional<WindowRef> to = std::nullopt) const {
@@ -102,12 +99,6 @@ class PanelHarness {
     for (const auto& m : fake.messenger.Log())
       if (!to || m.to == *to)
         out += Msg(m.wParam, m.lParam, m.delivery == fakes::Delivery::Sent, m.message);
-    return out;
-  }
-  // The window operations in order, each as "Operation 0xWINDOW;".
-  std::string Events() const {
-    std::string out;
-    for (const std::string& e : fake.windows.events) out += e + ";";
     return out;
   }
   // Every message box shown, each as "text|caption|owner|style;" ("-": the default caption).
