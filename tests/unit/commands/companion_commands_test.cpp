@@ -33,7 +33,9 @@ std::string Started(const PanelHarness& h) {
 
 // The window operations in order, each as "Operation 0xWINDOW;".
 std::string Events(const PanelHarness& h) {
-  return JoinAll(h.fake.windows.events, ";") + ";";
+  std::string out;
+  for (const std::string& e : h.fake.windows.events) out += e + ";";
+  return out;
 }
 
 class CompanionTest : public ::testing::Test {
