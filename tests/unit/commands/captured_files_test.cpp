@@ -221,11 +221,8 @@ TEST_F(CapturedFilesTest, DeleteTakesRecordingsWithTheirThumbnailsAndDeleteAllEv
 }
 
 TEST_F(CapturedFilesTest, OpenSaveAsAndEmailActOnTheSelectedFiles) {
-  Place("qv01.bmp");
-  Place("qv02.bmp");
+  Place({"qv01.bmp", "qv02.bmp", "QV03.BMP", "qv04.bmp"});
   Place("qv02.mpg", "m");
-  Place("QV03.BMP");
-  Place("qv04.bmp");
   Place("qv04.dat", "recording");
   panel::ToggleDownPart(ctx);
   // (qv02.mpg stands for slot 2; QV03.BMP is no snapshot: the check is exact.)
@@ -245,16 +242,13 @@ TEST_F(CapturedFilesTest, OpenSaveAsAndEmailActOnTheSelectedFiles) {
             "This file is not a video file!|error|0x0|0;");
   // Save as: the source's extension when the name has none; nothing written when cancelled.
   const char* const kMedia = "Media Type|*.mpg;*.dat;*.avi;*.wav;*.mp3";
-  const struct {
-    const char* item;
-    std::optional<std::string> answer;
-    const char *filter, *written;
-  } saves[] = {
+  // clang-format off
+  const struct { const char* item; std::optional<std::string> answer; const char *filter, *written; } saves[] = {
       {"qv04.dat", "C:\\Out\\copy", kMedia, "C:\\Out\\copy.dat"},
       {"qv02.mpg", "C:\\Out\\my.name", kMedia, "C:\\Out\\my.name"},
       {"qv01.bmp", "C:\\Out.d\\pic", "BMP|*.bmp", "C:\\Out.d\\pic.bmp"},
-      {"qv01.bmp", std::nullopt, "BMP|*.bmp", nullptr},
-  };
+      {"qv01.bmp", std::nullopt, "BMP|*.bmp", nullptr}};
+  // clang-format on
   for (const auto& c : saves) {
     Select(c.item);
     files.saveAnswer = c.answer;
@@ -297,6 +291,7 @@ TEST_F(CapturedFilesTest, ViewModesCycleAndTheSidePanelsHideAndShow) {
   fakes::FakeWindowManager& w = h.fake.windows;
   ctx.windows.sideList = w.CreateList(ListWindow::Side);
   const WindowRef video = h.AddVideoWindow();
+  ctx.settings.Write(keys::kAlwaysOnTop, "TRUE");
   // clang-format off
   const struct { int value, downOpen, sideOpen, skin; bool downShown, sideShown, videoLeavesTopmost; } cases[] = {
       {1, 1, 1, 1, false, false, false}, {0, 1, 0, 1, true, false, false},
@@ -309,7 +304,6 @@ TEST_F(CapturedFilesTest, ViewModesCycleAndTheSidePanelsHideAndShow) {
     w.Show(ctx.windows.sideList, kSwHide);
     ctx.panelIni.RawWrite(panel::kPanelSection, panel::kPanelNowKey,
                           std::to_string(c.skin).c_str());
-    ctx.settings.Write(keys::kAlwaysOnTop, "TRUE");
     w.events.clear();
     OnCommand(ctx, cmd::kPeerSidePanels, c.value);
     const Strings topmost = w.EventsStartingWith("Topmost");
