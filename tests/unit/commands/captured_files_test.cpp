@@ -44,11 +44,7 @@ class CapturedFilesTest : public ::testing::Test {
   void Run(cmd::Id id) { OnCommand(ctx, id, 0); }
   fakes::FakeList& List() { return h.fake.lists.lists[ctx.windows.downList.id]; }
   Strings Texts(bool sub = false) { return h.fake.lists.Texts(ctx.windows.downList, sub); }
-  std::string Items() {
-    std::string items;
-    for (const std::string& text : Texts()) items += text + " ";
-    return items;
-  }
+  std::string Items() { return JoinAll(Texts()); }
   Strings Images() {
     Strings shown;
     for (const auto& item : List().items)
@@ -154,9 +150,9 @@ TEST_F(CapturedFilesTest, ColumnClicksSortAsText) {
   for (const auto& [name, size] : sized) Place(name, kBitmap, size);
   panel::ToggleDownPart(ctx);
   panel::OnListColumnClick(ctx, 1);
-  EXPECT_EQ(Items(), "qv02.bmp qv03.bmp qv01.bmp ");
+  EXPECT_EQ(Items(), "qv02.bmp qv03.bmp qv01.bmp");
   panel::OnListColumnClick(ctx, 0);
-  EXPECT_EQ(Items(), "qv01.bmp qv02.bmp qv03.bmp ");
+  EXPECT_EQ(Items(), "qv01.bmp qv02.bmp qv03.bmp");
 }
 
 TEST_F(CapturedFilesTest, NewFilesFromThePeerAddOneItemEach) {
@@ -165,7 +161,7 @@ TEST_F(CapturedFilesTest, NewFilesFromThePeerAddOneItemEach) {
   ctx.settings.Write(keys::kAddItem, "C:\\Cap\\qv01.mpg");
   AddCapturedFile(ctx);  // before the list exists: its first opening reads the folder
   panel::ToggleDownPart(ctx);
-  EXPECT_EQ(Items(), "qv01.mpg ");
+  EXPECT_EQ(Items(), "qv01.mpg");
   Place("qv05.bmp");
   Place("qv03.old.mpg", "m");
   const std::string longPath = "C:\\Cap\\qv09" + std::string(250, 'x') + ".bmp";
@@ -173,11 +169,11 @@ TEST_F(CapturedFilesTest, NewFilesFromThePeerAddOneItemEach) {
   // A bare name is in the capture folder; qv04.bmp is missing; the long path does not fit the
   // slot's 260 bytes.
   const std::pair<std::string, std::string> steps[] = {
-      {"qv05.bmp", "qv01.mpg qv05.bmp "},
-      {"", "qv01.mpg qv05.bmp "},
-      {"C:\\Cap\\qv04.bmp", "qv01.mpg qv05.bmp "},
-      {"C:\\Cap\\qv03.old.mpg", "qv01.mpg qv03.old.mpg qv05.bmp "},
-      {longPath, "qv01.mpg qv03.old.mpg qv05.bmp "}};
+      {"qv05.bmp", "qv01.mpg qv05.bmp"},
+      {"", "qv01.mpg qv05.bmp"},
+      {"C:\\Cap\\qv04.bmp", "qv01.mpg qv05.bmp"},
+      {"C:\\Cap\\qv03.old.mpg", "qv01.mpg qv03.old.mpg qv05.bmp"},
+      {longPath, "qv01.mpg qv03.old.mpg qv05.bmp"}};
   for (const auto& [added, items] : steps) {
     ctx.settings.Write(keys::kAddItem, added);
     Run(cmd::kPeerCapturedFile);
