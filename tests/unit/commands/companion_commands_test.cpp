@@ -70,49 +70,38 @@ TEST_F(CompanionTest, PreviewFocusesTheCardAroundItsPostAndStaysBusyUntilTheCard
   EXPECT_EQ(h.Log(video), Msg(cmd::kVideoStartPreview) + Msg(cmd::kVideoStartPreview));
 }
 
-TEST_F(CompanionTest, TeletextSetsTheCaptureSizeTellsTheCardThenStartsTheViewer) {
-  WinIni(h.fake.profile).Write(keys::kTeletextDir, "C:\\Text");
-  ctx.settings.Write(keys::kCaptureStreamSize, "640x480");
-  std::string seenByCard;
-  h.fake.messenger.SetHandler(video, [&](std::uint32_t, std::uintptr_t, std::intptr_t) {
-    seenByCard = ctx.settings.Text(keys::kCaptureStreamSize) + Started(h);
-    return std::intptr_t{0};
-  });
-  h.Run(cmd::kTeletext);
-  EXPECT_EQ(seenByCard, "352x288");
-  EXPECT_EQ(h.Log(video), Msg(cmd::kVideoApplyCapture, 1, true));
-  EXPECT_EQ(Started(h), "C:\\Text\\Infopage.ex_;");
-  // Not on FM.
-  ctx.mode.fmMode = 1;
-  h.fake.shell.started.clear();
-  h.fake.messenger.ClearLog();
-  h.Run(cmd::kTeletext);
-  EXPECT_EQ(Started(h) + h.Log(), "");
-}
-
-TEST(CompanionCases, TeletextFolderAndStandardCases) {
+// The card is told (with the capture size already set) before the viewer starts; a missing
+// folder or standard shows an ownerless box (it shows even while the panel is hidden); nothing
+// at all on FM.
+TEST(CompanionCases, TeletextSetsTheCaptureSizeTellsTheCardThenStartsTheViewer) {
   const std::string longFolder = "C:\\" + std::string(400, 'x');
-  // Boxes without an owner: they show even while the panel is hidden. Then the capture size.
-  const std::string kNone = "Can't find Teletext, please check again!|error|0x0|0;";
-  const std::string kUnsupported = "This module don't support Teletext!|Error|0x0|0;";
+  const std::string told = Msg(cmd::kVideoApplyCapture, 1, true) + "352x288|";
   const struct {
     std::string folder;
-    int standard;
-    std::string started, boxes;
+    int standard, fm;
+    std::string outcome;  // boxes, the card's log, what it saw, started, the size afterwards
   } cases[] = {
-      {"", 0, "", kNone},
-      {"C:\\Text\\", 0, "C:\\Text\\\\Infopage.ex_;352x288", ""},  // always a separator
-      {longFolder, 0, longFolder.substr(0, 259) + "\\Infopage.ex_;352x288", ""},
-      {"C:\\Text", -1, "", kUnsupported},
-  };
+      {"", 0, 0, "Can't find Teletext, please check again!|error|0x0|0;640x480"},
+      {"C:\\Text\\", 0, 0, told + "C:\\Text\\\\Infopage.ex_;352x288"},  // always a separator
+      {longFolder, 0, 0, told + longFolder.substr(0, 259) + "\\Infopage.ex_;352x288"},
+      {"C:\\Text", -1, 0, "This module don't support Teletext!|Error|0x0|0;640x480"},
+      {"C:\\Text", 0, 1, "640x480"}};
   for (const auto& c : cases) {
     PanelHarness p;
-    p.AddVideoWindow();
+    const WindowRef video = p.AddVideoWindow();
+    std::string seen;
+    p.fake.messenger.SetHandler(video, [&](std::uint32_t, std::uintptr_t, std::intptr_t) {
+      seen = p.ctx.settings.Text(keys::kCaptureStreamSize) + "|" + Started(p);
+      return std::intptr_t{0};
+    });
     WinIni(p.fake.profile).Write(keys::kTeletextDir, c.folder);
     p.ctx.settings.Write(keys::kVideoStandard, c.standard);
+    p.ctx.settings.Write(keys::kCaptureStreamSize, "640x480");
+    p.ctx.mode.fmMode = c.fm;
     OnCommand(p.ctx, cmd::kTeletext, 0);
-    EXPECT_EQ(p.Boxes() + Started(p) + p.ctx.settings.Text(keys::kCaptureStreamSize),
-              c.boxes + c.started)
+    EXPECT_EQ(
+        p.Boxes() + p.Log() + seen + Started(p) + p.ctx.settings.Text(keys::kCaptureStreamSize),
+        c.outcome)
         << c.folder.size();
   }
 }
