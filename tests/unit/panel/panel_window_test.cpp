@@ -215,18 +215,13 @@ TEST_F(PanelTest, VolumeBarInsidePixelsGiveTheVolumeInRangeAndTheEdgesNothing) {
 // A few keys of each kind: sent, posted, both rows of digits. Each busy flag alone leaves only
 // the arrows and full screen, and silences the hot key; the list windows' keys ignore it.
 TEST_F(PanelTest, EachKeyIssuesItsCommandAndBusyModesRestrictKeysAndHotKeyButNotTheLists) {
-  const struct {
-    std::uint32_t key;
-    cmd::Id command;
-    bool sent;
-  } keys[] = {{panel::kVkSpace, cmd::kSnapshot, true},
-              {panel::kVkUp, cmd::kPlus, true},
-              {panel::kVkDown, cmd::kMinus, true},
-              {'0', cmd::kDigit0, true},
-              {panel::kVkNumpad0 + 9, cmd::kDigit9, true},
-              {'F', cmd::kFullScreen, false},
-              {'M', cmd::kMute, false},
-              {panel::kVkSubtract, cmd::kRemoveChannel, false}};
+  // clang-format off
+  const struct { std::uint32_t key; cmd::Id command; bool sent; } keys[] = {
+      {panel::kVkSpace, cmd::kSnapshot, true}, {panel::kVkUp, cmd::kPlus, true},
+      {panel::kVkDown, cmd::kMinus, true}, {'0', cmd::kDigit0, true},
+      {panel::kVkNumpad0 + 9, cmd::kDigit9, true}, {'F', cmd::kFullScreen, false},
+      {'M', cmd::kMute, false}, {panel::kVkSubtract, cmd::kRemoveChannel, false}};
+  // clang-format on
   std::string all;
   for (const auto& k : keys) {
     panel::OnKeyDown(ctx, k.key);
@@ -245,16 +240,16 @@ TEST_F(PanelTest, EachKeyIssuesItsCommandAndBusyModesRestrictKeysAndHotKeyButNot
     h.fake.messenger.ClearLog();
     for (const auto& k : keys) panel::OnKeyDown(ctx, k.key);
     panel::OnHotKey(ctx, 0);
-    EXPECT_EQ(h.fake.messenger.CommandsTo(ctx.windows.panel),
-              (std::vector<std::uint16_t>{cmd::kPlus, cmd::kMinus, cmd::kFullScreen}));
+    EXPECT_EQ(testing::JoinAll(h.fake.messenger.CommandsTo(ctx.windows.panel)),
+              Join(cmd::kPlus, cmd::kMinus, cmd::kFullScreen));
   }
   EXPECT_TRUE(h.fake.windows.events.empty());
   h.fake.messenger.ClearLog();
   panel::OnListKeyDown(ctx, panel::ListSource::Down, 'M');
   panel::OnListKeyDown(ctx, panel::ListSource::Side, '5');
   panel::OnListKeyDown(ctx, panel::ListSource::Side, panel::kVkLeft);
-  EXPECT_EQ(h.fake.messenger.CommandsTo(ctx.windows.panel),
-            (std::vector<std::uint16_t>{cmd::kMute, cmd::kDigit0 + 5}));
+  EXPECT_EQ(testing::JoinAll(h.fake.messenger.CommandsTo(ctx.windows.panel)),
+            Join(cmd::kMute, cmd::kDigit0 + 5));
 }
 
 }  // namespace
