@@ -275,8 +275,10 @@ TEST_F(RecordingTest, TimeShiftStopTellsCardAndPlayerThenDeletesTheFileTwoSecond
 }
 
 TEST(RecordingCases, DeleteTempFileDecidesWhetherTheStopDeletes) {
-  const std::pair<const char*, bool> cases[] = {{nullptr, true},  {"", true},      {"TRUE", true},
-                                                {"FALSE", false}, {"true", false}, {"yes", false}};
+  // clang-format off
+  const std::pair<const char*, bool> cases[] = {
+      {nullptr, true}, {"", true}, {"TRUE", true}, {"FALSE", false}, {"true", false}, {"yes", false}};
+  // clang-format on
   for (const auto& [value, deletes] : cases) {
     RecordingPanel p;
     p.h.SetOrDelete(keys::kDeleteTempFile, value);
@@ -311,23 +313,20 @@ TEST_F(RecordingTest, TimeShiftStopCopesWithMissingPeersAndAHeldFileAndIsIgnored
 
 TEST(RecordingCases, TransportKeysDriveThePlayerAndWaitForItsAcknowledgement) {
   // The bar timer's period afterwards; 1000: left as it was.
-  const struct {
-    std::uint16_t id, toPlayer;
-    bool sent;
-    std::uint32_t barTimerMs;
-  } cases[] = {{cmd::kPlay, cmd::kPlaybackPlay, false, 1000},
-               {cmd::kForward, cmd::kPlaybackForward, false, 50},
-               {cmd::kBack, cmd::kPlaybackRewind, true, 50},
-               {cmd::kPause, cmd::kPlaybackPause, false, 1000}};
+  // clang-format off
+  const struct { std::uint16_t id, toPlayer; bool sent; std::uint32_t barTimerMs; } cases[] = {
+      {cmd::kPlay, cmd::kPlaybackPlay, false, 1000}, {cmd::kForward, cmd::kPlaybackForward, false, 50},
+      {cmd::kBack, cmd::kPlaybackRewind, true, 50}, {cmd::kPause, cmd::kPlaybackPause, false, 1000}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id);
     RecordingPanel p;
     const WindowRef player = p.TimeShiftRunning();
     OnCommand(p.ctx, c.id, 0);
     OnCommand(p.ctx, c.id, 0);  // busy until 40113
-    EXPECT_EQ(p.h.Log(player), Msg(c.toPlayer, 0, c.sent));
-    EXPECT_EQ(p.h.fake.time.PeriodOf(panel::kTimerTimeShiftBar), c.barTimerMs);
-    EXPECT_EQ(p.ctx.mode.videoBusy, 1);
+    EXPECT_EQ(Join(p.h.Log(player), p.h.fake.time.PeriodOf(panel::kTimerTimeShiftBar),
+                   p.ctx.mode.videoBusy),
+              Join(Msg(c.toPlayer, 0, c.sent), c.barTimerMs, 1));
     p.h.Run(cmd::kPeerReady);
     p.h.fake.messenger.RemoveWindow(player);  // the player has gone: nothing, not busy
     OnCommand(p.ctx, c.id, 0);
