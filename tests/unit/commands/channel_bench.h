@@ -71,17 +71,9 @@ class ChannelBench {
 
  private:
   int L(panel::Lcd key) const { return ctx.layout.Value(key); }
-  int Digits(std::initializer_list<Point> slots, int glyph0X, int glyphY, int step) const {
-    int value = 0;
-    for (const Point& slot : slots) {
-      int digit = -1;
-      for (const fakes::Copy& c : fake.graphics.WindowCopies())
-        if (c.from == Surface::Sprites && c.to == slot && c.source.y == glyphY)
-          digit = (c.source.x - glyph0X) / step;
-      if (digit < 0) return -1;
-      value = 10 * value + digit;
-    }
-    return value;
+  int Digits(const std::vector<Point>& slots, int glyph0X, int glyphY, int step) const {
+    const std::string digits = h.LcdDigits(glyph0X, glyphY, step, slots);
+    return digits.find('?') == std::string::npos ? std::stoi(digits) : -1;
   }
 };
 

@@ -14,18 +14,8 @@ using fakes::Copy;
 
 class LcdTest : public ::testing::Test {
  protected:
-  // What the window shows at the digit slots, read back through the glyph row: the last sprite
-  // copied to each slot, as a digit character ('?' when none).
-  std::string Digits(int glyph0X, int step, const std::vector<Point>& slotsLeftToRight) {
-    std::string text;
-    for (const Point& slot : slotsLeftToRight) {
-      char digit = '?';
-      for (const Copy& c : h.fake.graphics.WindowCopies())
-        if (c.from == Surface::Sprites && c.to == slot)
-          digit = static_cast<char>('0' + (c.source.x - glyph0X) / step);
-      text += digit;
-    }
-    return text;
+  std::string Digits(int glyph0X, int step, const std::vector<Point>& slots) {
+    return h.LcdDigits(glyph0X, -1, step, slots);
   }
   // Every element drawn on the window is also drawn into the normal picture, so that the next
   // paint keeps it.

@@ -101,6 +101,19 @@ class PanelHarness {
         out += Msg(m.wParam, m.lParam, m.delivery == fakes::Delivery::Sent, m.message);
     return out;
   }
+  // The LCD read back: at each slot, the digit of the last glyph copied there from the glyph row
+  // (glyph 0 at glyph0X, `step` apart; any row when glyphY < 0), '?' where none was.
+  std::string LcdDigits(int glyph0X, int glyphY, int step, const std::vector<Point>& slots) const {
+    std::string text;
+    for (const Point& slot : slots) {
+      char digit = '?';
+      for (const fakes::Copy& c : fake.graphics.WindowCopies())
+        if (c.from == Surface::Sprites && c.to == slot && (glyphY < 0 || c.source.y == glyphY))
+          digit = static_cast<char>('0' + (c.source.x - glyph0X) / step);
+      text += digit;
+    }
+    return text;
+  }
   // Every message box shown, each as "text|caption|owner|style;" ("-": the default caption).
   std::string Boxes() const {
     std::string out;
