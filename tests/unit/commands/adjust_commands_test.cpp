@@ -56,13 +56,12 @@ class AdjustTest : public ::testing::Test {
 
 TEST_F(AdjustTest, VolumeStepsByTensFromAnyValueAndStopsAtTheEnds) {
   // Volume before, command; the volume, the stored one and the card's channels afterwards.
-  const struct {
-    int before;
-    cmd::Id id;
-    const char* after;
-  } cases[] = {{215, cmd::kVolumeUp, "220 220 55880 56320"},
-               {215, cmd::kVolumeDown, "200 200 50800 51200"},
-               {5, cmd::kVolumeDown, "5 200 50800 51200"}};  // below one step nothing changes
+  // Below one step nothing changes.
+  // clang-format off
+  const struct { int before; cmd::Id id; const char* after; } cases[] = {
+      {215, cmd::kVolumeUp, "220 220 55880 56320"}, {215, cmd::kVolumeDown, "200 200 50800 51200"},
+      {5, cmd::kVolumeDown, "5 200 50800 51200"}};
+  // clang-format on
   for (const auto& c : cases) {
     ctx.ui.volume = c.before;
     h.Run(c.id);

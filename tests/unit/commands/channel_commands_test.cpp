@@ -109,14 +109,11 @@ TEST_F(ChannelSteps, AStepFromFarOutsideTheBandStartsAtTheBandsEdge) {
 TEST_F(ChannelSteps, FmStepsWrapInTheCountrysBandAndStartFromWhatThePeerStored) {
   ctx.mode.fmMode = 1;
   // Japan's band wraps 76.0 - 90.0, the common one 87.5 - 108.0; missing: the band's start.
-  const struct {
-    cmd::Id id;
-    int country;
-    const char* stored;
-  } steps[] = {{cmd::kChannelUp, 81, "900"},
-               {cmd::kChannelDown, 49, "875"},
-               {cmd::kChannelUp, 49, nullptr},
-               {cmd::kChannelDown, 81, nullptr}};
+  // clang-format off
+  const struct { cmd::Id id; int country; const char* stored; } steps[] = {
+      {cmd::kChannelUp, 81, "900"}, {cmd::kChannelDown, 49, "875"}, {cmd::kChannelUp, 49, nullptr},
+      {cmd::kChannelDown, 81, nullptr}};
+  // clang-format on
   std::string first, sent;
   for (const auto& s : steps) {
     ctx.settings.Write(keys::kCountryCode, s.country);

@@ -76,10 +76,11 @@ TEST_F(CompanionTest, PreviewFocusesTheCardAroundItsPostAndStaysBusyUntilTheCard
 TEST(CompanionCases, TeletextSetsTheCaptureSizeTellsTheCardThenStartsTheViewer) {
   const std::string longFolder = "C:\\" + std::string(400, 'x');
   const std::string told = Msg(cmd::kVideoApplyCapture, 1, true) + "352x288|";
+  // Each outcome: boxes, the card's log, what it saw, started, the size afterwards.
   const struct {
     std::string folder;
     int standard, fm;
-    std::string outcome;  // boxes, the card's log, what it saw, started, the size afterwards
+    std::string outcome;
   } cases[] = {
       {"", 0, 0, "Can't find Teletext, please check again!|error|0x0|0;640x480"},
       {"C:\\Text\\", 0, 0, told + "C:\\Text\\\\Infopage.ex_;352x288"},  // always a separator
@@ -157,10 +158,10 @@ TEST(BrowserFolder, CutsAtTheTerminatorThenAtTheFirstSemicolon) {
 
 TEST(CompanionCases, WebPageStartsTheRegisteredBrowserOnTheSkinsAddressAndRefocusesThePanel) {
   using namespace std::string_literals;
+  // Not registered: nullopt; started "": nothing started and no refocus.
   const struct {
-    std::optional<RegistryValue> path;  // nullopt: not registered
-    std::string panelIni;
-    std::string started;  // "": nothing started and no refocus
+    std::optional<RegistryValue> path;
+    std::string panelIni, started;
   } cases[] = {
       {RegistryValue{true, kRegExpandSz, "C:\\Stubs;C:\\Elsewhere\0"s},
        "[Panel]\r\nPanelNow=2\r\n1PANEL_HTTP=http://one.example\r\n2PANEL_HTTP=http://"
