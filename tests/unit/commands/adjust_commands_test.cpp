@@ -18,84 +18,65 @@
 namespace tv::commands {
 namespace {
 
-using fakes::Delivery;
-using fakes::FakeMixer;
-using tv::testing::PanelHarness;
-using Levels = std::vector<std::uint32_t>;
+using tv::testing::Join;
+using tv::testing::JoinAll;
+using tv::testing::Msg;
 
 constexpr std::uint32_t kVolumeControl = 1, kBassControl = 2;
 
-using Msgs = std::vector<std::string>;
-std::string M(std::uint16_t id, std::intptr_t lParam, bool sent = false) {
-  return std::to_string(id) + " " + std::to_string(lParam) + (sent ? " sent" : "");
-}
-
-// A running panel: its window procedure runs the gate and the handlers, its timers run the
-// panel's timer entry, posts are delivered between timer ticks, and a sound card is set up.
+// A running panel with a sound card; commands reach the video window after 1 ms timers.
 class AdjustTest : public ::testing::Test {
  protected:
   AdjustTest() {
-    h.onCommand = [this](std::uint16_t id, std::intptr_t lParam) { OnCommand(ctx, id, lParam); };
-    h.fake.time.onTimer = [this](std::uint32_t id) { panel::OnTimer(ctx, id); };
-    h.fake.time.onIdle = [this] { h.fake.messenger.DispatchPosted(); };
-    h.fake.mixer.cards = {FakeMixer::TypicalCard()};
+    h.Live();
+    h.fake.mixer.cards = {fakes::FakeMixer::TypicalCard()};
     NoteMixerReady(ctx, settings::SetUpMixer(ctx, 0));
     video = h.AddVideoWindow();
   }
-
-  void Run(std::uint16_t id, std::intptr_t lParam = 0) {
-    OnCommand(ctx, id, lParam);
-    h.fake.messenger.DispatchPosted();
-  }
   void Press(std::uint16_t id, int times) {
-    for (int i = 0; i < times; ++i) Run(id);
+    for (int i = 0; i < times; ++i) h.Run(id);
   }
-  // Commands reach the video window after 1 ms timers; let them run.
-  void Settle(std::uint32_t ms = 1) { h.fake.time.Advance(ms); }
-
-  Msgs Video() const {
-    Msgs out;
-    for (const auto& m : h.fake.messenger.LogTo(video))
-      if (m.message == kWmCommand)
-        out.push_back(M(m.wParam & 0xFFFF, m.lParam, m.delivery == Delivery::Sent));
-    return out;
+  // One step, run from its timer.
+  void Step(std::uint16_t id) {
+    h.Run(id);
+    h.fake.time.Advance(1);
+  }
+  std::string Values(std::uint32_t control) const {
+    return JoinAll(h.fake.mixer.ValuesOf(control).value_or(std::vector<std::uint32_t>{}));
   }
   void Forget() {
     h.fake.messenger.ClearLog();
     h.fake.mixer.sets.clear();
   }
 
-  PanelHarness h;
+  testing::PanelHarness h;
   PanelContext& ctx = h.ctx;
   WindowRef video;
 };
 
-// ---- volume -------------------------------------------------------------------------------
-
 TEST_F(AdjustTest, VolumeStepsByTensFromAnyValueAndStopsAtTheEnds) {
-  ctx.ui.volume = 215;
-  Run(cmd::kVolumeUp);
-  EXPECT_EQ(ctx.ui.volume, 220);
-  EXPECT_EQ(ctx.settings.Int(keys::kVolume), 220);
-  EXPECT_EQ(h.fake.mixer.ValuesOf(kVolumeControl), (Levels{220 * 254, 220 * 256}));
-  ctx.ui.volume = 215;
-  Run(cmd::kVolumeDown);
-  EXPECT_EQ(ctx.ui.volume, 200);
-  ctx.ui.volume = 5;
-  Run(cmd::kVolumeDown);
-  EXPECT_EQ(ctx.ui.volume, 5) << "below one step nothing changes";
-
+  // Volume before, command; the volume, the stored one and the card's channels afterwards.
+  // Below one step nothing changes.
+  // clang-format off
+  const struct { int before; cmd::Id id; const char* after; } cases[] = {
+      {215, cmd::kVolumeUp, "220 220 55880 56320"}, {215, cmd::kVolumeDown, "200 200 50800 51200"},
+      {5, cmd::kVolumeDown, "5 200 50800 51200"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    ctx.ui.volume = c.before;
+    h.Run(c.id);
+    EXPECT_EQ(Join(ctx.ui.volume, ctx.settings.Int(keys::kVolume), Values(kVolumeControl)),
+              c.after);
+  }
   // At the top nothing changes, but the peer is told the volume again.
   ctx.ui.volume = 220;
   ctx.settings.Write(keys::kVolume, 123);
   Forget();
   h.fake.graphics.ClearCopies();
-  Run(cmd::kVolumeUp);
-  EXPECT_EQ(ctx.ui.volume, 220);
-  EXPECT_EQ(ctx.settings.Int(keys::kVolume), 123);
-  EXPECT_TRUE(h.fake.mixer.sets.empty());
-  EXPECT_TRUE(h.fake.graphics.WindowCopies().empty());
-  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoVolume, 220, true)});
+  h.Run(cmd::kVolumeUp);
+  EXPECT_EQ(Join(ctx.ui.volume, ctx.settings.Int(keys::kVolume), h.fake.mixer.sets.size(),
+                 h.fake.graphics.WindowCopies().size(), h.Log(video)),
+            Join(220, 123, 0, 0, Msg(cmd::kVideoVolume, 220, true)));
 }
 
 // ---- the picture adjust mode ("V") --------------------------------------------------------
@@ -104,49 +85,40 @@ TEST_F(AdjustTest, PicturePressesShowEachValueInTurnAndStepsPostTheShownAndTheSe
   ctx.settings.Write(keys::kContrast, 70);
   ctx.settings.Write(keys::kHue, -5);
   Press(cmd::kVideoAdjustMode, 5);
-  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoShowBrightness, 128), M(cmd::kVideoShowContrast, 70),
-                           M(cmd::kVideoShowHue, 132), M(cmd::kVideoShowSaturation, 64),
-                           M(cmd::kVideoShowBrightness, 128)}));
+  EXPECT_EQ(h.Log(video), Msg(cmd::kVideoShowBrightness, 128) + Msg(cmd::kVideoShowContrast, 70) +
+                              Msg(cmd::kVideoShowHue, 132) + Msg(cmd::kVideoShowSaturation, 64) +
+                              Msg(cmd::kVideoShowBrightness, 128));
   EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerVideoAdjustEnd), 2000u);
-
   Forget();
-  Run(cmd::kPlus);
-  EXPECT_TRUE(Video().empty()) << "the step runs from a 1 ms timer";
-  Settle();
-  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoShowBrightness, 129), M(cmd::kVideoBrightness, 129)}));
-  EXPECT_EQ(ctx.settings.Int(keys::kBrightness), 129);
-  EXPECT_EQ(ctx.picture.brightness, 129);
-
+  h.Run(cmd::kPlus);
+  EXPECT_EQ(h.Log(video), "");  // the step runs from a 1 ms timer
+  h.fake.time.Advance(1);
+  EXPECT_EQ(Join(h.Log(video), ctx.settings.Int(keys::kBrightness), ctx.picture.brightness),
+            Join(Msg(cmd::kVideoShowBrightness, 129) + Msg(cmd::kVideoBrightness, 129), 129, 129));
   // Hue travels as its shown value: one below 0 is 128.
   ctx.settings.Write(keys::kHue, 0);
   Press(cmd::kVideoAdjustMode, 2);
   Forget();
-  Run(cmd::kMinus);
-  Settle();
-  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoShowHue, 128), M(cmd::kVideoHue, 128)}));
-  EXPECT_EQ(ctx.settings.Text(keys::kHue), "-1");
+  Step(cmd::kMinus);
+  EXPECT_EQ(Join(h.Log(video), ctx.settings.Text(keys::kHue)),
+            Join(Msg(cmd::kVideoShowHue, 128) + Msg(cmd::kVideoHue, 128), -1));
 }
 
 TEST_F(AdjustTest, PictureModeEndsTwoSecondsAfterTheLastStepAndPlusThenRaisesTheVolume) {
   ctx.ui.volume = 100;
-  Run(cmd::kVideoAdjustMode);
-  Settle(1500);
-  Run(cmd::kPlus);
-  Settle(1500);  // two seconds after the selection, but not after the step
-  Run(cmd::kPlus);
-  Settle();
-  EXPECT_EQ(ctx.settings.Int(keys::kBrightness), 130);
-  EXPECT_EQ(ctx.ui.volume, 100);
-
-  Settle(2000);
-  Run(cmd::kPlus);
-  EXPECT_EQ(ctx.settings.Int(keys::kBrightness), 130);
-  EXPECT_EQ(ctx.ui.volume, 110);
-
+  h.Run(cmd::kVideoAdjustMode);
+  h.fake.time.Advance(1500);
+  h.Run(cmd::kPlus);
+  h.fake.time.Advance(1500);  // two seconds after the selection, but not after the step
+  Step(cmd::kPlus);
+  EXPECT_EQ(Join(ctx.settings.Int(keys::kBrightness), ctx.ui.volume), "130 100");
+  h.fake.time.Advance(2000);
+  h.Run(cmd::kPlus);
+  EXPECT_EQ(Join(ctx.settings.Int(keys::kBrightness), ctx.ui.volume), "130 110");
   // The next "V" starts over at brightness, though contrast would have been next.
   Forget();
-  Run(cmd::kVideoAdjustMode);
-  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoShowBrightness, 130)});
+  h.Run(cmd::kVideoAdjustMode);
+  EXPECT_EQ(h.Log(video), Msg(cmd::kVideoShowBrightness, 130));
 }
 
 // ---- the tone adjust mode ("A") -----------------------------------------------------------
@@ -154,30 +126,22 @@ TEST_F(AdjustTest, PictureModeEndsTwoSecondsAfterTheLastStepAndPlusThenRaisesThe
 TEST_F(AdjustTest, ToneCycleShowsBalanceBassTrebleAndStepsReachTheCard) {
   ctx.settings.Write(keys::kTreble, 9);
   Press(cmd::kAudioAdjustMode, 4);
-  EXPECT_EQ(Video(), (Msgs{M(cmd::kVideoBalance, 128), M(cmd::kVideoBass, 0),
-                           M(cmd::kVideoTreble, 9), M(cmd::kVideoBalance, 128)}));
+  EXPECT_EQ(h.Log(video), Msg(cmd::kVideoBalance, 128) + Msg(cmd::kVideoBass, 0) +
+                              Msg(cmd::kVideoTreble, 9) + Msg(cmd::kVideoBalance, 128));
   EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerAudioAdjustEnd), 2000u);
-
   // Balance right of centre: the card's left channel falls off.
   ctx.ui.volume = 100;
   settings::SetVolume(ctx, 100);
   Forget();
-  Run(cmd::kPlus);
-  Settle();
-  EXPECT_EQ(ctx.settings.Int(keys::kBalance), 129);
-  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoBalance, 129)});
-  EXPECT_EQ(h.fake.mixer.ValuesOf(kVolumeControl), (Levels{25200, 25600}));
-
-  Run(cmd::kAudioAdjustMode);  // bass, at 0
+  Step(cmd::kPlus);
+  EXPECT_EQ(Join(ctx.settings.Int(keys::kBalance), h.Log(video), Values(kVolumeControl)),
+            Join(129, Msg(cmd::kVideoBalance, 129), "25200 25600"));
+  h.Run(cmd::kAudioAdjustMode);  // bass, at 0
   Forget();
-  Run(cmd::kMinus);
-  Settle();
-  EXPECT_TRUE(Video().empty());
-  EXPECT_TRUE(h.fake.mixer.sets.empty());
-  Run(cmd::kPlus);
-  Settle();
-  EXPECT_EQ(Video(), Msgs{M(cmd::kVideoBass, 1)});
-  EXPECT_EQ(h.fake.mixer.ValuesOf(kBassControl), (Levels{1, 1}));
+  Step(cmd::kMinus);
+  EXPECT_EQ(h.Log(video) + JoinAll(h.fake.mixer.sets), "");
+  Step(cmd::kPlus);
+  EXPECT_EQ(Join(h.Log(video), Values(kBassControl)), Join(Msg(cmd::kVideoBass, 1), "1 1"));
 }
 
 }  // namespace

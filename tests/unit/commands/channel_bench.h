@@ -30,7 +30,7 @@ class ChannelBench {
   void AddVideo() { video = h.AddVideoWindow(); }
   void Issue(cmd::Id id) { commands::OnCommand(ctx, id, 0); }
   // Each digit is followed by what it posted (the completion of the number).
-  void Type(std::initializer_list<int> digits) {
+  void Type(const std::vector<int>& digits) {
     for (int d : digits) {
       Issue(static_cast<cmd::Id>(cmd::kDigit0 + d));
       fake.messenger.DispatchPosted();
@@ -44,14 +44,6 @@ class ChannelBench {
       if (m.IsCommand(id)) values.push_back(m.lParam);
     return values;
   }
-  std::vector<std::uint16_t> PostedToPanel() const {
-    std::vector<std::uint16_t> ids;
-    for (const fakes::LoggedMessage& m : fake.messenger.LogTo(ctx.windows.panel))
-      if (m.message == kWmCommand && m.delivery == fakes::Delivery::Posted)
-        ids.push_back(static_cast<std::uint16_t>(m.wParam));
-    return ids;
-  }
-
   // The LCD read back from the last glyph copied onto the window at each digit slot (-1: a
   // slot never drawn).
   int LcdChannel() const {
@@ -79,17 +71,9 @@ class ChannelBench {
 
  private:
   int L(panel::Lcd key) const { return ctx.layout.Value(key); }
-  int Digits(std::initializer_list<Point> slots, int glyph0X, int glyphY, int step) const {
-    int value = 0;
-    for (const Point& slot : slots) {
-      int digit = -1;
-      for (const fakes::Copy& c : fake.graphics.WindowCopies())
-        if (c.from == Surface::Sprites && c.to == slot && c.source.y == glyphY)
-          digit = (c.source.x - glyph0X) / step;
-      if (digit < 0) return -1;
-      value = 10 * value + digit;
-    }
-    return value;
+  int Digits(const std::vector<Point>& slots, int glyph0X, int glyphY, int step) const {
+    const std::string digits = h.LcdDigits(glyph0X, glyphY, step, slots);
+    return digits.find('?') == std::string::npos ? std::stoi(digits) : -1;
   }
 };
 

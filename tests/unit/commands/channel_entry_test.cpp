@@ -9,6 +9,8 @@
 namespace tv::commands {
 namespace {
 
+using testing::Join;
+using testing::JoinAll;
 using Values = std::vector<std::intptr_t>;
 
 class DigitEntry : public ::testing::Test, public testing::ChannelBench {
@@ -18,50 +20,38 @@ class DigitEntry : public ::testing::Test, public testing::ChannelBench {
     ctx.mode.airBand = 1;
     ctx.channels.currentChannel = 4;
   }
-  // What one typed sequence tuned at once, and what after the entry's wait.
-  struct Outcome {
-    Values atOnce, afterWait;
-  };
-  Outcome Typing(std::initializer_list<int> digits) {
+  // What one typed sequence tuned at once, what after the entry's wait, and the partial numbers
+  // shown, as "at once/after the wait/shown".
+  std::string Typing(const std::vector<int>& digits) {
     fake.messenger.ClearLog();
     Type(digits);
-    Outcome o{ToVideo(cmd::kVideoTuneChannel), {}};
+    const Values atOnce = ToVideo(cmd::kVideoTuneChannel);
     fake.time.Advance(2000);
-    o.afterWait = ToVideo(cmd::kVideoTuneChannel);
-    return o;
+    return JoinAll(atOnce) + "/" + JoinAll(ToVideo(cmd::kVideoTuneChannel)) + "/" +
+           JoinAll(ToVideo(cmd::kVideoPartialNumber));
   }
-  Values Partial() const { return ToVideo(cmd::kVideoPartialNumber); }
 };
 
 TEST_F(DigitEntry, TwoDigitBandsTuneAsSoonAsNoFurtherDigitFits) {
   ctx.settings.Write(keys::kMaxAir, 65);
-  EXPECT_EQ(Typing({7}).atOnce, Values{7});
-  EXPECT_EQ(Partial(), Values{7});
-  EXPECT_EQ(Setting(keys::kTvChannelAir), "7");
-  EXPECT_EQ(Setting(keys::kRecallAir), "4");
-  EXPECT_EQ(LcdChannel(), 7);
-  EXPECT_EQ(Typing({6, 5}).atOnce, Values{65});
-  EXPECT_EQ(Partial(), (Values{6, 65}));
+  EXPECT_EQ(Typing({7}), "7/7/7");
+  EXPECT_EQ(Join(Setting(keys::kTvChannelAir), Setting(keys::kRecallAir), LcdChannel()), "7 4 7");
+  EXPECT_EQ(Typing({6, 5}), "65/65/6 65");
   EXPECT_EQ(Setting(keys::kRecallAir), "7");
-  EXPECT_EQ(Typing({6, 7}).atOnce, Values{6});  // 67 is beyond the band: the 7 is dropped
-  EXPECT_EQ(Partial(), (Values{6, 6}));
-  EXPECT_EQ(Typing({5, 3}).atOnce, Values{53});
-  const Outcome five = Typing({5});
-  EXPECT_TRUE(five.atOnce.empty());
-  EXPECT_EQ(five.afterWait, Values{5});
-  // A lone 0 never tunes; the next digit continues from it.
-  EXPECT_TRUE(Typing({0}).afterWait.empty());
-  EXPECT_EQ(Typing({9}).atOnce, Values{9});
+  // 67 is beyond the band: the 7 is dropped. A lone 0 never tunes; the next digit continues it.
+  // clang-format off
+  const std::pair<std::vector<int>, const char*> cases[] = {
+      {{6, 7}, "6/6/6 6"}, {{5, 3}, "53/53/5 53"}, {{5}, "/5/5"}, {{0}, "//0"}, {{9}, "9/9/9"}};
+  // clang-format on
+  for (const auto& [digits, outcome] : cases) EXPECT_EQ(Typing(digits), outcome);
   EXPECT_FALSE(fake.time.IsRunning(panel::kTimerDigitEntry));
 }
 
 TEST_F(DigitEntry, BandsWithHundredsWaitForAThirdDigitOnlyWhileOneFits) {
   ctx.settings.Write(keys::kMaxAir, 125);
-  EXPECT_EQ(Typing({1, 2, 5}).atOnce, Values{125});
-  EXPECT_EQ(Partial(), (Values{1, 12, 125}));
-  EXPECT_EQ(Typing({1, 2, 6}).atOnce, Values{12});  // 126 is beyond the band
-  EXPECT_EQ(Partial(), (Values{1, 12}));
-  EXPECT_EQ(Typing({1, 3}).atOnce, Values{13});
+  EXPECT_EQ(Typing({1, 2, 5}), "125/125/1 12 125");
+  EXPECT_EQ(Typing({1, 2, 6}), "12/12/1 12");  // 126 is beyond the band
+  EXPECT_EQ(Typing({1, 3}), "13/13/1 13");
   // Each digit restarts the wait.
   Type({1});
   fake.time.Advance(1500);
@@ -70,32 +60,26 @@ TEST_F(DigitEntry, BandsWithHundredsWaitForAThirdDigitOnlyWhileOneFits) {
   EXPECT_EQ(ToVideo(cmd::kVideoTuneChannel).back(), 13);
   fake.time.Advance(1);
   EXPECT_EQ(ToVideo(cmd::kVideoTuneChannel).back(), 12);
-
   // On cable the cable band's top counts.
   ctx.mode.airBand = 0;
   ctx.settings.Write(keys::kMaxCable, 99);
-  EXPECT_EQ(Typing({1, 2}).atOnce, Values{12});
+  EXPECT_EQ(Typing({1, 2}), "12/12/1 12");
   EXPECT_EQ(Setting(keys::kTvChannelCable), "12");
 }
 
 TEST_F(DigitEntry, TheFullScanListWaitsAfterThreeDigitsAndRefusesIndicesBeyondIt) {
-  IniFile& ini = ctx.settings;
-  ini.Write(keys::kUseFullScan, keys::kTrue);
-  ini.Write(keys::kFullScanCount, 125);
-  ini.Write(keys::kFullScanNow, 7);
-  const Outcome o = Typing({1, 2, 5});
-  EXPECT_TRUE(o.atOnce.empty());
-  EXPECT_EQ(o.afterWait, Values{125});
-  EXPECT_EQ(Setting(keys::kFullScanNow), "125");
-  EXPECT_EQ(Setting(keys::kFullScanRecall), "7");
-  EXPECT_EQ(Setting(keys::kRecallAir), "-");
-
+  ctx.settings.Write(keys::kUseFullScan, keys::kTrue);
+  ctx.settings.Write(keys::kFullScanCount, 125);
+  ctx.settings.Write(keys::kFullScanNow, 7);
+  EXPECT_EQ(Typing({1, 2, 5}).substr(0, 5), "/125/");
+  EXPECT_EQ(
+      Join(Setting(keys::kFullScanNow), Setting(keys::kFullScanRecall), Setting(keys::kRecallAir)),
+      "125 7 -");
   // The list shrank while the number was typed: the index is not taken.
   Type({1, 2});
-  ini.Write(keys::kFullScanCount, 11);
+  ctx.settings.Write(keys::kFullScanCount, 11);
   fake.time.Advance(2000);
-  EXPECT_EQ(ToVideo(cmd::kVideoTuneChannel), Values{125});
-  EXPECT_EQ(Setting(keys::kFullScanNow), "125");
+  EXPECT_EQ(Join(JoinAll(ToVideo(cmd::kVideoTuneChannel)), Setting(keys::kFullScanNow)), "125 125");
 }
 
 // ---- FM frequencies -----------------------------------------------------------------------

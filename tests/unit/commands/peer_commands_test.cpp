@@ -45,16 +45,6 @@ class PeerTest : public ::testing::Test {
         });
   }
 
-  // Each message as "to message wParam lParam", sends marked.
-  std::vector<std::string> Log() const {
-    std::vector<std::string> out;
-    for (const LoggedMessage& m : h.fake.messenger.Log())
-      out.push_back(fakes::Hex(m.to) + " " + std::to_string(m.message) + " " +
-                    std::to_string(m.wParam) + " " + std::to_string(m.lParam) +
-                    (m.delivery == Delivery::Sent ? " sent" : ""));
-    return out;
-  }
-
   PanelHarness h;
   PanelContext& ctx = h.ctx;
 };
@@ -69,18 +59,13 @@ TEST(CommandTables, EachIdHasOneHandlerOnly) {
 }
 
 TEST(PeerCommands, AcknowledgementsSetAndClearTheirFlagsFromTheLowWord) {
-  const struct {
-    cmd::Id id;
-    std::intptr_t lParam;
-    int ModeFlags::*flag;
-    int before;
-    int after;
-    // clang-format off
-  } cases[] = {
+  // The recording state's 0 passes the recording gate.
+  // clang-format off
+  const struct { cmd::Id id; std::intptr_t lParam; int ModeFlags::*flag; int before, after; } cases[] = {
       {cmd::kPeerReady, 0, &ModeFlags::videoBusy, 1, 0},
       {cmd::kPeerSnapshotDone2, 0, &ModeFlags::snapshotBusy, 1, 0},
       {cmd::kPeerRecordingState, 0x30001, &ModeFlags::recording, 0, 1},
-      {cmd::kPeerRecordingState, 0, &ModeFlags::recording, 1, 0},  // passes the recording gate
+      {cmd::kPeerRecordingState, 0, &ModeFlags::recording, 1, 0},
       {cmd::kScheduleActive, 0x70001, &ModeFlags::scheduleActive, 0, 1},
       {cmd::kScheduleActive, 0x10000, &ModeFlags::scheduleActive, 1, 0},
       {cmd::kQueryRadio, 0xFFFF0000, &ModeFlags::peerAnswer, 1, 0}};
@@ -103,11 +88,10 @@ TEST_F(PeerTest, QueryRadioReadsTheAnswerSentDuringTheCallOrKeepsThePreviousOne)
   const WindowRef video = AddVideo(0x50000);  // high word ignored: the answer is 0
   h.fake.messenger.ClearLog();
   EXPECT_EQ(QueryRadio(ctx), 0);
-  const std::string query = " " + std::to_string(kWmCommand) + " 42227 ";
   // The answer comes back inside the send.
-  EXPECT_EQ(Log(),
-            (std::vector<std::string>{fakes::Hex(video) + query + "0 sent",
-                                      fakes::Hex(ctx.windows.panel) + query + "327680 sent"}));
+  EXPECT_EQ(h.Log(video) + h.Log(ctx.windows.panel),
+            tv::testing::Msg(42227, 0, true) + tv::testing::Msg(42227, 0x50000, true));
+  EXPECT_EQ(h.fake.messenger.Log().size(), 2u);
   h.fake.messenger.RemoveWindow(video);
   const WindowRef silentAgain = AddVideo(std::nullopt);
   EXPECT_EQ(QueryRadio(ctx), 0);  // still the last answer given

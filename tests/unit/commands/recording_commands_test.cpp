@@ -19,103 +19,68 @@
 namespace tv::commands {
 namespace {
 
-using fakes::Delivery;
-using tv::testing::PanelHarness;
-
+using tv::testing::Join;
+using tv::testing::JoinAll;
+using tv::testing::Msg;
+using Strings = std::vector<std::string>;
 constexpr std::uint64_t kMiB = 1ull << 20;
-constexpr Delivery kSent = Delivery::Sent, kPosted = Delivery::Posted;
-constexpr const char* kNoSpace = "Disk Space is not enough !!!Can't start recording!!";
 constexpr std::uint32_t kInputMute = 13;
-
-using Msgs = std::vector<std::string>;
-// One message as "wParam lParam", prefixed "message:" when not a command, marked when sent.
-std::string M(std::uintptr_t w, std::intptr_t l = 0, Delivery d = kPosted,
-              std::uint32_t message = kWmCommand) {
-  return (message == kWmCommand ? "" : std::to_string(message) + ":") + std::to_string(w) + " " +
-         std::to_string(l) + (d == kSent ? " sent" : "");
-}
+const char* const kShiftFile = "C:\\Tv\\Shift\\TimeShift.mpg";
 
 // A running panel with the card's window, a capture folder on a roomy disk and a sound card
 // input that time shift mutes.
 class RecordingPanel {
  public:
   RecordingPanel() {
-    h.onCommand = [this](std::uint16_t id, std::intptr_t lParam) { OnCommand(ctx, id, lParam); };
-    h.fake.time.onTimer = [this](std::uint32_t id) { panel::OnTimer(ctx, id); };
-    h.fake.time.onIdle = [this] { h.fake.messenger.DispatchPosted(); };
+    h.Live();
     video = h.AddVideoWindow();
     ctx.settings.Write(keys::kCaptureFile, "C:\\Tv\\Captures");
-    ctx.settings.Write(keys::kTimeShiftFileRoot, "C:\\Tv\\Shift\\TimeShift.mpg");
+    ctx.settings.Write(keys::kTimeShiftFileRoot, kShiftFile);
     ctx.settings.Write(keys::kInputSource, 4);
     SetFree("C:\\Tv\\", 4096);
     SetFree("C:\\Tv\\Shift\\", 4096);
     ctx.mixer.inputMuteControl = kInputMute;
   }
-
   void SetFree(const std::string& path, std::uint64_t mib) {
     h.fake.files.freeBytes[path] = mib * kMiB;
   }
-  void Do(std::uint16_t id, std::intptr_t lParam = 0) {
-    OnCommand(ctx, id, lParam);
-    h.fake.messenger.DispatchPosted();
+  std::string NoSpace() const {
+    return "Disk Space is not enough !!!Can't start recording!!|Warning|" +
+           fakes::Hex(ctx.windows.panel) + "|0;";
   }
-  Msgs To(WindowRef window) const {
-    Msgs out;
-    for (const auto& m : h.fake.messenger.LogTo(window))
-      out.push_back(M(m.wParam, m.lParam, m.delivery, m.message));
-    return out;
-  }
-  // Each box as "owner|text|caption|style".
-  Msgs Boxes() const {
-    Msgs out;
-    for (const auto& b : h.fake.messageBoxes.Shown())
-      out.push_back(fakes::Hex(b.owner) + "|" + b.text + "|" + b.caption.value_or("-") + "|" +
-                    std::to_string(b.style));
-    return out;
-  }
-  Msgs NoSpace() const { return {fakes::Hex(ctx.windows.panel) + "|" + kNoSpace + "|Warning|0"}; }
-  // recording, recordArmed, snapshotBusy, timeShift, videoBusy.
+  // recording, recordArmed, snapshotBusy, timeShift, videoBusy, then the input's mute value.
   std::string Mode() const {
     const ModeFlags& m = ctx.mode;
-    return std::to_string(m.recording) + std::to_string(m.recordArmed) +
-           std::to_string(m.snapshotBusy) + std::to_string(m.timeShift) +
-           std::to_string(m.videoBusy);
+    const auto mute = h.fake.mixer.ValuesOf(kInputMute);
+    return Join(m.recording, m.recordArmed, m.snapshotBusy, m.timeShift, m.videoBusy) +
+           (mute ? " mute " + std::to_string((*mute)[0]) : "");
   }
-  void ClearLogs() { h.fake.messenger.ClearLog(); }
-  std::optional<std::uint32_t> InputMute() const {
-    const auto values = h.fake.mixer.ValuesOf(kInputMute);
-    return values ? std::optional((*values)[0]) : std::nullopt;
-  }
-  WindowRef AddPlayer() { return h.fake.messenger.AddWindow(kPlaybackClass, kPlaybackTitle); }
   WindowRef AddSchedule() {
     return h.fake.messenger.AddWindow("Planner", "Schedule Recording Settings");
   }
   // Time shift running, acknowledged by the card, with its player open.
   WindowRef TimeShiftRunning() {
-    Do(cmd::kTimeShift);
-    Do(cmd::kPeerReady);
-    const WindowRef player = AddPlayer();
-    ClearLogs();
+    h.Run(cmd::kTimeShift);
+    h.Run(cmd::kPeerReady);
+    const WindowRef player = h.fake.messenger.AddWindow(kPlaybackClass, kPlaybackTitle);
+    h.fake.messenger.ClearLog();
     return player;
   }
 
-  PanelHarness h;
+  testing::PanelHarness h;
   PanelContext& ctx = h.ctx;
   WindowRef video;
 };
 
 class RecordingTest : public ::testing::Test, public RecordingPanel {};
 
-// ---- the free-space check ---------------------------------------------------------------------
+const std::string kStart = Msg(cmd::kVideoRecordState, 1, true) + Msg(cmd::kVideoRecordToggle);
+const std::string kStop = Msg(cmd::kVideoRecordState, 0, true) + Msg(cmd::kVideoRecordToggle);
 
-TEST_F(RecordingTest, DiskCheckComparesWholeMiBAgainstTheMinimumPlus100In64Bits) {
-  const struct {
-    const char* minimum;  // "DiskFreeSpace"; null: missing
-    std::uint64_t freeBytes;
-    bool starts;
-    // clang-format off
-  } cases[] = {
-      // Missing: 500; 599.99 MiB truncates to 599. Empty means 500 too.
+TEST_F(RecordingTest, DiskCheckWantsTheMinimumPlus100WholeMiBAtThePathCutAfterItsLastBackslash) {
+  // clang-format off
+  const struct { const char* minimum; std::uint64_t freeBytes; bool starts; } minima[] = {
+      // Missing or empty: 500; 599.99 MiB truncates to 599.
       {nullptr, 600 * kMiB, true}, {nullptr, 600 * kMiB - 1, false}, {"", 550 * kMiB, false},
       {"", 600 * kMiB, true}, {"0", 99 * kMiB, false}, {"0", 100 * kMiB, true},
       // Not a number reads as 0, a number's leading digits as that number.
@@ -126,40 +91,25 @@ TEST_F(RecordingTest, DiskCheckComparesWholeMiBAgainstTheMinimumPlus100In64Bits)
       // No wrap at the int limit; 20480 MiB are beyond 32 bits of bytes.
       {"2147483647", 2147483746ull * kMiB, false}, {"2147483647", 2147483747ull * kMiB, true},
       {"20380", 5ull << 32, true}, {"20381", 5ull << 32, false}};
-  // clang-format on
-  for (const auto& c : cases) {
-    if (c.minimum)
-      ctx.settings.Write(keys::kDiskFreeSpace, c.minimum);
-    else
-      ctx.settings.Delete(keys::kDiskFreeSpace);
-    h.fake.files.freeBytes["C:\\Tv\\"] = c.freeBytes;
-    EXPECT_EQ(EnoughDiskSpace(ctx, keys::kCaptureFile), c.starts)
-        << (c.minimum ? c.minimum : "(missing)") << " " << c.freeBytes;
-  }
-}
-
-TEST_F(RecordingTest, DiskCheckAsksAboutThePathCutAfterItsLastBackslashAndAFailedQueryIsAFullDisk) {
   const std::string longName(300, 'a');
-  const struct {
-    std::string folder;
-    std::string asked;
-    bool starts;
-  } cases[] = {
-      {"C:\\Tv\\Captures", "C:\\Tv\\", true},
-      {"C:\\Tv\\", "C:\\Tv\\", true},
+  const struct { std::string folder, asked; bool starts; } folders[] = {
+      {"C:\\Tv\\Captures", "C:\\Tv\\", true}, {"C:\\Tv\\", "C:\\Tv\\", true},
       {"C:\\Nowhere\\Captures", "C:\\Nowhere\\", false},  // the query fails: 0 MiB
-      {"", "", false},
-      {"Captures", "Captures", false},
-      {"D:", "D:", false},
+      {"", "", false}, {"Captures", "Captures", false}, {"D:", "D:", false},
       {"C:/Tv/Captures", "C:/Tv/Captures", false},  // only a backslash cuts
       {"\\\\server\\share\\x", "\\\\server\\share\\", false},
-      // Read with room for 259 characters: the cut sees only those.
-      {"C:\\Tv\\" + longName + "\\x", "C:\\Tv\\", true},
-  };
-  for (const auto& c : cases) {
+      {"C:\\Tv\\" + longName + "\\x", "C:\\Tv\\", true}};  // read as 259 characters at most
+  // clang-format on
+  for (const auto& c : folders) {
     ctx.settings.Write(keys::kCaptureFile, c.folder);
     EXPECT_EQ(EnoughDiskSpace(ctx, keys::kCaptureFile), c.starts) << c.folder;
     EXPECT_EQ(h.fake.files.spaceQueries.back(), c.asked) << c.folder;
+  }
+  for (const auto& c : minima) {
+    h.SetOrDelete(keys::kDiskFreeSpace, c.minimum);
+    h.fake.files.freeBytes["C:\\Tv\\"] = c.freeBytes;
+    EXPECT_EQ(EnoughDiskSpace(ctx, keys::kCaptureFile), c.starts)
+        << (c.minimum ? c.minimum : "(missing)") << " " << c.freeBytes;
   }
 }
 
@@ -170,51 +120,42 @@ TEST(RecordingCases, RecordStartsShowingTheCardOrWarnsOnThePanelAndChangesOnlyIt
     RecordingPanel p;
     p.SetFree("C:\\Tv\\", roomy ? 600 : 599);
     p.ctx.mode.snapshotBusy = 0;
-    p.Do(cmd::kRecord);
-    const Msgs started{M(cmd::kVideoRecordState, 1, kSent), M(cmd::kVideoRecordToggle)};
-    EXPECT_EQ(p.To(p.video), roomy ? started : Msgs{});
-    EXPECT_EQ(p.Boxes(), roomy ? Msgs{} : p.NoSpace());
-    EXPECT_EQ(p.Mode(), roomy ? "10100" : "01100");
+    p.h.Run(cmd::kRecord);
+    EXPECT_EQ(p.h.Log(p.video) + p.h.Boxes() + p.Mode(),
+              roomy ? kStart + "1 0 1 0 0" : p.NoSpace() + "0 1 1 0 0");
     EXPECT_TRUE(!roomy || p.h.fake.windows.State(p.video).lastShow == kSwShowNormal);
     EXPECT_EQ(p.h.fake.time.PeriodOf(panel::kTimerRecordArm), 3000u);
-    EXPECT_EQ(p.h.fake.files.spaceQueries, Msgs{"C:\\Tv\\"});
+    EXPECT_EQ(p.h.fake.files.spaceQueries, Strings{"C:\\Tv\\"});
   }
 }
 
 TEST_F(RecordingTest, RecordIsDisarmedForThreeSecondsOrUntilTheCardEndsARecording) {
-  Do(cmd::kRecord);
-  ClearLogs();
-  Do(cmd::kRecord);  // within 3000 ms: nothing reaches the card
+  h.Run(cmd::kRecord);
+  h.fake.messenger.ClearLog();
+  h.Run(cmd::kRecord);  // within 3000 ms: nothing reaches the card
   h.fake.time.Advance(2999);
-  Do(cmd::kRecord);
-  EXPECT_TRUE(To(video).empty());
-  EXPECT_EQ(ctx.mode.recording, 1);
+  h.Run(cmd::kRecord);
+  EXPECT_EQ(h.Log(video) + std::to_string(ctx.mode.recording), "1");
   h.fake.time.Advance(1);
   EXPECT_FALSE(h.fake.time.IsRunning(panel::kTimerRecordArm));  // one-shot
-  Do(cmd::kRecord);
-  EXPECT_EQ(To(video), (Msgs{M(cmd::kVideoRecordState, 0, kSent), M(cmd::kVideoRecordToggle)}));
-  EXPECT_EQ(ctx.mode.recording, 0);
+  h.Run(cmd::kRecord);
+  EXPECT_EQ(h.Log(video) + std::to_string(ctx.mode.recording), kStop + "0");
   // A stop starts no re-arm timer: the button waits for the card's 40312.
   h.fake.time.Advance(10000);
-  ClearLogs();
-  Do(cmd::kRecord);
-  EXPECT_TRUE(To(video).empty());
-  Do(cmd::kPeerRecordingEnded);
-  Do(cmd::kRecord);
-  EXPECT_EQ(To(video).size(), 2u);
-  EXPECT_EQ(ctx.mode.recording, 1);
+  h.fake.messenger.ClearLog();
+  h.Run(cmd::kRecord);
+  EXPECT_EQ(h.Log(video), "");
+  h.Run(cmd::kPeerRecordingEnded);
+  h.Run(cmd::kRecord);
+  EXPECT_EQ(h.Log(video) + std::to_string(ctx.mode.recording), kStart + "1");
 }
 
 TEST(RecordingCases, TheScheduleProgramHearsOfAStopAndOfARefusedStartOnlyWhileActive) {
-  const struct {
-    int scheduleActive;
-    int recording;
-    std::uint64_t freeMiB;
-    bool told;
-  } cases[] = {
-      {1, 0, 599, true},  {1, 1, 0, true},     {1, 0, 4096, false},
-      {0, 0, 599, false}, {0, 1, 4096, false},
-  };
+  // clang-format off
+  const struct { int scheduleActive, recording; std::uint64_t freeMiB; bool told; } cases[] = {
+      {1, 0, 599, true}, {1, 1, 0, true}, {1, 0, 4096, false}, {0, 0, 599, false},
+      {0, 1, 4096, false}};
+  // clang-format on
   for (const auto& c : cases) {
     RecordingPanel p;
     const WindowRef schedule = p.AddSchedule();
@@ -222,42 +163,37 @@ TEST(RecordingCases, TheScheduleProgramHearsOfAStopAndOfARefusedStartOnlyWhileAc
     p.ctx.mode.recording = c.recording;
     p.ctx.mode.recordArmed = 1;
     p.SetFree("C:\\Tv\\", c.freeMiB);
-    p.ClearLogs();
     OnCommand(p.ctx, cmd::kRecord, 0);
-    EXPECT_EQ(p.To(schedule), c.told ? Msgs{M(0, 0, kPosted, cmd::kScheduleRecordRefused)} : Msgs{})
+    EXPECT_EQ(p.h.Log(schedule), c.told ? Msg(0, 0, false, cmd::kScheduleRecordRefused) : "")
         << c.scheduleActive << c.recording << " " << c.freeMiB;
-    p.h.fake.messenger.RemoveWindow(schedule);
   }
 }
 
-TEST_F(RecordingTest, RecordClosesTheChannelListFirstAndNeedsTheCard) {
+TEST_F(RecordingTest, RecordClosesTheChannelListFirstNeedsTheCardAndIsIgnoredWhileBusy) {
   ctx.ui.sideOpen = 1;
-  Do(cmd::kRecord);
-  Msgs first;
-  for (const auto& m : h.fake.messenger.Log())
-    if (first.size() < 2) first.push_back(M(m.wParam, m.lParam, m.delivery, m.message));
-  EXPECT_EQ(first, (Msgs{M(cmd::kToggleSidePart, 0, kSent), M(cmd::kVideoRecordState, 1, kSent)}));
-
+  h.Run(cmd::kRecord);
+  EXPECT_TRUE(h.Log().starts_with(Msg(cmd::kToggleSidePart, 0, true) +
+                                  Msg(cmd::kVideoRecordState, 1, true)));
   // Without the card the toggle stops silently, after the re-arm timer has started.
   h.fake.messenger.RemoveWindow(video);
   ctx.mode.recording = 0;
   ctx.mode.recordArmed = 1;
-  ClearLogs();
-  Do(cmd::kRecord);
-  EXPECT_TRUE(h.fake.messenger.Log().empty());
-  EXPECT_EQ(Mode().substr(0, 2), "01");
-}
-
-TEST_F(RecordingTest, RecordIsIgnoredWhileTheTvIsClosedOrAScanRunsAndKeepsTheCardHiddenOnFm) {
+  h.fake.messenger.ClearLog();
+  h.Run(cmd::kRecord);
+  EXPECT_EQ(h.fake.messenger.Log().size(), 0u);
+  EXPECT_EQ(Mode().substr(0, 3), "0 1");
+  // Closed or scanning: nothing at all; on FM the card stays hidden.
+  video = h.AddVideoWindow();
+  ctx.ui.sideOpen = 0;
+  h.fake.time.Stop(panel::kTimerRecordArm);
   for (int* flag : {&ctx.mode.tvClosed, &ctx.mode.airScan, &ctx.mode.cableScan, &ctx.mode.fmScan}) {
     *flag = 1;
-    Do(cmd::kRecord);
-    EXPECT_TRUE(h.fake.messenger.Log().empty());
-    EXPECT_FALSE(h.fake.time.IsRunning(panel::kTimerRecordArm));
+    h.Run(cmd::kRecord);
+    EXPECT_TRUE(h.fake.messenger.Log().empty() && !h.fake.time.IsRunning(panel::kTimerRecordArm));
     *flag = 0;
   }
   ctx.mode.fmMode = 1;
-  Do(cmd::kRecord);
+  h.Run(cmd::kRecord);
   EXPECT_EQ(h.fake.windows.State(video).lastShow, -1);
   EXPECT_EQ(ctx.mode.recording, 1);
 }
@@ -265,68 +201,58 @@ TEST_F(RecordingTest, RecordIsIgnoredWhileTheTvIsClosedOrAScanRunsAndKeepsTheCar
 // ---- time shift -----------------------------------------------------------------------------
 
 TEST(RecordingCases, TimeShiftStartsOnlyOnTheTunerSources) {
-  const struct {
-    std::optional<int> input;
-    bool starts;
-  } cases[] = {{1, false}, {2, false}, {3, true},  {4, true},
-               {5, false}, {0, false}, {6, false}, {std::nullopt, false}};  // its own default: 1
-  for (const auto& c : cases) {
+  // Missing: its own default, 1.
+  const std::pair<const char*, bool> cases[] = {{"1", false}, {"2", false},    {"3", true},
+                                                {"4", true},  {"5", false},    {"0", false},
+                                                {"6", false}, {nullptr, false}};
+  for (const auto& [input, starts] : cases) {
     RecordingPanel p;
-    if (c.input)
-      p.ctx.settings.Write(keys::kInputSource, *c.input);
-    else
-      p.ctx.settings.Delete(keys::kInputSource);
-    p.ctx.mode.timeShift = 0;
-    p.ctx.mode.videoBusy = 0;
-    p.ClearLogs();
+    p.h.SetOrDelete(keys::kInputSource, input);
+    p.ctx.mode.timeShift = p.ctx.mode.videoBusy = 0;
     OnCommand(p.ctx, cmd::kTimeShift, 0);
-    EXPECT_EQ(p.ctx.mode.timeShift, c.starts ? 1 : 0) << c.input.value_or(-1);
-    EXPECT_EQ(p.To(p.video).size(), c.starts ? 1u : 0u) << c.input.value_or(-1);
+    EXPECT_EQ(std::to_string(p.ctx.mode.timeShift) + p.h.Log(p.video),
+              starts ? "1" + Msg(cmd::kVideoTimeShiftStart) : "0")
+        << (input ? input : "(missing)");
   }
 }
 
 TEST_F(RecordingTest, TimeShiftStartDeletesTheOldFileBeforeTheCardStartsWriting) {
-  h.fake.WriteFile("C:\\Tv\\Shift\\TimeShift.mpg", "old");
+  h.fake.WriteFile(kShiftFile, "old");
   std::size_t messagesAtDelete = 99;
   h.fake.files.onRemove = [&] { messagesAtDelete = h.fake.messenger.Log().size(); };
   h.fake.time.SetLocalTime(2026, 1, 15, 23, 59, 30);
   ctx.mode.snapshotBusy = 0;
-  Do(cmd::kTimeShift);
-  EXPECT_EQ(h.fake.files.removed, Msgs{"C:\\Tv\\Shift\\TimeShift.mpg"});
-  EXPECT_FALSE(std::filesystem::exists(h.fake.files.HostPath("C:\\Tv\\Shift\\TimeShift.mpg")));
-  EXPECT_EQ(messagesAtDelete, 0u);
-  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoTimeShiftStart)});
-  EXPECT_EQ(h.fake.files.spaceQueries, Msgs{"C:\\Tv\\Shift\\"});
-  EXPECT_EQ(Mode(), "01111");
-  EXPECT_EQ(InputMute(), 1u);
+  h.Run(cmd::kTimeShift);
+  // Deleted before any message; the start; the space asked at the file's folder; the flags and
+  // the input muted; the start time and the slider; the bar's timer.
   const auto& t = ctx.timeShift;
-  EXPECT_EQ((std::vector<int>{t.startHour, t.startMinute, t.startSecond, ctx.ui.sliderX}),
-            (std::vector<int>{23, 59, 30, ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX)}));
-  EXPECT_EQ(h.fake.time.PeriodOf(panel::kTimerTimeShiftBar), 1000u);
+  EXPECT_EQ(
+      Join(JoinAll(h.fake.files.removed),
+           std::filesystem::exists(h.fake.files.HostPath(kShiftFile)), messagesAtDelete,
+           h.Log(video), JoinAll(h.fake.files.spaceQueries), Mode(), t.startHour, t.startMinute,
+           t.startSecond, ctx.ui.sliderX, h.fake.time.PeriodOf(panel::kTimerTimeShiftBar)),
+      Join(kShiftFile, 0, 0, Msg(cmd::kVideoTimeShiftStart), "C:\\Tv\\Shift\\", "0 1 1 1 1 mute 1",
+           23, 59, 30, ctx.layout.Value(panel::Lcd::TIMESHIFTPOINTX), 1000));
 }
 
 TEST_F(RecordingTest, TimeShiftRefusedForSpaceWarnsButDoesNotTellTheScheduleProgram) {
   const WindowRef schedule = AddSchedule();
   ctx.mode.scheduleActive = 1;
   SetFree("C:\\Tv\\Shift\\", 100);
-  Do(cmd::kTimeShift);
-  EXPECT_EQ(Boxes(), NoSpace());
-  EXPECT_EQ(To(video).size() + To(schedule).size() + h.fake.files.removed.size(), 0u);
-  EXPECT_EQ(Mode(), "01100");
-  EXPECT_FALSE(InputMute().has_value());
+  h.Run(cmd::kTimeShift);
+  EXPECT_EQ(h.Boxes() + h.Log(video) + h.Log(schedule) + Mode(), NoSpace() + "0 1 1 0 0");
+  EXPECT_TRUE(h.fake.files.removed.empty());
 }
 
 TEST_F(RecordingTest, TimeShiftPressedAgainStopsThroughAPostedStopThatWaitsForTheCard) {
-  Do(cmd::kTimeShift);
-  ClearLogs();
-  Do(cmd::kTimeShift);  // the card has not acknowledged the start: the stop is dropped
+  h.Run(cmd::kTimeShift);
+  h.fake.messenger.ClearLog();
+  h.Run(cmd::kTimeShift);  // the card has not acknowledged the start: the stop is dropped
   EXPECT_EQ(h.Commands().back(), cmd::kStop);
-  EXPECT_EQ(ctx.mode.timeShift, 1);
-  EXPECT_TRUE(To(video).empty());
-  Do(cmd::kPeerReady);
-  Do(cmd::kTimeShift);
-  EXPECT_EQ(ctx.mode.timeShift, 0);
-  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoTimeShiftStop)});
+  EXPECT_EQ(std::to_string(ctx.mode.timeShift) + h.Log(video), "1");
+  h.Run(cmd::kPeerReady);
+  h.Run(cmd::kTimeShift);
+  EXPECT_EQ(std::to_string(ctx.mode.timeShift) + h.Log(video), "0" + Msg(cmd::kVideoTimeShiftStop));
 }
 
 TEST_F(RecordingTest, TimeShiftStopTellsCardAndPlayerThenDeletesTheFileTwoSecondsLater) {
@@ -339,126 +265,105 @@ TEST_F(RecordingTest, TimeShiftStopTellsCardAndPlayerThenDeletesTheFileTwoSecond
   };
   const std::uint32_t before = h.fake.time.TickMs();
   OnCommand(ctx, cmd::kStop, 0);
-  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoTimeShiftStop)});
-  EXPECT_EQ(To(player), Msgs{M(cmd::kPlaybackStop, 0, kSent)});
-  EXPECT_EQ(To(ctx.windows.panel), Msgs{M(cmd::kPeerRecordingEnded)});
-  EXPECT_EQ(messagesAtDelete, 3u);
-  EXPECT_EQ(deletedAtMs - before, 2000u);
-  EXPECT_EQ(h.fake.files.removed.back(), "C:\\Tv\\Shift\\TimeShift.mpg");
-  EXPECT_EQ(ctx.timeShift.deleteTempFlag, 1);
-  EXPECT_EQ(Mode(), "01101");  // busy until the player acknowledges
-  EXPECT_EQ(InputMute(), 0u);
-  EXPECT_FALSE(h.fake.time.IsRunning(panel::kTimerTimeShiftBar));
+  // Card, player and panel told before the delete; busy until the player acknowledges.
+  EXPECT_EQ(Join(h.Log(video) + h.Log(player) + h.Log(ctx.windows.panel), messagesAtDelete,
+                 deletedAtMs - before, h.fake.files.removed.back(), ctx.timeShift.deleteTempFlag,
+                 Mode(), h.fake.time.IsRunning(panel::kTimerTimeShiftBar)),
+            Join(Msg(cmd::kVideoTimeShiftStop) + Msg(cmd::kPlaybackStop, 0, true) +
+                     Msg(cmd::kPeerRecordingEnded),
+                 3, 2000, kShiftFile, 1, "0 1 1 0 1 mute 0", 0));
 }
 
 TEST(RecordingCases, DeleteTempFileDecidesWhetherTheStopDeletes) {
-  const struct {
-    std::optional<const char*> value;
-    bool deletes;
-  } cases[] = {{std::nullopt, true}, {"", true},      {"TRUE", true},
-               {"FALSE", false},     {"true", false}, {"yes", false}};
-  for (const auto& c : cases) {
+  // clang-format off
+  const std::pair<const char*, bool> cases[] = {
+      {nullptr, true}, {"", true}, {"TRUE", true}, {"FALSE", false}, {"true", false}, {"yes", false}};
+  // clang-format on
+  for (const auto& [value, deletes] : cases) {
     RecordingPanel p;
-    if (c.value)
-      p.ctx.settings.Write(keys::kDeleteTempFile, *c.value);
-    else
-      p.ctx.settings.Delete(keys::kDeleteTempFile);
+    p.h.SetOrDelete(keys::kDeleteTempFile, value);
     p.TimeShiftRunning();
     p.h.fake.files.removed.clear();
     const std::size_t sleeps = p.h.fake.time.Sleeps().size();
     OnCommand(p.ctx, cmd::kStop, 0);
-    EXPECT_EQ(p.h.fake.files.removed.size(), c.deletes ? 1u : 0u) << c.value.value_or("(missing)");
-    EXPECT_EQ(p.h.fake.time.Sleeps().size() - sleeps, c.deletes ? 1u : 0u);
-    EXPECT_EQ(p.ctx.timeShift.deleteTempFlag, c.deletes ? 1 : 0);
+    EXPECT_EQ(Join(p.h.fake.files.removed.size(), p.h.fake.time.Sleeps().size() - sleeps,
+                   p.ctx.timeShift.deleteTempFlag),
+              deletes ? "1 1 1" : "0 0 0")
+        << (value ? value : "(missing)");
   }
 }
 
-TEST_F(RecordingTest, TimeShiftStopCopesWithAMissingOrHeldFileAndVanishedPeers) {
-  TimeShiftRunning();
-  h.fake.files.held.push_back("C:\\Tv\\Shift\\TimeShift.mpg");
-  h.fake.messenger.RemoveWindow(video);
-  h.fake.messenger.RemoveWindow(ctx.os.messenger.Find(kPlaybackClass, kPlaybackTitle));
-  OnCommand(ctx, cmd::kStop, 0);
-  EXPECT_EQ(ctx.mode.timeShift, 0);
-  EXPECT_EQ(ctx.mode.videoBusy, 0);  // no player to wait for
-  EXPECT_EQ(h.fake.files.removed.size(), 2u);
-}
-
-TEST_F(RecordingTest, TimeShiftStopIsIgnoredWhileBusyOrClosed) {
+TEST_F(RecordingTest, TimeShiftStopCopesWithMissingPeersAndAHeldFileAndIsIgnoredWhileBusy) {
   TimeShiftRunning();
   for (int* flag : {&ctx.mode.videoBusy, &ctx.mode.tvClosed}) {
     *flag = 1;
-    Do(cmd::kStop);
-    EXPECT_EQ(ctx.mode.timeShift, 1);
-    EXPECT_TRUE(To(video).empty());
+    h.Run(cmd::kStop);
+    EXPECT_EQ(std::to_string(ctx.mode.timeShift) + h.Log(video), "1");
     *flag = 0;
   }
+  h.fake.files.held.push_back(kShiftFile);
+  h.fake.messenger.RemoveWindow(video);
+  h.fake.messenger.RemoveWindow(ctx.os.messenger.Find(kPlaybackClass, kPlaybackTitle));
+  OnCommand(ctx, cmd::kStop, 0);
+  EXPECT_EQ(Mode().substr(6, 3), "0 0");  // no player to wait for
+  EXPECT_EQ(h.fake.files.removed.size(), 2u);
 }
 
 // ---- the player's keys ------------------------------------------------------------------
 
 TEST(RecordingCases, TransportKeysDriveThePlayerAndWaitForItsAcknowledgement) {
-  const struct {
-    std::uint16_t id;
-    std::uint16_t toPlayer;
-    Delivery delivery;
-    std::uint32_t barTimerMs;  // 1000: left as it was
-  } cases[] = {
-      {cmd::kPlay, cmd::kPlaybackPlay, kPosted, 1000},
-      {cmd::kForward, cmd::kPlaybackForward, kPosted, 50},
-      {cmd::kBack, cmd::kPlaybackRewind, kSent, 50},
-      {cmd::kPause, cmd::kPlaybackPause, kPosted, 1000},
-  };
+  // The bar timer's period afterwards; 1000: left as it was.
+  // clang-format off
+  const struct { std::uint16_t id, toPlayer; bool sent; std::uint32_t barTimerMs; } cases[] = {
+      {cmd::kPlay, cmd::kPlaybackPlay, false, 1000}, {cmd::kForward, cmd::kPlaybackForward, false, 50},
+      {cmd::kBack, cmd::kPlaybackRewind, true, 50}, {cmd::kPause, cmd::kPlaybackPause, false, 1000}};
+  // clang-format on
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.id);
     RecordingPanel p;
     const WindowRef player = p.TimeShiftRunning();
     OnCommand(p.ctx, c.id, 0);
-    EXPECT_EQ(p.To(player), Msgs{M(c.toPlayer, 0, c.delivery)}) << c.id;
-    EXPECT_EQ(p.h.fake.time.PeriodOf(panel::kTimerTimeShiftBar), c.barTimerMs) << c.id;
-    EXPECT_EQ(p.ctx.mode.videoBusy, 1);
-    p.ClearLogs();
     OnCommand(p.ctx, c.id, 0);  // busy until 40113
-    EXPECT_TRUE(p.To(player).empty()) << c.id;
-    p.Do(cmd::kPeerReady);
+    EXPECT_EQ(Join(p.h.Log(player), p.h.fake.time.PeriodOf(panel::kTimerTimeShiftBar),
+                   p.ctx.mode.videoBusy),
+              Join(Msg(c.toPlayer, 0, c.sent), c.barTimerMs, 1));
+    p.h.Run(cmd::kPeerReady);
     p.h.fake.messenger.RemoveWindow(player);  // the player has gone: nothing, not busy
     OnCommand(p.ctx, c.id, 0);
-    EXPECT_EQ(p.ctx.mode.videoBusy, 0) << c.id;
-    p.ctx.mode.timeShift = 0;  // without time shift the gate drops them
-    EXPECT_EQ(Gate(p.ctx.mode, c.id), GateVerdict::Drop);
+    EXPECT_EQ(p.ctx.mode.videoBusy, 0);
   }
 }
 
 // ---- snapshots -------------------------------------------------------------------------------
 
 TEST_F(RecordingTest, SnapshotWaitsForTheCardsReportsAndEachRefusalHolds) {
-  Do(cmd::kSnapshot);
-  EXPECT_TRUE(To(video).empty());  // busy from the start until the card reports
-  Do(cmd::kPeerSnapshotDone);
-  int* const refusals[] = {&ctx.mode.tvClosed,  &ctx.mode.fmMode,      &ctx.mode.airScan,
-                           &ctx.mode.cableScan, &ctx.mode.fmScan,      &ctx.mode.recording,
-                           &ctx.mode.timeShift, &ctx.mode.snapshotBusy};
-  for (int* flag : refusals) {
+  h.Run(cmd::kSnapshot);  // busy from the start until the card reports
+  h.Run(cmd::kPeerSnapshotDone);
+  for (int* flag :
+       {&ctx.mode.tvClosed, &ctx.mode.fmMode, &ctx.mode.airScan, &ctx.mode.cableScan,
+        &ctx.mode.fmScan, &ctx.mode.recording, &ctx.mode.timeShift, &ctx.mode.snapshotBusy}) {
     *flag = 1;
     OnCommand(ctx, cmd::kSnapshot, 0);
     *flag = 0;
   }
-  EXPECT_TRUE(To(video).empty());
-  Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video), Msgs{M(cmd::kVideoSnapshot)});
-  Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video).size(), 1u);
-  Do(cmd::kPeerSnapshotDone2);
-  Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video).size(), 2u);
-  // A start refused for space leaves snapshots blocked until the card reports.
-  Do(cmd::kPeerSnapshotDone);
+  // Each command, then the snapshots the card was asked for so far. A record refused for space
+  // leaves snapshots blocked until the card reports.
   SetFree("C:\\Tv\\", 1);
-  Do(cmd::kRecord);
-  Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video).size(), 2u);
-  Do(cmd::kPeerSnapshotDone);
-  Do(cmd::kSnapshot);
-  EXPECT_EQ(To(video).size(), 3u);
+  // clang-format off
+  const std::pair<cmd::Id, int> steps[] = {
+      {cmd::kSnapshot, 1}, {cmd::kSnapshot, 1}, {cmd::kPeerSnapshotDone2, 1}, {cmd::kSnapshot, 2},
+      {cmd::kPeerSnapshotDone, 2}, {cmd::kRecord, 2}, {cmd::kSnapshot, 2},
+      {cmd::kPeerSnapshotDone, 2}, {cmd::kSnapshot, 3}};
+  // clang-format on
+  std::string counts, want;
+  for (const auto& [id, snapshots] : steps) {
+    h.Run(id);
+    counts += std::to_string(h.fake.messenger.LogTo(video).size());
+    want += std::to_string(snapshots);
+  }
+  EXPECT_EQ(counts, want);
+  EXPECT_EQ(h.Log(video),
+            Msg(cmd::kVideoSnapshot) + Msg(cmd::kVideoSnapshot) + Msg(cmd::kVideoSnapshot));
 }
 
 }  // namespace

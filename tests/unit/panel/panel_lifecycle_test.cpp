@@ -36,25 +36,19 @@ TEST_F(PanelLifecycle, CreateKeepsStoredValuesAndPostsTheSourceAfterTooltipsAndT
                    "[AudioProcAmp]\nVolumeValue=0200\n[AudioDevice]\n0=Line In\n");
   ctx.ui.muted = 1;
   ctx.mode.tvClosed = 1;
-
   panel::OnCreate(ctx);
-
-  EXPECT_EQ(Text(keys::kUseFullScan), "FALSE");                  // no full-scan list to use
-  EXPECT_EQ(ctx.settings.Text(keys::kAudioLines, 0, "-"), "-");  // rebuilt by the mixer
-  EXPECT_EQ(ctx.ui.volume, 200);
-  EXPECT_EQ(Text(keys::kVolume), "200");  // rewritten in the file's number format
-  EXPECT_EQ(ctx.ui.muted, 0);
-  EXPECT_EQ(ctx.mode.tvClosed, 0);
-  EXPECT_EQ(h.fake.windows.State(ctx.windows.panel).lastShow, kSwShow);
+  // No full-scan list to use; the lines rebuilt by the mixer; the volume rewritten in the
+  // file's number format; shown; tooltips and the tray icon first.
   const auto& shell = h.fake.shell.events;
   ASSERT_GE(shell.size(), 2u);
-  EXPECT_EQ(shell[0].rfind("CreateTooltips", 0), 0u);
-  EXPECT_EQ(shell[1], "AddTrayIcon");
-  const auto log = h.fake.messenger.LogTo(ctx.windows.panel);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_TRUE(log[0].IsCommand(cmd::kSourceSVideo));
-  EXPECT_EQ(log[0].delivery, fakes::Delivery::Posted);
-  EXPECT_TRUE(h.received.empty());  // runs from the message loop, not during creation
+  EXPECT_EQ(testing::Join(Text(keys::kUseFullScan), ctx.settings.Text(keys::kAudioLines, 0, "-"),
+                          ctx.ui.volume, Text(keys::kVolume), ctx.ui.muted, ctx.mode.tvClosed,
+                          h.fake.windows.State(ctx.windows.panel).lastShow, shell[0].substr(0, 14),
+                          shell[1]),
+            testing::Join("FALSE - 200 200 0 0", kSwShow, "CreateTooltips AddTrayIcon"));
+  // Posted, to run from the message loop rather than during creation.
+  EXPECT_EQ(h.Log(ctx.windows.panel), testing::Msg(cmd::kSourceSVideo));
+  EXPECT_TRUE(h.received.empty());
 }
 
 TEST_F(PanelLifecycle, Country81StartsTheFmBandAt76MHz) {
@@ -70,18 +64,15 @@ TEST_F(PanelLifecycle, DestroyTearsDownInOrderAndRestoresThePowerFlags) {
   h.fake.shell.tooltipsAlive = true;
   h.fake.shell.trayIcon = true;
   ctx.power = SavedPowerFlags{1, 0, 1};  // screen saver on, low power off, power-off on
-
   panel::OnDestroy(ctx);
-
   EXPECT_FALSE(h.fake.time.IsRunning(panel::kPanelTick));
-  EXPECT_EQ(
-      h.fake.windows.EventsStartingWith("Destroy"),
-      (std::vector<std::string>{"Destroy " + fakes::Hex(down), "Destroy " + fakes::Hex(side)}));
+  EXPECT_EQ(testing::JoinAll(h.fake.windows.EventsStartingWith("Destroy"), ";"),
+            "Destroy " + fakes::Hex(down) + ";Destroy " + fakes::Hex(side));
   EXPECT_EQ(h.fake.graphics.releases, 1);
-  EXPECT_EQ(h.fake.shell.events, (std::vector<std::string>{"DestroyTooltips", "RemoveTrayIcon",
-                                                           "Set 86 1", "Set 85 0", "Set 17 1"}));
+  EXPECT_EQ(testing::JoinAll(h.fake.shell.events, ";"),
+            "DestroyTooltips;RemoveTrayIcon;Set 86 1;Set 85 0;Set 17 1");
   // The quit message is the window procedure's, after this returns.
-  EXPECT_TRUE(h.fake.messenger.LogTo(ctx.windows.panel).empty());
+  EXPECT_EQ(h.Log(ctx.windows.panel), "");
 }
 
 }  // namespace

@@ -19,53 +19,47 @@ TEST(Skin, UnfoldingTheSideOnTheLeftShiftsTheArtworkButNotItsOwnButton) {
   auto& panel = h.fake.windows.State(h.ctx.windows.panel);
   panel.rect = ScreenRect{100, 50, 647, 226};
   CreateTooltips(h.ctx);
-
   ToggleSidePart(h.ctx);
-  EXPECT_EQ(h.ctx.ui.contentOffset, 96);
-  EXPECT_EQ(panel.rect.right - panel.rect.left, 643);
-  EXPECT_EQ(h.fake.graphics.loads.back().normal, "C:\\Tv\\panelbmp1\\panellorr.bmp");
-  const std::vector<Tooltip>& tips = h.fake.shell.tools;
-  ASSERT_EQ(tips.size(), 48u);
+  const WindowRef list = h.ctx.windows.sideList;
+  EXPECT_EQ(testing::Join(h.ctx.ui.contentOffset, panel.rect.right - panel.rect.left,
+                          h.fake.graphics.loads.back().normal, h.fake.shell.tools.size(),
+                          h.fake.windows.State(list).visible),
+            "96 643 C:\\Tv\\panelbmp1\\panellorr.bmp 48 1");
   for (int i = 0; i < kButtonCount; ++i) {
     const int x = kButtonTable[i].x + (i == kButtonLeftOpen ? 0 : 96);
-    EXPECT_EQ(ButtonX(h.ctx, i), x) << i;
-    EXPECT_EQ(tips[i].rect.x, x) << i;
+    EXPECT_EQ(testing::Join(ButtonX(h.ctx, i), h.fake.shell.tools.at(i).rect.x),
+              testing::Join(x, x))
+        << i;
   }
-  const WindowRef list = h.ctx.windows.sideList;
-  ASSERT_TRUE(list);
-  EXPECT_TRUE(h.fake.windows.State(list).visible);
-
   ToggleSidePart(h.ctx);
-  EXPECT_EQ(h.ctx.ui.contentOffset, 0);
-  EXPECT_EQ(panel.rect.right - panel.rect.left, 547);
-  EXPECT_FALSE(h.fake.windows.State(list).visible);
   ToggleSidePart(h.ctx);
-  EXPECT_EQ(h.fake.windows.listsCreated, 1);  // the list is kept for the next unfold
+  ToggleSidePart(h.ctx);  // folded again; the list is kept for the next unfold
+  EXPECT_EQ(testing::Join(h.ctx.ui.contentOffset, panel.rect.right - panel.rect.left,
+                          h.fake.windows.State(list).visible, h.fake.windows.listsCreated),
+            "0 547 0 1");
 }
 
 // "AlwaysOnTop" is on only as the exact text "TRUE"; start-up applies it to the panel, every
 // picture load to the panel and the video window. The hot key is Ctrl+Alt+F4 on the panel.
 TEST(Skin, AlwaysOnTopTakesOnlyTheExactTrueAndStartUpRegistersTheHotKey) {
-  const struct {
-    const char* stored;
-    bool topmost;
-  } cases[] = {{"TRUE", true},   {"true", false}, {"True", false},
-               {"FALSE", false}, {"1", false},    {nullptr, false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored != nullptr ? c.stored : "missing");
+  const std::pair<const char*, bool> cases[] = {{"TRUE", true},  {"true", false},
+                                                {"True", false}, {"FALSE", false},
+                                                {"1", false},    {nullptr, false}};
+  for (const auto& [stored, topmost] : cases) {
+    SCOPED_TRACE(stored != nullptr ? stored : "missing");
     testing::PanelHarness h;
-    if (c.stored != nullptr) h.ctx.settings.Write(keys::kAlwaysOnTop, c.stored);
+    h.SetOrDelete(keys::kAlwaysOnTop, stored);
     const WindowRef video = h.AddVideoWindow();
     StartUpAfterWindow(h.ctx);
-    EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).topmost, c.topmost);
+    const auto& panel = h.fake.windows.State(h.ctx.windows.panel);
+    EXPECT_EQ(panel.topmost, topmost);
     EXPECT_EQ(h.fake.windows.State(video).topmost, std::nullopt);
     LoadSkinBitmaps(h.ctx, static_cast<int>(PanelShape::Down));
-    EXPECT_EQ(h.fake.windows.State(h.ctx.windows.panel).topmost, c.topmost);
-    EXPECT_EQ(h.fake.windows.State(video).topmost, c.topmost);
-    using HotKey = fakes::FakeShell::HotKey;
+    EXPECT_EQ(testing::Join(*panel.topmost, h.fake.windows.State(video).topmost.value_or(2)),
+              testing::Join(topmost, topmost));
     EXPECT_EQ(h.fake.shell.events, std::vector<std::string>{"LoadAcceleratorTable 109"});
-    EXPECT_EQ(h.fake.shell.hotKeys,
-              (std::vector<HotKey>{{h.ctx.windows.panel, 0, kModControl | kModAlt, kVkF4}}));
+    EXPECT_EQ(h.fake.shell.hotKeys, (std::vector<fakes::FakeShell::HotKey>{
+                                        {h.ctx.windows.panel, 0, kModControl | kModAlt, kVkF4}}));
   }
 }
 
