@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "base/profile_snapshot.h"
 #include "commands/command_ids.h"
 #include "commands/video_window.h"
 #include "panel/lcd.h"
@@ -34,8 +35,7 @@ int Capped(int count) {
   return count > kMostEntries ? kMostEntries : count;
 }
 
-void FillFullScan(PanelContext& ctx) {
-  const IniFile& ini = ctx.settings;
+void FillFullScan(PanelContext& ctx, const IniFile& ini) {
   const int count = Capped(FullScanCount(ini));
   for (int i = 1; i <= count; ++i)
     Insert(ctx, i,
@@ -43,8 +43,7 @@ void FillFullScan(PanelContext& ctx) {
                      ChannelName(ini, keys::kFullScanNames, i, NameReader::ChannelListView)));
 }
 
-void FillBand(PanelContext& ctx, Band band) {
-  const IniFile& ini = ctx.settings;
+void FillBand(PanelContext& ctx, const IniFile& ini, Band band) {
   const ChannelRange range = BandRange(ctx.channels, band);
   int position = 0;
   // Broken limits must not make the panel read the file a billion times.
@@ -58,8 +57,7 @@ void FillBand(PanelContext& ctx, Band band) {
   }
 }
 
-void FillFm(PanelContext& ctx) {
-  const IniFile& ini = ctx.settings;
+void FillFm(PanelContext& ctx, const IniFile& ini) {
   const int count = Capped(FmCount(ini));
   for (int i = 1; i <= count; ++i) {
     const std::string value = ini.Text(keys::kFmList, i, "");
@@ -101,14 +99,17 @@ void FillSideList(PanelContext& ctx) {
   // The video program may have rescanned with another country: the limits are read again.
   RefreshBandLimits(ctx);
 
-  if (FullScanMode(ctx.settings)) {
-    FillFullScan(ctx);
+  // Up to a few hundred keys: the settings file is read once for the fill, not once a key.
+  ProfileSnapshot snapshot(ctx.settings.Source(), ctx.settings.Path());
+  const IniFile ini(snapshot, ctx.settings.Path());
+  if (FullScanMode(ini)) {
+    FillFullScan(ctx, ini);
     return;  // the full-scan list shows even for the video inputs
   }
   if (ctx.mode.fmMode == 0)
-    FillBand(ctx, CurrentBand(ctx.mode));
+    FillBand(ctx, ini, CurrentBand(ctx.mode));
   else if (ctx.mode.airBand == 0)
-    FillFm(ctx);
+    FillFm(ctx, ini);
   if (ctx.mode.videoInput == 1) Clear(ctx);
 }
 
